@@ -1,0 +1,126 @@
+#include "AnswerWait.h"
+#include "ScenarioBuilder.h"
+
+#include "dashboard/CBottomWidget.h"
+#include "dashboard/CMiddleWidget.h"
+#include "dashboard/CWelcomeWidget.h"
+#include "data/MetaTypes.h"
+#include "panel/CWelcomePanel.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+using kit::statusRecord;
+
+// A platform with every status type the strips read, file systems and counted items included.
+std::vector<ttservice::IDataPtr> fullStatus(int fileSystems, int items)
+{
+    std::vector<ttservice::IDataPtr> records;
+    for (int type : {1, 2, 3, 4}) {
+        records.push_back(statusRecord(type, [](auto& r) {
+            r.runTime = "123:45:06";
+            r.cpuUsage = 12.5;
+            r.memoryUsed = 3.5 * 1024 * 1024;
+        }));
+    }
+    for (int i = 0; i < 5; ++i)
+        records.push_back(statusRecord(5, [i](auto& r) { r.running = i % 4; }));
+    records.push_back(statusRecord(7, [](auto& r) { r.idle = 71.2; r.userRatio = 20.1; r.kernelRatio = 7.7; }));
+    records.push_back(statusRecord(8, [](auto& r) { r.memTotal = 64.0 * 1024 * 1024; r.idle = 20.0 * 1024 * 1024; }));
+    for (int i = 0; i < fileSystems; ++i) {
+        records.push_back(statusRecord(9, [i](auto& r) {
+            r.deviceName = "/data" + std::to_string(i);
+            r.fsSize = 2e9;
+            r.fsAvailable = 1.2e9;
+            r.used = 0.8e9;
+        }));
+    }
+    records.push_back(statusRecord(10, [](auto& r) { r.deviceName = "eth0"; r.uploadRate = 512.25; }));
+    for (int i = 0; i < items; ++i) {
+        records.push_back(statusRecord(31, [i](auto& r) {
+            r.itemName = "委托" + std::to_string(i);
+            r.itemCount = 1000 + i;
+            r.cpuUsage = 1000;
+            r.memoryUsed = 5;
+        }));
+    }
+    return records;
+}
+
+Ocv::SysStatusMap asMap(const std::vector<ttservice::IDataPtr>& records)
+{
+    Ocv::SysStatusMap map;
+    for (const auto& record : records) {
+        auto status = boost::dynamic_pointer_cast<ttservice::CVornSysStatusInfo>(record);
+        map[status->statusType].append(status);
+    }
+    return map;
+}
+
+void installPlatform(int latencyMs, const std::vector<ttservice::IDataPtr>& status)
+{
+    kit::ScenarioBuilder().server("s1", latencyMs).answer(12235, status).install();
+}
+
+void BM_PanelConstruction(benchmark::State& state)
+{
+    installPlatform(1, {});
+    for (auto _ : state) {
+        Ocv::CWelcomePanel panel;
+        benchmark::DoNotOptimize(&panel);
+    }
+}
+BENCHMARK(BM_PanelConstruction)->Unit(benchmark::kMillisecond);
+
+template <class Strip>
+void BM_StripPaint(benchmark::State& state)
+{
+    installPlatform(1, {});
+    Strip strip(nullptr);
+    auto map = asMap(fullStatus(int(state.range(0)), int(state.range(0))));
+    strip.setSysInfo(map);
+    QImage image(strip.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        strip.render(&image);
+        benchmark::ClobberMemory();
+    }
+    state.counters["rows"] = double(state.range(0));
+}
+BENCHMARK_TEMPLATE(BM_StripPaint, Ocv::CMiddleWidget)->Arg(4)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_StripPaint, Ocv::CBottomWidget)->Arg(4)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// From the query to the strips holding the new map: worker thread, grouping, queued hand-over.
+void BM_AnswerHandOff(benchmark::State& state)
+{
+    const auto records = fullStatus(int(state.range(0)) / 2, int(state.range(0)) / 2);
+    installPlatform(0, records);
+    Ocv::CWelcomeWidget widget(nullptr);
+    for (auto _ : state) {
+        widget.setSystem(1, QStringLiteral("s1"));
+        if (!kit::waitForAnswers(10000))
+            state.SkipWithError("no answer");
+    }
+    state.counters["records"] = double(records.size());
+}
+BENCHMARK(BM_AnswerHandOff)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Ocv::registerDataMetaTypes();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,88 @@
+#include "CHostWindow.h"
+
+#include "CDockHost.h"
+#include "PanelRegistry.h"
+
+#include "common/IvornDockableWidget.h"
+#include "data/CVornClientCenter.h"
+#include "utils/CSingletonT.h"
+
+#include <QComboBox>
+#include <QDockWidget>
+#include <QLabel>
+#include <QListWidget>
+#include <QTime>
+#include <QVBoxLayout>
+
+namespace {
+const QString kNoSystem = QStringLiteral("（不选择系统）");
+}
+
+CHostWindow::CHostWindow(const PanelRegistry& registry, const QString& panelId, QWidget* parent)
+    : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral("welcome-host — %1").arg(panelId));
+    m_dockHost = new CDockHost(this);
+    if (Kx::IDockableWidget* panel = registry.create(panelId, m_dockHost))
+        m_dockHost->dock(panel);
+    setCentralWidget(m_dockHost);
+
+    auto* side = new QWidget(this);
+    auto* layout = new QVBoxLayout(side);
+    layout->addWidget(new QLabel(QStringLiteral("交易系统"), side));
+    m_systemChooser = new QComboBox(side);
+    m_systemChooser->setObjectName(QStringLiteral("host_system_chooser"));
+    m_systemChooser->addItem(kNoSystem, 0);
+    int id = 0;
+    for (const auto& client : utils::CSingletonT<Ocv::CVornClientCenter>::instance()->getAllClients())
+        m_systemChooser->addItem(QString::fromStdString(client.first), ++id);
+    layout->addWidget(m_systemChooser);
+    layout->addWidget(new QLabel(QStringLiteral("面板请求"), side));
+    m_eventList = new QListWidget(side);
+    m_eventList->setObjectName(QStringLiteral("host_event_list"));
+    layout->addWidget(m_eventList, 1);
+
+    auto* dock = new QDockWidget(QStringLiteral("宿主"), this);
+    dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    dock->setWidget(side);
+    dock->setMinimumWidth(260);
+    addDockWidget(Qt::RightDockWidgetArea, dock);
+
+    connect(m_systemChooser, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &CHostWindow::onSystemChosen);
+    connect(m_dockHost, &CDockHost::eventReceived, this, [this](int eventId, int a, int b, const QString& text) {
+        addNote(QStringLiteral("事件 %1 (%2, %3, \"%4\")").arg(eventId).arg(a).arg(b).arg(text));
+    });
+}
+
+CHostWindow::~CHostWindow() = default;
+
+Ocv::IvornDockableWidget* CHostWindow::panel() const
+{
+    return qobject_cast<Ocv::IvornDockableWidget*>(m_dockHost->panel());
+}
+
+void CHostWindow::switchSystem(int systemId, const QString& systemName)
+{
+    m_syncingChooser = true;
+    const int index = systemId == 0 ? 0 : m_systemChooser->findText(systemName);
+    m_systemChooser->setCurrentIndex(index < 0 ? 0 : index);
+    m_syncingChooser = false;
+    if (Ocv::IvornDockableWidget* docked = panel())
+        docked->switchSystem(systemId, systemName);
+    addNote(QStringLiteral("switchSystem(%1, \"%2\")").arg(systemId).arg(systemName));
+}
+
+void CHostWindow::onSystemChosen(int index)
+{
+    if (m_syncingChooser || index < 0)
+        return;
+    const int systemId = m_systemChooser->itemData(index).toInt();
+    switchSystem(systemId, systemId == 0 ? QString() : m_systemChooser->itemText(index));
+}
+
+void CHostWindow::addNote(const QString& line)
+{
+    m_eventList->addItem(QStringLiteral("%1  %2").arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), line));
+    m_eventList->scrollToBottom();
+}

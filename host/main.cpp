@@ -1,0 +1,176 @@
+#include "CDockHost.h"
+#include "CHostWindow.h"
+#include "HostOptions.h"
+#include "HostRun.h"
+#include "PanelRegistry.h"
+
+#include "common/IvornDockableWidget.h"
+#include "data/CLogCenter.h"
+#include "data/CVornClientCenter.h"
+#include "data/MetaTypes.h"
+#include "sim/Scenario.h"
+#include "sim/SimPlatform.h"
+#include "utils/CSingletonT.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTextStream>
+
+#include <log4cxx/basicconfigurator.h>
+#include <log4cxx/logger.h>
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+bool hasDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+bool asksForBatchOutput(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        for (const char* option : {"--screenshot", "--paint-log", "--events", "--help", "-h"}) {
+            if (std::strncmp(argv[i], option, std::strlen(option)) == 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+QTextStream& err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+bool loadScenario(const QString& file, sim::Scenario* scenario)
+{
+    const QString path = file.isEmpty() ? QStringLiteral(":/scenarios/demo.json") : file;
+    QString error;
+    *scenario = sim::Scenario::fromJsonFile(path, &error);
+    if (!error.isEmpty()) {
+        err() << "welcome-host: scenario " << path << ": " << error << Qt::endl;
+        return false;
+    }
+    return true;
+}
+
+void setUpLogging(bool verbose)
+{
+    log4cxx::BasicConfigurator::configure();
+    log4cxx::Logger::getRootLogger()->setLevel(verbose ? log4cxx::Level::getInfo() : log4cxx::Level::getWarn());
+    utils::CSingletonT<Ocv::CLogCenter>::instance()->setLogEnabled(true);
+}
+
+// Screenshots of every tab the user has, for runs without a display.
+int renderTabs(CHostWindow& window, const HostOptions& options)
+{
+    const QDir dir(options.outDir.isEmpty() ? QDir::currentPath() : options.outDir);
+    if (!dir.exists() && !QDir().mkpath(dir.absolutePath())) {
+        err() << "welcome-host: cannot create " << dir.absolutePath() << Qt::endl;
+        return 1;
+    }
+    QTextStream out(stdout);
+    out << "No display: rendering the panel headless." << Qt::endl;
+    for (const QString& tab : {QStringLiteral("quick"), QStringLiteral("status")}) {
+        QString error;
+        if (!HostRun::selectTab(window.panel(), tab, &error)) {
+            out << "  " << tab << ": " << error << Qt::endl;
+            continue;
+        }
+        HostRun::settle(options.settleMs);
+        const QString path = dir.absoluteFilePath(QStringLiteral("welcome-%1.png").arg(tab));
+        if (!HostRun::writeScreenshot(window.panel(), path, &error)) {
+            err() << "welcome-host: " << error << Qt::endl;
+            return 1;
+        }
+        out << "  " << tab << " tab: " << path << Qt::endl;
+    }
+    return 0;
+}
+
+int runBatch(CHostWindow& window, const HostOptions& options)
+{
+    QString error;
+    HostRun::settle(options.settleMs);
+    for (const HostClick& click : options.clicks) {
+        if (!HostRun::click(window.panel(), click, &error)) {
+            err() << "welcome-host: --click: " << error << Qt::endl;
+            return 1;
+        }
+        HostRun::settle(options.settleMs);
+    }
+    if (!options.screenshot.isEmpty() && !HostRun::writeScreenshot(window.panel(), options.screenshot, &error))
+        return err() << "welcome-host: " << error << Qt::endl, 1;
+    if (!options.paintLog.isEmpty() && !HostRun::writePaintLog(window.panel(), options.paintLog, &error))
+        return err() << "welcome-host: " << error << Qt::endl, 1;
+    if (!options.events.isEmpty() &&
+        !HostRun::writeEvents(window.dockHost()->events(), options.events, &error))
+        return err() << "welcome-host: " << error << Qt::endl, 1;
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const bool headless = !hasDisplay();
+    if ((headless || asksForBatchOutput(argc, argv)) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("welcome-host"));
+
+    HostOptions options;
+    QString error;
+    if (!HostOptions::parse(QApplication::arguments(), &options, &error)) {
+        const bool help = QApplication::arguments().contains(QStringLiteral("--help")) ||
+                          QApplication::arguments().contains(QStringLiteral("-h"));
+        if (help) {
+            QTextStream(stdout) << error;
+            return 0;
+        }
+        err() << "welcome-host: " << error << Qt::endl;
+        return 2;
+    }
+
+    setUpLogging(options.verbose);
+    Ocv::registerDataMetaTypes();
+    sim::Scenario scenario;
+    if (!loadScenario(options.scenarioFile, &scenario))
+        return 2;
+    sim::SimPlatform::install(scenario);
+
+    Ocv::CVornClientCenter* center = utils::CSingletonT<Ocv::CVornClientCenter>::instance();
+    if (!options.system.isEmpty() && !center->getClientByName(options.system.toStdString()))
+        err() << "welcome-host: no server named \"" << options.system << "\"; the panel will send nothing"
+              << Qt::endl;
+
+    int status = 0;
+    {
+        auto window = std::make_unique<CHostWindow>(PanelRegistry::standard(), QStringLiteral("wlc"));
+        center->setServerMessageHandler([&window](const Ocv::CVornClientCenter::ServerMessage& message) {
+            window->addNote(QStringLiteral("%1: %2").arg(message.title, message.text));
+        });
+        window->resize(options.size);
+        window->show();
+        if (!options.tab.isEmpty() && !HostRun::selectTab(window->panel(), options.tab, &error))
+            err() << "welcome-host: --tab: " << error << Qt::endl;
+        window->panel()->setWidgetActive(true);
+        const int systemId = options.systemId >= 0 ? options.systemId : (options.system.isEmpty() ? 0 : 1);
+        window->switchSystem(systemId, options.system);
+
+        if (options.isBatch())
+            status = runBatch(*window, options);
+        else if (headless)
+            status = renderTabs(*window, options);
+        else
+            status = app.exec();
+        center->setServerMessageHandler(nullptr);
+    }
+    center->shutdown();
+    return status;
+}

@@ -1,0 +1,7 @@
+#include "data/IServerBackend.h"
+
+namespace Ocv {
+
+IServerBackend::~IServerBackend() = default;
+
+} // namespace Ocv

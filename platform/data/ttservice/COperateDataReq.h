@@ -1,0 +1,27 @@
+#pragma once
+
+#include "data/DataGlobal.h"
+#include "data/IData.h"
+
+namespace ttservice {
+
+enum EQdDataOperation
+{
+    QDO_QUERY = 0,
+    QDO_ADD = 1,
+    QDO_MODIFY = 2,
+    QDO_DELETE = 3
+};
+
+// A change sent to the data service: what kind of data, what to do, and the record.
+class DATA_EXPORT COperateDataReq
+{
+public:
+    int dataType = 0;
+    int operation = QDO_QUERY;
+    IDataPtr data;
+};
+
+typedef boost::shared_ptr<COperateDataReq> COperateDataReqPtr;
+
+} // namespace ttservice

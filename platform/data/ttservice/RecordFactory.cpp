@@ -1,0 +1,47 @@
+#include "data/ttservice/RecordFactory.h"
+
+#include "data/ttservice/CVornBaseInfoStatistics.h"
+#include "data/ttservice/CVornExchangeInfo.h"
+#include "data/ttservice/CVornSubManagerInfo.h"
+#include "data/ttservice/CVornSysStatusInfo.h"
+#include "data/ttservice/CVornUserInfo.h"
+
+#include <boost/make_shared.hpp>
+
+#include <functional>
+#include <map>
+
+namespace ttservice {
+
+namespace {
+
+template <class T> std::pair<const std::string, std::function<IDataPtr()>> entry()
+{
+    return {T::staticClassName(), [] { return boost::make_shared<T>(); }};
+}
+
+const std::map<std::string, std::function<IDataPtr()>>& factories()
+{
+    static const std::map<std::string, std::function<IDataPtr()>> table{
+        entry<CVornSysStatusInfo>(), entry<CVornSubManagerInfo>(), entry<CVornBaseInfoStatistics>(),
+        entry<CVornExchangeInfo>(), entry<CVornUserInfo>()};
+    return table;
+}
+
+} // namespace
+
+IDataPtr createRecord(const std::string& className)
+{
+    auto it = factories().find(className);
+    return it == factories().end() ? IDataPtr() : it->second();
+}
+
+std::vector<std::string> recordClassNames()
+{
+    std::vector<std::string> names;
+    for (const auto& item : factories())
+        names.push_back(item.first);
+    return names;
+}
+
+} // namespace ttservice

@@ -1,0 +1,385 @@
+#include "sim/Scenario.h"
+
+#include "data/ttservice/CVornBaseInfoStatistics.h"
+#include "data/ttservice/CVornExchangeInfo.h"
+#include "data/ttservice/CVornSubManagerInfo.h"
+#include "data/ttservice/CVornSysStatusInfo.h"
+#include "data/ttservice/RecordFactory.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
+
+#include <boost/make_shared.hpp>
+
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+
+namespace sim {
+
+namespace {
+
+const char* const kTimeFormat = "yyyy-MM-dd HH:mm:ss";
+
+// Thrown with the place ("servers[1].answers.12235[3].cpuUsage") and what is wrong there.
+struct ParseError : std::runtime_error
+{
+    using std::runtime_error::runtime_error;
+};
+
+[[noreturn]] void fail(const QString& where, const QString& what)
+{
+    throw ParseError((where.isEmpty() ? what : where + ": " + what).toStdString());
+}
+
+QString join(const QString& where, const QString& key)
+{
+    return where.isEmpty() ? key : where + "." + key;
+}
+
+QString typeName(const QJsonValue& value)
+{
+    switch (value.type()) {
+    case QJsonValue::Null:
+        return "null";
+    case QJsonValue::Bool:
+        return "a boolean";
+    case QJsonValue::Double:
+        return "a number";
+    case QJsonValue::String:
+        return "a string";
+    case QJsonValue::Array:
+        return "a list";
+    case QJsonValue::Object:
+        return "an object";
+    default:
+        return "nothing";
+    }
+}
+
+void checkKeys(const QJsonObject& object, const QString& where, const QStringList& allowed)
+{
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        if (!allowed.contains(it.key()))
+            fail(where, QString("unknown field '%1'").arg(it.key()));
+    }
+}
+
+QJsonObject asObject(const QJsonValue& value, const QString& where)
+{
+    if (!value.isObject())
+        fail(where, "expected an object, found " + typeName(value));
+    return value.toObject();
+}
+
+QJsonArray asArray(const QJsonValue& value, const QString& where)
+{
+    if (!value.isArray())
+        fail(where, "expected a list, found " + typeName(value));
+    return value.toArray();
+}
+
+bool asBool(const QJsonValue& value, const QString& where)
+{
+    if (!value.isBool())
+        fail(where, "expected true or false, found " + typeName(value));
+    return value.toBool();
+}
+
+int asInt(const QJsonValue& value, const QString& where)
+{
+    const double number = value.toDouble();
+    if (!value.isDouble() || std::floor(number) != number || number < std::numeric_limits<int>::min() ||
+        number > std::numeric_limits<int>::max())
+        fail(where, "expected a 32-bit integer, found " +
+                        (value.isDouble() ? QString::number(number, 'g', 17) : typeName(value)));
+    return static_cast<int>(number);
+}
+
+// Numbers, or the words "max" (the missing-figure marker), "nan", "inf" and "-inf", which
+// JSON cannot write as numbers.
+double asDouble(const QJsonValue& value, const QString& where)
+{
+    if (value.isDouble())
+        return value.toDouble();
+    const QString word = value.toString();
+    if (word == "max")
+        return std::numeric_limits<double>::max();
+    if (word == "nan")
+        return std::numeric_limits<double>::quiet_NaN();
+    if (word == "inf")
+        return std::numeric_limits<double>::infinity();
+    if (word == "-inf")
+        return -std::numeric_limits<double>::infinity();
+    fail(where, "expected a number (or \"max\", \"nan\", \"inf\", \"-inf\"), found " + typeName(value));
+}
+
+std::string asString(const QJsonValue& value, const QString& where)
+{
+    if (!value.isString())
+        fail(where, "expected a string, found " + typeName(value));
+    return value.toString().toStdString();
+}
+
+int asCode(const QString& key, const QString& where)
+{
+    bool ok = false;
+    const int code = key.toInt(&ok);
+    if (!ok)
+        fail(where, QString("'%1' is not an integer code").arg(key));
+    return code;
+}
+
+// The record class a data-type code answers with when the record names none.
+std::string defaultClassFor(int dataType)
+{
+    switch (dataType) {
+    case 12235:
+        return ttservice::CVornSysStatusInfo::staticClassName();
+    case 12254:
+        return ttservice::CVornBaseInfoStatistics::staticClassName();
+    case 12255:
+        return ttservice::CVornExchangeInfo::staticClassName();
+    case 12277:
+        return ttservice::CVornSubManagerInfo::staticClassName();
+    default:
+        return std::string();
+    }
+}
+
+ttservice::IDataPtr parseRecord(const QJsonValue& value, int dataType, const QString& where)
+{
+    if (value.isNull())
+        return ttservice::IDataPtr();
+    const QJsonObject object = asObject(value, where);
+    std::string className = defaultClassFor(dataType);
+    if (object.contains("$type"))
+        className = asString(object.value("$type"), join(where, "$type"));
+    if (className == "null")
+        return ttservice::IDataPtr();
+    if (className.empty())
+        fail(where,
+             QString("data type %1 has no default record class; name one with \"$type\"").arg(dataType));
+    ttservice::IDataPtr record = ttservice::createRecord(className);
+    if (!record)
+        fail(join(where, "$type"),
+             QString("unknown record class '%1'").arg(QString::fromStdString(className)));
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        const QString key = it.key();
+        const QString place = join(where, key);
+        if (key == "$type")
+            continue;
+        if (key == "systemTag") {
+            record->setSystemTag(asInt(it.value(), place));
+            continue;
+        }
+        const ttservice::CRecordField* field = record->findField(key.toStdString());
+        if (!field)
+            fail(where, QString("unknown field '%1' of %2").arg(key, QString::fromStdString(className)));
+        switch (field->kind) {
+        case ttservice::EFieldKind::Int:
+            field->ref<int>(*record) = asInt(it.value(), place);
+            break;
+        case ttservice::EFieldKind::Double:
+            field->ref<double>(*record) = asDouble(it.value(), place);
+            break;
+        case ttservice::EFieldKind::String:
+            field->ref<std::string>(*record) = asString(it.value(), place);
+            break;
+        case ttservice::EFieldKind::Bool:
+            field->ref<bool>(*record) = asBool(it.value(), place);
+            break;
+        }
+    }
+    return record;
+}
+
+ClientSpec parseClient(const QJsonObject& object, const QString& where)
+{
+    checkKeys(object, where, {"algorithmBus", "loginTypeAuth", "bjBelongStock"});
+    ClientSpec client;
+    if (object.contains("algorithmBus"))
+        client.algorithmBus = asBool(object.value("algorithmBus"), join(where, "algorithmBus"));
+    if (object.contains("loginTypeAuth"))
+        client.loginTypeAuth = asBool(object.value("loginTypeAuth"), join(where, "loginTypeAuth"));
+    if (object.contains("bjBelongStock"))
+        client.bjBelongStock = asBool(object.value("bjBelongStock"), join(where, "bjBelongStock"));
+    return client;
+}
+
+UserSpec parseUser(const QJsonObject& object, const QString& where)
+{
+    checkKeys(object, where, {"name", "type", "roleType", "admin", "subManagerId", "macs", "rights"});
+    UserSpec user;
+    if (object.contains("name"))
+        user.name = asString(object.value("name"), join(where, "name"));
+    if (object.contains("type"))
+        user.type = asInt(object.value("type"), join(where, "type"));
+    if (object.contains("roleType"))
+        user.roleType = asInt(object.value("roleType"), join(where, "roleType"));
+    if (object.contains("admin"))
+        user.admin = asBool(object.value("admin"), join(where, "admin"));
+    if (object.contains("subManagerId"))
+        user.subManagerId = asInt(object.value("subManagerId"), join(where, "subManagerId"));
+    if (object.contains("macs"))
+        user.macs = asString(object.value("macs"), join(where, "macs"));
+    if (object.contains("rights")) {
+        const QJsonValue rights = object.value("rights");
+        const QString place = join(where, "rights");
+        if (rights.isString()) {
+            if (rights.toString() != "all")
+                fail(place, "expected a list of ints or \"all\"");
+            user.allRights = true;
+        } else {
+            const QJsonArray list = asArray(rights, place);
+            for (int i = 0; i < list.size(); ++i)
+                user.rights.insert(asInt(list.at(i), QString("%1[%2]").arg(place).arg(i)));
+        }
+    }
+    return user;
+}
+
+ServerSpec parseServer(const QJsonObject& object, const QString& where)
+{
+    checkKeys(object, where,
+              {"name", "systemTag", "serverTime", "latencyMs", "answers", "errors", "nullClient"});
+    ServerSpec server;
+    server.name = asString(object.value("name"), join(where, "name"));
+    if (object.contains("systemTag"))
+        server.systemTag = asInt(object.value("systemTag"), join(where, "systemTag"));
+    if (object.contains("serverTime")) {
+        const QJsonValue time = object.value("serverTime");
+        const QString place = join(where, "serverTime");
+        if (time.isNull()) {
+            server.timeKind = ServerSpec::NoTime;
+        } else if (asString(time, place) == "local") {
+            server.timeKind = ServerSpec::LocalTime;
+        } else {
+            server.timeKind = ServerSpec::FixedTime;
+            server.fixedTime = QDateTime::fromString(time.toString(), kTimeFormat);
+            if (!server.fixedTime.isValid())
+                fail(place, QString("'%1' is not \"local\", null or a time like \"2024-06-03 09:30:00\"")
+                                .arg(time.toString()));
+        }
+    }
+    if (object.contains("latencyMs")) {
+        server.latencyMs = asInt(object.value("latencyMs"), join(where, "latencyMs"));
+        if (server.latencyMs < 0)
+            fail(join(where, "latencyMs"), "must not be negative");
+    }
+    if (object.contains("nullClient"))
+        server.nullClient = asBool(object.value("nullClient"), join(where, "nullClient"));
+    if (object.contains("answers")) {
+        const QString place = join(where, "answers");
+        const QJsonObject answers = asObject(object.value("answers"), place);
+        for (auto it = answers.begin(); it != answers.end(); ++it) {
+            const int code = asCode(it.key(), place);
+            const QString listPlace = join(place, it.key());
+            const QJsonArray list = asArray(it.value(), listPlace);
+            std::vector<ttservice::IDataPtr>& records = server.answers[code];
+            for (int i = 0; i < list.size(); ++i)
+                records.push_back(parseRecord(list.at(i), code, QString("%1[%2]").arg(listPlace).arg(i)));
+        }
+    }
+    if (object.contains("errors")) {
+        const QString place = join(where, "errors");
+        const QJsonObject errors = asObject(object.value("errors"), place);
+        for (auto it = errors.begin(); it != errors.end(); ++it)
+            server.errors[asCode(it.key(), place)] = asString(it.value(), join(place, it.key()));
+    }
+    return server;
+}
+
+Scenario parseScenario(const QJsonObject& root)
+{
+    checkKeys(root, QString(), {"client", "user", "roleTypes", "servers", "now", "live"});
+    Scenario scenario;
+    if (root.contains("client"))
+        scenario.client = parseClient(asObject(root.value("client"), "client"), "client");
+    if (root.contains("user") && !root.value("user").isNull())
+        scenario.user = parseUser(asObject(root.value("user"), "user"), "user");
+    else
+        scenario.user.present = false;
+    if (root.contains("roleTypes")) {
+        const QJsonObject roles = asObject(root.value("roleTypes"), "roleTypes");
+        for (auto it = roles.begin(); it != roles.end(); ++it)
+            scenario.roleTypes[asCode(it.key(), "roleTypes")] =
+                asInt(it.value(), join("roleTypes", it.key()));
+    }
+    if (root.contains("servers")) {
+        const QJsonArray servers = asArray(root.value("servers"), "servers");
+        for (int i = 0; i < servers.size(); ++i) {
+            const QString place = QString("servers[%1]").arg(i);
+            scenario.servers.push_back(parseServer(asObject(servers.at(i), place), place));
+        }
+    }
+    if (root.contains("now") && !root.value("now").isNull()) {
+        const std::string text = asString(root.value("now"), "now");
+        scenario.now = QDateTime::fromString(QString::fromStdString(text), kTimeFormat);
+        if (!scenario.now.isValid())
+            fail(
+                "now",
+                QString("'%1' is not a time like \"2024-06-03 09:30:00\"").arg(QString::fromStdString(text)));
+    }
+    if (root.contains("live"))
+        scenario.live = asBool(root.value("live"), "live");
+    return scenario;
+}
+
+} // namespace
+
+Scenario Scenario::fromJson(const QByteArray& json, QString* error)
+{
+    if (error)
+        error->clear();
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        const int line = json.left(parseError.offset).count('\n') + 1;
+        if (error)
+            *error = QString("line %1 (offset %2): %3")
+                         .arg(line)
+                         .arg(parseError.offset)
+                         .arg(parseError.errorString());
+        return Scenario();
+    }
+    if (!document.isObject()) {
+        if (error)
+            *error = "the scenario must be a JSON object";
+        return Scenario();
+    }
+    try {
+        return parseScenario(document.object());
+    } catch (const ParseError& e) {
+        if (error)
+            *error = QString::fromStdString(e.what());
+        return Scenario();
+    }
+}
+
+Scenario Scenario::fromJsonFile(const QString& path, QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QString("%1: cannot open (%2)").arg(path, file.errorString());
+        return Scenario();
+    }
+    Scenario scenario = fromJson(file.readAll(), error);
+    if (error && !error->isEmpty())
+        *error = path + ": " + *error;
+    return scenario;
+}
+
+boost::shared_ptr<ttservice::CVornSysStatusInfo> statusRecord(int statusType)
+{
+    auto record = boost::make_shared<ttservice::CVornSysStatusInfo>();
+    record->statusType = statusType;
+    record->running = 1;
+    return record;
+}
+
+} // namespace sim

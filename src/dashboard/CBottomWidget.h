@@ -1,0 +1,41 @@
+#pragma once
+
+#include "WelcomeGlobal.h"
+#include "dashboard/SysStatusMap.h"
+#include "kx/CBaseWidget.h"
+
+#include <array>
+#include <memory>
+
+namespace Kx {
+class CImage;
+}
+
+namespace Ocv {
+
+// The host-resource strip: CPU, memory, file systems, network card and counted items.
+class WELCOME_EXPORT CBottomWidget : public Kx::CBaseWidget
+{
+public:
+    explicit CBottomWidget(QWidget* parent);
+    ~CBottomWidget() override;
+
+    void setSysInfo(SysStatusMap& sysInfo);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    struct Column;
+    void paintColumn(QPainter* painter, const Column& column) const;
+    void paintFileSystems(QPainter* painter) const;
+    void paintCountedItems(QPainter* painter) const;
+    const ttservice::CVornSysStatusInfo* firstRecord(int type) const;
+
+    std::array<std::unique_ptr<Kx::CImage>, 5> m_images;
+    SysStatusMap m_sysInfo;
+};
+
+} // namespace Ocv

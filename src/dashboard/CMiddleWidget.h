@@ -1,0 +1,43 @@
+#pragma once
+
+#include "WelcomeGlobal.h"
+#include "dashboard/SysStatusMap.h"
+#include "kx/CBaseWidget.h"
+
+#include <array>
+#include <memory>
+
+namespace Kx {
+class CImage;
+}
+
+namespace Ocv {
+
+// The service strip: risk-control, trading, core and task services and the trading plug-ins.
+class WELCOME_EXPORT CMiddleWidget : public Kx::CBaseWidget
+{
+public:
+    explicit CMiddleWidget(QWidget* parent);
+    ~CMiddleWidget() override;
+
+    void setSysInfo(SysStatusMap& sysInfo);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+    void paintText(QString title, ttservice::EQdSysStatusType type, QPainter* painter, int column,
+                   Kx::CImage* image);
+
+private:
+    void paintPlugins(QPainter* painter);
+    void paintHeader(QPainter* painter, const QString& title, int left, Kx::CImage* image) const;
+    int columnWidth() const;
+
+    std::array<std::unique_ptr<Kx::CImage>, 5> m_images;
+    SysStatusMap m_sysInfo;
+    bool m_wide = false;
+};
+
+} // namespace Ocv

@@ -1,0 +1,237 @@
+#include "dashboard/CWelcomeWidget.h"
+
+#include "dashboard/CBottomWidget.h"
+#include "dashboard/CMiddleWidget.h"
+#include "data/CUserManager.h"
+#include "data/CVornClientCenter.h"
+#include "data/CVornClient.h"
+#include "data/ttservice/CVornQueryDataReq.h"
+#include "data/ttservice/CVornSubManagerInfo.h"
+#include "data/ttservice/CVornUserInfo.h"
+#include "kx/CComboBox.h"
+#include "panel/UserChecks.h"
+#include "panel/WelcomeLog.h"
+#include "utils/CSingletonT.h"
+
+#include <QMutexLocker>
+#include <QTimer>
+
+#include <boost/bind/bind.hpp>
+#include <boost/make_shared.hpp>
+
+#include <climits>
+
+namespace Ocv {
+
+namespace {
+constexpr int kRefreshPeriodMs = 60000;
+constexpr int kSystemStatusType = 12235;
+constexpr int kSubManagerStatisticsType = 12277;
+
+constexpr int kSelectorWidth = 150;
+constexpr int kSelectorHeight = 24;
+constexpr int kSelectorX = 10;
+constexpr int kSelectorY = 5;
+constexpr int kSelectorGap = 10;
+
+constexpr int kSelectorChangedEvent = 70;
+constexpr int kOpenViewEvent = 3000;
+constexpr int kUserLogView = 909;
+
+CVornClientCenter* clientCenter()
+{
+    return utils::CSingletonT<CVornClientCenter>::instance();
+}
+} // namespace
+
+CWelcomeWidget::CWelcomeWidget(QWidget* parent)
+    : Kx::CBaseWidget(QStringLiteral("welcome_widget"), false, parent)
+{
+    const auto userInfo = utils::CSingletonT<CUserManager>::instance()->getUserInfoPtr();
+    m_bStatusMode = !userInfo || userInfo->subManagerId == -1 || userInfo->subManagerId == INT_MAX;
+
+    createUi();
+    connect(this, &CWelcomeWidget::sigUpdate, this, &CWelcomeWidget::slotUpdate);
+
+    m_pTimer = new QTimer(this);
+    connect(m_pTimer, &QTimer::timeout, this, &CWelcomeWidget::slotTimeout);
+    m_pTimer->start(kRefreshPeriodMs);
+}
+
+CWelcomeWidget::~CWelcomeWidget()
+{
+    // No answer may touch the widget once its destruction has begun.
+    m_answerGuard.close();
+}
+
+void CWelcomeWidget::createUi()
+{
+    m_pServerSelector = new Kx::CComboBox(0, this);
+    m_pServerSelector->setFixedSize(kSelectorWidth, kSelectorHeight);
+    for (const auto& server : clientCenter()->getAllClients()) {
+        if (server.second)
+            m_pServerSelector->addItem(QString::fromStdString(server.first));
+    }
+
+    // The top strip, the exchange board (both left out of the wide layout) and the manager card
+    // join the dashboard here as they become available.
+    if (m_bStatusMode) {
+        m_pMiddleWidget = new CMiddleWidget(this);
+        m_pBottomWidget = new CBottomWidget(this);
+    }
+
+    resetWidget(m_strSystemName.isEmpty());
+}
+
+void CWelcomeWidget::resetWidget(bool showSelector)
+{
+    const std::size_t serverCount = clientCenter()->getAllClients().size();
+    const bool selectorVisible = showSelector && serverCount > 1;
+    m_pServerSelector->setVisible(selectorVisible);
+    if (selectorVisible)
+        m_pServerSelector->move(kSelectorX, kSelectorY);
+
+    const int y = showSelector ? m_pServerSelector->height() + kSelectorGap : 0;
+    if (m_bStatusMode) {
+        const int topHeight = 0; // no top strip yet
+        if (m_pMiddleWidget)
+            m_pMiddleWidget->move(0, y + topHeight);
+        if (m_pBottomWidget)
+            m_pBottomWidget->move(0, y + topHeight + (m_pMiddleWidget ? m_pMiddleWidget->height() : 0));
+    }
+}
+
+QString CWelcomeWidget::currentServerName() const
+{
+    return m_strSystemName.isEmpty() ? m_pServerSelector->currentText() : m_strSystemName;
+}
+
+void CWelcomeWidget::setSystem(int systemId, const QString& systemName)
+{
+    m_strSystemName = systemId != 0 ? systemName : QString();
+    refresh();
+    resetWidget(m_strSystemName.isEmpty());
+}
+
+void CWelcomeWidget::refresh()
+{
+    auto request = boost::make_shared<ttservice::CVornQueryDataReq>();
+    request->dataType = m_bStatusMode ? kSystemStatusType : kSubManagerStatisticsType;
+
+    const QString server = currentServerName();
+    const auto clients = clientCenter()->getAllClients();
+    const auto client = clients.find(server.toStdString());
+    if (client == clients.end() || !client->second) {
+        WELCOME_LOG(QStringLiteral("no server named '%1', nothing sent").arg(server));
+        return;
+    }
+    WELCOME_LOG(QStringLiteral("query %1 on '%2'").arg(request->dataType).arg(server));
+    using namespace boost::placeholders;
+    const QueryCallback handler = boost::bind(&CWelcomeWidget::onQueryData, this, _1, _2, _3, _4);
+    client->second->queryData_async(request, m_answerGuard.wrap(handler), 0);
+}
+
+void CWelcomeWidget::onQueryData(const utils::TTError& error, const std::vector<ttservice::IDataPtr>& records, int,
+                                 const bson::BSONObj&)
+{
+    if (!error.isSuccess()) {
+        WELCOME_LOG(QStringLiteral("query failed: %1").arg(QString::fromStdString(error.errorMsg())));
+        return;
+    }
+    if (records.empty())
+        return;
+
+    if (m_bStatusMode) {
+        SysStatusMap statusMap;
+        for (const auto& record : records) {
+            auto status = boost::dynamic_pointer_cast<ttservice::CVornSysStatusInfo>(record);
+            if (status)
+                statusMap[status->statusType].append(status);
+        }
+        QMutexLocker lock(&m_dataMutex);
+        m_sysStatusMap.swap(statusMap);
+    } else {
+        auto managerInfo = boost::dynamic_pointer_cast<ttservice::CVornSubManagerInfo>(records.front());
+        QMutexLocker lock(&m_dataMutex);
+        m_pManagerInfo = managerInfo;
+    }
+    emit sigUpdate();
+}
+
+void CWelcomeWidget::slotUpdate()
+{
+    if (!m_bStatusMode) {
+        // The manager card takes a copy of the record once it is part of the dashboard.
+        return;
+    }
+    if (!isStatusViewAllowed())
+        return;
+    SysStatusMap statusMap;
+    {
+        QMutexLocker lock(&m_dataMutex);
+        statusMap = m_sysStatusMap;
+    }
+    if (m_pMiddleWidget)
+        m_pMiddleWidget->setSysInfo(statusMap);
+    if (m_pBottomWidget)
+        m_pBottomWidget->setSysInfo(statusMap);
+}
+
+void CWelcomeWidget::slotTimeout()
+{
+    if (isActive())
+        refresh();
+    else
+        m_bRefreshPending = true;
+}
+
+void CWelcomeWidget::onActive()
+{
+    Kx::CBaseWidget::onActive();
+    if (m_bRefreshPending) {
+        m_bRefreshPending = false;
+        m_pTimer->start(kRefreshPeriodMs);
+        refresh();
+    }
+}
+
+void CWelcomeWidget::setParam(const QString&) {}
+
+QString CWelcomeWidget::param() const
+{
+    return QString();
+}
+
+bool CWelcomeWidget::handleEvent(int eventId, int a, int b, const QString& text, void* data)
+{
+    if (eventId == kSelectorChangedEvent) {
+        refresh();
+        return true;
+    }
+    return Kx::CBaseWidget::handleEvent(eventId, a, b, text, data);
+}
+
+void CWelcomeWidget::autoScalingImage(int width, int height)
+{
+    // Only layouts with the welcome picture scale it; none of the current ones has one.
+    Q_UNUSED(width);
+    Q_UNUSED(height);
+}
+
+void CWelcomeWidget::slotShowError(bool isError, QString text)
+{
+    if (isError) {
+        const QString message = text.isEmpty() ? QStringLiteral("操作失败") : text;
+        clientCenter()->showServerMsgCallBack(1, false, this, QStringLiteral("错误提示"), message, true, false);
+    } else {
+        clientCenter()->showServerMsgCallBack(0, true, this, QStringLiteral("提示"), QStringLiteral("操作成功"), true,
+                                              false);
+    }
+}
+
+void CWelcomeWidget::slotQueryUserLog(const QString& text)
+{
+    deliverEvent(kOpenViewEvent, -1, kUserLogView, text, nullptr);
+}
+
+} // namespace Ocv

@@ -1,0 +1,231 @@
+#include "StripTestSupport.h"
+
+#include "PaintRecorder.h"
+#include "ScenarioBuilder.h"
+
+#include "dashboard/CBottomWidget.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <limits>
+#include <memory>
+
+using namespace striptest;
+using kit::PaintRecorder;
+using kit::statusRecord;
+
+namespace {
+
+const QString kState = QStringLiteral("运行状态");
+
+class BottomWidgetTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { builder.server("s1"); }
+
+    Ocv::CBottomWidget* makeStrip()
+    {
+        builder.install();
+        sink = std::make_unique<EventSink>();
+        return new Ocv::CBottomWidget(sink.get());
+    }
+
+    QVector<kit::PaintOp> paint(Ocv::CBottomWidget* strip, Ocv::SysStatusMap map)
+    {
+        strip->setSysInfo(map);
+        return PaintRecorder::record(strip);
+    }
+
+    static Ocv::SysStatusMap listOf(int type, int count)
+    {
+        Ocv::SysStatusMap map;
+        for (int i = 0; i < count; ++i) {
+            map[type].append(statusRecord(type, [i](auto& r) {
+                r.deviceName = "/fs" + std::to_string(i);
+                r.itemName = "item" + std::to_string(i);
+                r.fsSize = 2048;
+            }));
+        }
+        return map;
+    }
+
+    const QFont labelFont = sized(QFont(), 10, false);
+    const QFont valueFont = sized(QFont(), 11, true);
+    kit::ScenarioBuilder builder;
+    std::unique_ptr<EventSink> sink;
+};
+
+TEST_F(BottomWidgetTest, EmptyMapShowsLabelsDashesAndIcons)
+{
+    auto* strip = makeStrip();
+    EXPECT_EQ(strip->objectName(), QStringLiteral("wolcome_bottom_widget"));
+    EXPECT_EQ(strip->size(), QSize(1520, 350));
+    const auto ops = paint(strip, {});
+
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("-")), 15);
+    expectText(ops, QStringLiteral("-"), 95 + advance(labelFont, kState), 120, kGrey, 0);
+    expectText(ops, QStringLiteral("-"), 335 + advance(labelFont, kState), 120, kGrey, 5);
+    expectText(ops, QStringLiteral("-"), 335 + advance(labelFont, QStringLiteral("总计")), 160, kBlack, 6);
+    expectText(ops, QStringLiteral("网卡名称"), 1040, 160, kGrey);
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("文件系统")), 0);
+    const QRectF icons[] = {{105, 20, 70, 70}, {345, 20, 70, 70}, {675, 20, 70, 70}, {1065, 20, 70, 70},
+                            {1300, 20, 70, 70}};
+    for (int i = 0; i < 5; ++i) {
+        const auto icon = images(ops, QStringLiteral("ocv_img_wolcome_bottom_%1").arg(i + 1));
+        ASSERT_EQ(icon.size(), 1) << i;
+        EXPECT_EQ(icon.first().rect, icons[i]);
+    }
+}
+
+TEST_F(BottomWidgetTest, CpuMemoryAndNetworkColumnsShowTheirRecords)
+{
+    auto* strip = makeStrip();
+    Ocv::SysStatusMap map;
+    map[7].append(statusRecord(7, [](auto& r) {
+        r.idle = 87.25;
+        r.userRatio = 10;
+        r.kernelRatio = std::numeric_limits<double>::infinity();
+        r.waitRatio = 0.04;
+    }));
+    map[8].append(statusRecord(8, [](auto& r) {
+        r.running = 0;
+        r.memTotal = 16.0 * 1024 * 1024;
+        r.idle = 512;
+        r.used = DBL_MAX;
+        r.cache = 1536;
+    }));
+    map[10].append(statusRecord(10, [](auto& r) {
+        r.deviceName = "eth0";
+        r.uploadRate = 12.5;
+        r.downloadRate = 3.14159;
+    }));
+    const auto ops = paint(strip, map);
+
+    const int cpuX = 95 + advance(labelFont, kState);
+    expectText(ops, QStringLiteral("正常"), cpuX, 120, kGreen);
+    expectText(ops, QStringLiteral("87.3%"), cpuX, 160, kBlack);
+    expectText(ops, QStringLiteral("10.0%"), cpuX, 200, kBlack);
+    expectText(ops, QStringLiteral("非法值%"), cpuX, 240, kBlack);
+    expectText(ops, QStringLiteral("0.0%"), cpuX, 280, kBlack);
+
+    expectText(ops, QStringLiteral("异常"), 335 + advance(labelFont, kState), 120, kRed);
+    const int memX = 335 + advance(labelFont, QStringLiteral("总计"));
+    expectText(ops, QStringLiteral("16.0G"), memX, 160, kBlack);
+    expectText(ops, QStringLiteral("512.0K"), memX, 200, kBlack);
+    expectText(ops, QStringLiteral("1.5M"), memX, 280, kBlack);
+    for (const auto& op : PaintRecorder::texts(ops))
+        EXPECT_FALSE(op.pos == QPointF(memX, 240) && !op.text.isEmpty()) << "missing figure drawn as "
+                                                                         << op.text.toStdString();
+
+    const int netX = 1055 + advance(labelFont, kState);
+    expectText(ops, QStringLiteral("eth0"), netX, 160, kBlack);
+    expectText(ops, QStringLiteral("KBs"), netX, 200, kBlack);
+    expectText(ops, QStringLiteral("12.50"), netX, 240, kBlack);
+    expectText(ops, QStringLiteral("3.14"), netX, 280, kBlack);
+    EXPECT_TRUE(PaintRecorder::findText(ops, QStringLiteral("12.50")).font.bold());
+}
+
+TEST_F(BottomWidgetTest, FileSystemRowsSpreadDownToTheSameLastBaseline)
+{
+    auto* strip = makeStrip();
+    auto ops = paint(strip, listOf(9, 1));
+    expectText(ops, QStringLiteral("文件系统"), 580, 120, kGrey);
+    expectText(ops, QStringLiteral("2.0M"), 730, 282, kGrey);
+    const auto name = PaintRecorder::findText(ops, QStringLiteral("/fs0"));
+    EXPECT_DOUBLE_EQ(name.pos.x(), 700 - advance(valueFont, QStringLiteral("/fs0")));
+
+    ops = paint(strip, listOf(9, 3));
+    const int baselines[] = {174, 228, 282};
+    for (int i = 0; i < 3; ++i)
+        expectText(ops, QStringLiteral("2.0M"), 730, baselines[i], kGrey, i);
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("异常")), 0);
+}
+
+TEST_F(BottomWidgetTest, StoppedFileSystemIsMarkedOnItsRow)
+{
+    auto* strip = makeStrip();
+    Ocv::SysStatusMap map = listOf(9, 2);
+    map[9][0]->running = 0;
+    const auto ops = paint(strip, map);
+    expectText(ops, QStringLiteral("异常"), 1000, 201, kRed);
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("异常")), 1);
+}
+
+TEST_F(BottomWidgetTest, CountedItemIsAbnormalWhenDriftReachesTolerance)
+{
+    auto* strip = makeStrip();
+    auto item = [](double reference, double tolerance) {
+        return statusRecord(31, [=](auto& r) {
+            r.itemName = "委托";
+            r.itemCount = 100;
+            r.cpuUsage = reference;
+            r.memoryUsed = tolerance;
+        });
+    };
+    Ocv::SysStatusMap map;
+    map[31] = {item(100, 0)};
+    auto ops = paint(strip, map);
+    expectText(ops, QStringLiteral("委托"), 1280, 282, kGrey);
+    expectText(ops, QStringLiteral("100条"), 1360, 282, kBlack);
+    expectText(ops, QStringLiteral("异常"), 1450, 282, kRed);
+    expectText(ops, QStringLiteral("异常"), 1350, 120, kRed, 1);
+
+    map[31] = {item(100.9, 1.5), item(97, 4)};
+    ops = paint(strip, map);
+    expectText(ops, QStringLiteral("正常"), 1350, 120, kGreen);
+    expectText(ops, QStringLiteral("100条"), 1360, 201, kBlack);
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("异常")), 0);
+
+    map[31] = {item(97, 3)};
+    ops = paint(strip, map);
+    expectText(ops, QStringLiteral("异常"), 1450, 282, kRed);
+}
+
+TEST_F(BottomWidgetTest, ThousandRowsStayInsideTheStrip)
+{
+    auto* strip = makeStrip();
+    Ocv::SysStatusMap map = listOf(9, 1000);
+    map[31] = listOf(31, 1000)[31];
+    map[9][7] = nullptr;
+    const auto ops = paint(strip, map);
+    const QRectF bounds(0, 0, strip->width(), strip->height());
+    int rows = 0;
+    for (const auto& op : PaintRecorder::texts(ops)) {
+        EXPECT_TRUE(bounds.contains(op.pos)) << op.text.toStdString();
+        rows += op.text == QStringLiteral("2.0M") ? 1 : 0;
+    }
+    EXPECT_EQ(rows, 999); // one size per file system; the null row is skipped
+}
+
+TEST_F(BottomWidgetTest, AlgorithmBusClientHasNoCountedItems)
+{
+    builder.algorithmBus(true);
+    auto* strip = makeStrip();
+    const auto ops = paint(strip, listOf(31, 2));
+    EXPECT_TRUE(images(ops, QStringLiteral("ocv_img_wolcome_bottom_5")).isEmpty());
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("item0")), 0);
+
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(strip, &press);
+    EXPECT_TRUE(sink->events.isEmpty());
+}
+
+TEST_F(BottomWidgetTest, ClickAsksForStatusViewWithItsText)
+{
+    builder.user(1, 4);
+    auto* strip = makeStrip();
+    EXPECT_EQ(strip->size(), QSize(1755, 350));
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(1700, 300), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(strip, &press);
+    ASSERT_EQ(sink->events.size(), 1);
+    EXPECT_EQ(sink->events[0].id, 3000);
+    EXPECT_EQ(sink->events[0].a, -1);
+    EXPECT_EQ(sink->events[0].b, 901);
+    EXPECT_EQ(sink->events[0].text, QStringLiteral("system_statue"));
+}
+
+} // namespace

@@ -1,0 +1,206 @@
+#include "StripTestSupport.h"
+
+#include "PaintRecorder.h"
+#include "ScenarioBuilder.h"
+
+#include "dashboard/CMiddleWidget.h"
+#include "kx/CUiResource.h"
+#include "utils/CSingletonT.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace striptest;
+using kit::PaintRecorder;
+using kit::statusRecord;
+
+namespace {
+
+const QString kLabels[] = {QStringLiteral("运行状态"), QStringLiteral("运行时间"), QStringLiteral("CPU使用率"),
+                           QStringLiteral("内存占有")};
+const int kBaselines[] = {210, 254, 298, 342};
+
+class MiddleWidgetTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { builder.server("s1"); }
+
+    // Builds the strip under an event sink for the scenario as configured so far.
+    Ocv::CMiddleWidget* makeStrip()
+    {
+        builder.install();
+        sink = std::make_unique<EventSink>();
+        return new Ocv::CMiddleWidget(sink.get());
+    }
+
+    QVector<kit::PaintOp> paint(Ocv::CMiddleWidget* strip, Ocv::SysStatusMap map)
+    {
+        strip->setSysInfo(map);
+        return PaintRecorder::record(strip);
+    }
+
+    QFont labelFont(QWidget* w) const { return sized(w->font(), 10, false); }
+    QFont valueFont(QWidget* w) const { return sized(w->font(), 11, true); }
+
+    kit::ScenarioBuilder builder;
+    std::unique_ptr<EventSink> sink;
+};
+
+TEST_F(MiddleWidgetTest, EmptyMapShowsTitledColumnsOfPlaceholders)
+{
+    auto* strip = makeStrip();
+    EXPECT_EQ(strip->objectName(), QStringLiteral("wolcome_middle_widget"));
+    EXPECT_EQ(strip->size(), QSize(1520, 380));
+    const auto ops = paint(strip, {});
+
+    const QFont title = *utils::CSingletonT<Kx::CUiResource>::instance()->getFont("ocv_fnt_middle_widget_title");
+    const QString titles[] = {QStringLiteral("风控服务"), QStringLiteral("交易服务"), QStringLiteral("核心服务"),
+                              QStringLiteral("任务服务"), QStringLiteral("交易插件")};
+    for (int column = 0; column < 5; ++column)
+        expectText(ops, titles[column], column * 304 + (304 - advance(title, titles[column])) / 2, 50, kGrey);
+
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("--")), 4 + 2);
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("--:--:--")), 4);
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("-%")), 4);
+    const int stateX = 75 + advance(labelFont(strip), kLabels[0]);
+    for (int column = 0; column < 4; ++column)
+        expectText(ops, QStringLiteral("--"), column * 304 + stateX, 210, kRed, column);
+    const int pluginX = 4 * 304 + 75 + advance(labelFont(strip), QStringLiteral("总计"));
+    expectText(ops, QStringLiteral("--"), pluginX, 210, kBlack, 4);
+    expectText(ops, QStringLiteral("--"), pluginX, 254, kBlack, 5);
+}
+
+TEST_F(MiddleWidgetTest, FrameAndFourDividers)
+{
+    auto* strip = makeStrip();
+    const auto ops = paint(strip, {});
+    QVector<qreal> dividers;
+    bool frame = false;
+    for (const auto& op : ops) {
+        if (op.kind == kit::PaintOp::Rect && op.rect == QRectF(0, 0, 1520, 380) && op.color == kFrame)
+            frame = true;
+        if (op.kind == kit::PaintOp::Line) {
+            EXPECT_EQ(op.color, kFrame);
+            EXPECT_EQ(op.line.y1(), 0);
+            EXPECT_EQ(op.line.y2(), 380);
+            dividers.append(op.line.x1());
+        }
+    }
+    EXPECT_TRUE(frame);
+    EXPECT_EQ(dividers, (QVector<qreal>{304, 608, 912, 1216}));
+}
+
+TEST_F(MiddleWidgetTest, ServiceColumnShowsFirstRecordOfItsType)
+{
+    auto* strip = makeStrip();
+    Ocv::SysStatusMap map;
+    map[2].append(statusRecord(2, [](auto& r) {
+        r.runTime = "12:34:56";
+        r.cpuUsage = 12.6;
+        r.memoryUsed = 2048;
+    }));
+    map[2].append(statusRecord(2, [](auto& r) { r.runTime = "99:99:99"; }));
+    const auto ops = paint(strip, map);
+
+    const int left = 304; // trading service is column 2
+    const QString values[] = {QStringLiteral("正常"), QStringLiteral("12:34:56"), QStringLiteral("13%"),
+                              QStringLiteral("2.0M")};
+    for (int row = 0; row < 4; ++row) {
+        expectText(ops, kLabels[row], left + 60, kBaselines[row], kGrey, 1);
+        expectText(ops, values[row], left + 75 + advance(labelFont(strip), kLabels[row]), kBaselines[row],
+                   row == 0 ? kGreen : kBlack);
+        EXPECT_EQ(PaintRecorder::findText(ops, values[row]).font.bold(), true);
+    }
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("99:99:99")), 0);
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("--:--:--")), 3);
+}
+
+TEST_F(MiddleWidgetTest, FaultOrStoppedServiceIsAbnormal)
+{
+    auto* strip = makeStrip();
+    Ocv::SysStatusMap map;
+    map[3].append(statusRecord(3, [](auto& r) { r.faultFlag = 1; }));
+    map[1].append(statusRecord(1, [](auto& r) { r.running = 0; }));
+    map[4].append(statusRecord(4, [](auto& r) { r.cpuUsage = std::numeric_limits<double>::quiet_NaN(); }));
+    const auto ops = paint(strip, map);
+    const int stateX = 75 + advance(labelFont(strip), kLabels[0]);
+    expectText(ops, QStringLiteral("异常"), 0 + stateX, 210, kRed, 0);
+    expectText(ops, QStringLiteral("异常"), 608 + stateX, 210, kRed, 1);
+    expectText(ops, QStringLiteral("正常"), 912 + stateX, 210, kGreen);
+    expectText(ops, QStringLiteral("非法值%"), 912 + 75 + advance(labelFont(strip), kLabels[2]), 298, kBlack);
+}
+
+TEST_F(MiddleWidgetTest, PluginColumnCountsAllAndAbnormal)
+{
+    auto* strip = makeStrip();
+    Ocv::SysStatusMap map;
+    map[5] = {statusRecord(5), statusRecord(5, [](auto& r) { r.running = 0; }), statusRecord(5), nullptr};
+    const auto ops = paint(strip, map);
+    const int x = 4 * 304 + 75 + advance(labelFont(strip), QStringLiteral("总计"));
+    expectText(ops, QStringLiteral("4"), x, 210, kBlack);
+    expectText(ops, QStringLiteral("1"), x, 254, kBlack);
+}
+
+TEST_F(MiddleWidgetTest, LoginTypeClientHasNoPluginColumn)
+{
+    builder.loginTypeAuth(true);
+    auto* strip = makeStrip();
+    const auto ops = paint(strip, {});
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("交易插件")), 0);
+    EXPECT_TRUE(images(ops, QStringLiteral("ocv_img_wolcome_second_5")).isEmpty());
+    EXPECT_EQ(images(ops, QStringLiteral("ocv_img_wolcome_second_4")).size(), 1);
+}
+
+TEST_F(MiddleWidgetTest, WideLayoutUses351PixelColumns)
+{
+    builder.user(1, 4);
+    auto* strip = makeStrip();
+    EXPECT_EQ(strip->size(), QSize(1755, 380));
+    const auto ops = paint(strip, {});
+    const auto icon = images(ops, QStringLiteral("ocv_img_wolcome_second_5"));
+    ASSERT_EQ(icon.size(), 1);
+    EXPECT_EQ(icon.first().rect, QRectF(1529, 80, 100, 100));
+    EXPECT_EQ(images(ops, QStringLiteral("ocv_img_wolcome_second_1")).first().rect, QRectF(125, 80, 100, 100));
+    expectText(ops, QStringLiteral("总计"), 1404 + 60, 210, kGrey);
+}
+
+TEST_F(MiddleWidgetTest, ClickAsksHostForStatusViewOnlyWhenAllowed)
+{
+    struct Case
+    {
+        int userType;
+        std::set<int> rights;
+        bool algorithmBus;
+        bool opens;
+    };
+    const Case cases[] = {{1, {10081}, false, true},
+                          {100, {10081}, false, false},
+                          {1, {1}, false, false},
+                          {1, {10081}, true, false}};
+    for (const Case& c : cases) {
+        builder = kit::ScenarioBuilder();
+        builder.server("s1").user(c.userType).rights(c.rights).algorithmBus(c.algorithmBus);
+        auto* strip = makeStrip();
+        QMouseEvent move(QEvent::MouseMove, QPointF(200, 20), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(strip, &move);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10), Qt::RightButton, Qt::RightButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(strip, &press);
+
+        const bool allowed = c.userType != 100 && c.rights.count(10081);
+        EXPECT_EQ(strip->cursor().shape() == Qt::PointingHandCursor, allowed) << c.userType;
+        ASSERT_EQ(sink->events.size(), c.opens ? 1 : 0) << c.userType;
+        if (c.opens) {
+            EXPECT_EQ(sink->events[0].id, 3000);
+            EXPECT_EQ(sink->events[0].a, -1);
+            EXPECT_EQ(sink->events[0].b, 901);
+            EXPECT_EQ(sink->events[0].text, QString());
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "PaintRecorder.h"
+
+#include "kx/CBaseWidget.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QVector>
+
+#include <gtest/gtest.h>
+
+namespace striptest {
+
+// Stands where the dock host stands: the last ancestor, which records what reaches it.
+class EventSink : public Kx::CBaseWidget
+{
+public:
+    struct Event
+    {
+        int id;
+        int a;
+        int b;
+        QString text;
+    };
+    EventSink()
+        : Kx::CBaseWidget(QStringLiteral("sink"), false, nullptr)
+    {
+    }
+    bool handleEvent(int id, int a, int b, const QString& text, void*) override
+    {
+        events.append({id, a, b, text});
+        return true;
+    }
+    QVector<Event> events;
+};
+
+inline QFont sized(QFont font, int pointSize, bool bold)
+{
+    font.setPointSize(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+inline int advance(const QFont& font, const QString& text)
+{
+    return QFontMetrics(font).horizontalAdvance(text);
+}
+
+// Asserts that text was drawn once or more, the first time at (x, y) in colour.
+inline void expectText(const QVector<kit::PaintOp>& ops, const QString& text, qreal x, qreal y, const QColor& color,
+                       int occurrence = 0)
+{
+    const kit::PaintOp op = kit::PaintRecorder::findText(ops, text, occurrence);
+    ASSERT_EQ(op.text, text) << "not drawn: " << text.toStdString();
+    EXPECT_DOUBLE_EQ(op.pos.x(), x) << text.toStdString();
+    EXPECT_DOUBLE_EQ(op.pos.y(), y) << text.toStdString();
+    EXPECT_EQ(op.color, color) << text.toStdString() << " drawn in " << op.color.name().toStdString();
+}
+
+inline QVector<kit::PaintOp> images(const QVector<kit::PaintOp>& ops, const QString& key)
+{
+    QVector<kit::PaintOp> result;
+    for (const kit::PaintOp& op : ops) {
+        if (op.kind == kit::PaintOp::Image && op.imageKey == key)
+            result.append(op);
+    }
+    return result;
+}
+
+const QColor kGrey(102, 102, 102);
+const QColor kBlack(0, 0, 0);
+const QColor kGreen(0, 128, 0);
+const QColor kRed(255, 0, 0);
+const QColor kFrame(219, 219, 219);
+
+} // namespace striptest

@@ -1,0 +1,272 @@
+#include "StripTestSupport.h"
+
+#include "AnswerWait.h"
+#include "PaintRecorder.h"
+#include "ScenarioBuilder.h"
+
+#include "dashboard/CBottomWidget.h"
+#include "dashboard/CMiddleWidget.h"
+#include "dashboard/CWelcomeWidget.h"
+#include "data/CVornClientCenter.h"
+#include "data/ttservice/CVornExchangeInfo.h"
+#include "kx/CComboBox.h"
+#include "kx/CStandardTabControl.h"
+#include "utils/CSingletonT.h"
+
+#include <QTimer>
+
+#include <boost/make_shared.hpp>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using kit::PaintRecorder;
+using kit::statusRecord;
+
+namespace {
+
+Ocv::CVornClientCenter* center()
+{
+    return utils::CSingletonT<Ocv::CVornClientCenter>::instance();
+}
+
+std::vector<std::pair<std::string, int>> sent()
+{
+    std::vector<std::pair<std::string, int>> result;
+    for (const auto& request : center()->sentRequests())
+        result.emplace_back(request.server, request.dataType);
+    return result;
+}
+
+using Sent = std::vector<std::pair<std::string, int>>;
+
+class WelcomeWidgetTest : public ::testing::Test
+{
+protected:
+    Ocv::CWelcomeWidget* make()
+    {
+        builder.install();
+        center()->clearSentRequests();
+        widget = std::make_unique<Ocv::CWelcomeWidget>(nullptr);
+        return widget.get();
+    }
+    Kx::CComboBox* selector() const { return widget->findChild<Kx::CComboBox*>(); }
+    QWidget* middle() const { return widget->findChild<QWidget*>(QStringLiteral("wolcome_middle_widget")); }
+    QWidget* bottom() const { return widget->findChild<QWidget*>(QStringLiteral("wolcome_bottom_widget")); }
+    QVector<kit::PaintOp> middleOps() const { return PaintRecorder::record(middle()); }
+
+    void TearDown() override
+    {
+        widget.reset();
+        kit::waitForAnswers();
+    }
+
+    kit::ScenarioBuilder builder;
+    std::unique_ptr<Ocv::CWelcomeWidget> widget;
+};
+
+TEST_F(WelcomeWidgetTest, OneServerHidesSelectorButKeepsItsRoom)
+{
+    builder.server("s1");
+    auto* w = make();
+    EXPECT_EQ(w->objectName(), QStringLiteral("welcome_widget"));
+    EXPECT_TRUE(w->isStatusMode());
+    EXPECT_FALSE(selector()->isVisibleTo(w));
+    EXPECT_EQ(middle()->pos(), QPoint(0, 34));
+    EXPECT_EQ(bottom()->pos(), QPoint(0, 34 + 380));
+    EXPECT_TRUE(sent().empty()) << "nothing is queried before activation, a switch or a tick";
+}
+
+TEST_F(WelcomeWidgetTest, SeveralServersShowSelectorInNameOrder)
+{
+    builder.server("zeta").server("alpha").nullServer("broken");
+    auto* w = make();
+    EXPECT_TRUE(selector()->isVisibleTo(w));
+    EXPECT_EQ(selector()->pos(), QPoint(10, 5));
+    EXPECT_EQ(selector()->size(), QSize(150, 24));
+    ASSERT_EQ(selector()->count(), 2);
+    EXPECT_EQ(selector()->itemText(0), QStringLiteral("alpha"));
+    EXPECT_EQ(selector()->itemText(1), QStringLiteral("zeta"));
+}
+
+TEST_F(WelcomeWidgetTest, SystemNameTargetsQueriesAndHidesSelector)
+{
+    builder.server("s1").server("s2");
+    auto* w = make();
+    w->setSystem(7, QStringLiteral("s2"));
+    EXPECT_EQ(sent(), (Sent{{"s2", 12235}}));
+    EXPECT_FALSE(selector()->isVisibleTo(w));
+    EXPECT_EQ(middle()->pos(), QPoint(0, 0));
+    EXPECT_EQ(bottom()->pos(), QPoint(0, 380));
+
+    // Id 0 means no system: the name is dropped and the selector's server is used.
+    w->setSystem(0, QStringLiteral("s2"));
+    EXPECT_EQ(sent(), (Sent{{"s2", 12235}, {"s1", 12235}}));
+    EXPECT_TRUE(selector()->isVisibleTo(w));
+    EXPECT_EQ(middle()->pos(), QPoint(0, 34));
+}
+
+TEST_F(WelcomeWidgetTest, UnknownServerSendsNothing)
+{
+    builder.server("s1");
+    auto* w = make();
+    w->setSystem(3, QStringLiteral("nowhere"));
+    EXPECT_TRUE(sent().empty());
+}
+
+TEST_F(WelcomeWidgetTest, SelectorChangeRefreshesTheChosenServer)
+{
+    builder.server("s1").server("s2");
+    make();
+    selector()->setCurrentIndex(1);
+    EXPECT_EQ(sent(), (Sent{{"s2", 12235}}));
+}
+
+TEST_F(WelcomeWidgetTest, ModeFollowsTheSubManagerId)
+{
+    struct Case
+    {
+        int subManagerId;
+        bool present;
+        bool statusMode;
+    };
+    for (const Case& c : {Case{-1, true, true}, Case{2147483647, true, true}, Case{0, false, true},
+                          Case{5, true, false}}) {
+        builder = kit::ScenarioBuilder();
+        builder.server("s1").user(1, 1, c.subManagerId);
+        if (!c.present)
+            builder.noUser();
+        auto* w = make();
+        EXPECT_EQ(w->isStatusMode(), c.statusMode) << c.subManagerId;
+        EXPECT_EQ(middle() != nullptr, c.statusMode);
+        w->setSystem(1, QStringLiteral("s1"));
+        EXPECT_EQ(sent(), (Sent{{"s1", c.statusMode ? 12235 : 12277}}));
+    }
+}
+
+TEST_F(WelcomeWidgetTest, WideLayoutStacksWideStripsFromTheTop)
+{
+    builder.server("s1").user(1, 4);
+    auto* w = make();
+    w->setSystem(1, QStringLiteral("s1"));
+    EXPECT_EQ(middle()->geometry(), QRect(0, 0, 1755, 380));
+    EXPECT_EQ(bottom()->geometry(), QRect(0, 380, 1755, 350));
+}
+
+TEST_F(WelcomeWidgetTest, AnswersReachBothStripsSkippingForeignRecords)
+{
+    builder.server("s1").answer(12235, {statusRecord(3, [](auto& r) { r.runTime = "01:00:00"; }), nullptr,
+                                        boost::make_shared<ttservice::CVornExchangeInfo>(),
+                                        statusRecord(3, [](auto& r) { r.runTime = "02:00:00"; }),
+                                        statusRecord(9, [](auto& r) { r.deviceName = "/data"; })});
+    auto* w = make();
+    w->setSystem(1, QStringLiteral("s1"));
+    ASSERT_TRUE(kit::waitForAnswers());
+    const auto ops = middleOps();
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("01:00:00")), 1);
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("02:00:00")), 0);
+    EXPECT_EQ(PaintRecorder::countText(PaintRecorder::record(bottom()), QStringLiteral("/data")), 1);
+}
+
+TEST_F(WelcomeWidgetTest, FailedOrEmptyAnswerKeepsWhatIsShown)
+{
+    builder.server("good").answer(12235, {statusRecord(2, [](auto& r) { r.runTime = "05:06:07"; })});
+    builder.server("failing").error(12235, "服务不可用");
+    builder.server("empty").answer(12235, {});
+    auto* w = make();
+    w->setSystem(1, QStringLiteral("good"));
+    ASSERT_TRUE(kit::waitForAnswers());
+    for (const char* server : {"failing", "empty"}) {
+        w->setSystem(1, QString::fromLatin1(server));
+        ASSERT_TRUE(kit::waitForAnswers());
+        EXPECT_EQ(PaintRecorder::countText(middleOps(), QStringLiteral("05:06:07")), 1) << server;
+    }
+    EXPECT_EQ(sent().size(), 3u);
+}
+
+TEST_F(WelcomeWidgetTest, WithoutTheStatusRightStripsKeepPlaceholders)
+{
+    builder.server("s1").rights({1, 2, 3}).answer(12235, {statusRecord(2, [](auto& r) { r.runTime = "05:06:07"; })});
+    auto* w = make();
+    w->setSystem(1, QStringLiteral("s1"));
+    ASSERT_TRUE(kit::waitForAnswers());
+    const auto ops = middleOps();
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("05:06:07")), 0);
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("--:--:--")), 4);
+}
+
+// Activation goes through the real tab control: a hidden tab skips the tick and catches up when shown.
+TEST_F(WelcomeWidgetTest, TickWhileHiddenWaitsForActivation)
+{
+    builder.server("s1");
+    builder.install();
+    Kx::CStandardTabControl tabs(nullptr);
+    tabs.addTabWidget(QStringLiteral("其他"), new QWidget, nullptr);
+    auto* w = new Ocv::CWelcomeWidget(nullptr);
+    tabs.addTabWidget(QStringLiteral("系统状态"), w, nullptr);
+    tabs.resize(1800, 1000);
+    tabs.show();
+    center()->clearSentRequests();
+
+    QTimer* timer = nullptr;
+    for (QTimer* t : w->findChildren<QTimer*>()) {
+        if (t->interval() == 60000)
+            timer = t;
+    }
+    ASSERT_NE(timer, nullptr);
+    EXPECT_TRUE(timer->isActive());
+
+    EXPECT_FALSE(w->isActive());
+    w->slotTimeout();
+    EXPECT_TRUE(sent().empty());
+
+    tabs.setCurrentIndex(1);
+    EXPECT_TRUE(w->isActive());
+    EXPECT_EQ(sent(), (Sent{{"s1", 12235}}));
+    EXPECT_GT(timer->remainingTime(), 59000);
+
+    // Once caught up, a later activation sends nothing more; an active tick queries at once.
+    tabs.setCurrentIndex(0);
+    tabs.setCurrentIndex(1);
+    EXPECT_EQ(sent().size(), 1u);
+    w->slotTimeout();
+    EXPECT_EQ(sent().size(), 2u);
+}
+
+TEST_F(WelcomeWidgetTest, ErrorsAndSuccessesReachTheClientCentre)
+{
+    builder.server("s1");
+    auto* w = make();
+    center()->clearServerMessages();
+    w->slotShowError(true, QString());
+    w->slotShowError(true, QStringLiteral("权限不足"));
+    w->slotShowError(false, QStringLiteral("ignored"));
+    const auto messages = center()->serverMessages();
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_EQ(messages[0].type, 1);
+    EXPECT_FALSE(messages[0].ok);
+    EXPECT_EQ(messages[0].title, QStringLiteral("错误提示"));
+    EXPECT_EQ(messages[0].text, QStringLiteral("操作失败"));
+    EXPECT_EQ(messages[1].text, QStringLiteral("权限不足"));
+    EXPECT_EQ(messages[2].type, 0);
+    EXPECT_TRUE(messages[2].ok);
+    EXPECT_EQ(messages[2].title, QStringLiteral("提示"));
+    EXPECT_EQ(messages[2].text, QStringLiteral("操作成功"));
+}
+
+TEST_F(WelcomeWidgetTest, UserLogRequestGoesToTheHost)
+{
+    builder.server("s1");
+    builder.install();
+    striptest::EventSink sink;
+    auto* w = new Ocv::CWelcomeWidget(&sink);
+    w->slotQueryUserLog(QStringLiteral("trader01"));
+    ASSERT_EQ(sink.events.size(), 1);
+    EXPECT_EQ(sink.events[0].id, 3000);
+    EXPECT_EQ(sink.events[0].a, -1);
+    EXPECT_EQ(sink.events[0].b, 909);
+    EXPECT_EQ(sink.events[0].text, QStringLiteral("trader01"));
+}
+
+} // namespace

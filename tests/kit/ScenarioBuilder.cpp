@@ -1,0 +1,105 @@
+#include "ScenarioBuilder.h"
+
+#include "sim/SimPlatform.h"
+
+#include <boost/make_shared.hpp>
+
+namespace kit {
+
+ScenarioBuilder::ScenarioBuilder()
+{
+    m_scenario.client.algorithmBus = false;
+    m_scenario.client.loginTypeAuth = false;
+    user(1, 1, -1);
+    m_scenario.user.allRights = true;
+}
+
+ScenarioBuilder& ScenarioBuilder::user(int type, int roleType, int subManagerId)
+{
+    m_scenario.user.present = true;
+    m_scenario.user.name = "tester";
+    m_scenario.user.type = type;
+    m_scenario.user.roleType = roleType;
+    m_scenario.user.subManagerId = subManagerId;
+    m_scenario.roleTypes[type] = roleType;
+    return *this;
+}
+
+ScenarioBuilder& ScenarioBuilder::noUser()
+{
+    m_scenario.user.present = false;
+    return *this;
+}
+
+ScenarioBuilder& ScenarioBuilder::rights(const std::set<int>& rights)
+{
+    m_scenario.user.allRights = false;
+    m_scenario.user.rights = rights;
+    return *this;
+}
+
+ScenarioBuilder& ScenarioBuilder::roleTypeOf(int userType, int roleType)
+{
+    m_scenario.roleTypes[userType] = roleType;
+    return *this;
+}
+
+ScenarioBuilder& ScenarioBuilder::algorithmBus(bool on)
+{
+    m_scenario.client.algorithmBus = on;
+    return *this;
+}
+
+ScenarioBuilder& ScenarioBuilder::loginTypeAuth(bool on)
+{
+    m_scenario.client.loginTypeAuth = on;
+    return *this;
+}
+
+ScenarioBuilder& ScenarioBuilder::server(const std::string& name, int latencyMs)
+{
+    sim::ServerSpec spec;
+    spec.name = name;
+    spec.systemTag = int(m_scenario.servers.size()) + 1;
+    spec.timeKind = sim::ServerSpec::LocalTime;
+    spec.latencyMs = latencyMs;
+    m_scenario.servers.push_back(spec);
+    return *this;
+}
+
+ScenarioBuilder& ScenarioBuilder::nullServer(const std::string& name)
+{
+    server(name);
+    m_scenario.servers.back().nullClient = true;
+    return *this;
+}
+
+ScenarioBuilder& ScenarioBuilder::answer(int dataType, const std::vector<ttservice::IDataPtr>& records)
+{
+    m_scenario.servers.back().answers[dataType] = records;
+    return *this;
+}
+
+ScenarioBuilder& ScenarioBuilder::error(int dataType, const std::string& text)
+{
+    m_scenario.servers.back().errors[dataType] = text;
+    return *this;
+}
+
+void ScenarioBuilder::install() const
+{
+    sim::SimPlatform::install(m_scenario);
+}
+
+boost::shared_ptr<ttservice::CVornSysStatusInfo>
+statusRecord(int statusType, const std::function<void(ttservice::CVornSysStatusInfo&)>& fill)
+{
+    auto record = boost::make_shared<ttservice::CVornSysStatusInfo>();
+    record->statusType = statusType;
+    record->running = 1;
+    if (fill)
+        fill(*record);
+    return record;
+}
+
+} // namespace kit

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "data/IData.h"
+#include "data/ttservice/CVornSysStatusInfo.h"
+#include "sim/Scenario.h"
+
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace kit {
+
+// Builds a simulated platform for a test: by default an administrator (user type 1, role type 1)
+// who holds every right, on a client that is neither an algorithm-bus client nor login-type
+// restricted, and no servers. Answers and errors go to the server added last.
+class ScenarioBuilder
+{
+public:
+    ScenarioBuilder();
+
+    ScenarioBuilder& user(int type, int roleType = 1, int subManagerId = -1);
+    ScenarioBuilder& noUser();
+    ScenarioBuilder& rights(const std::set<int>& rights);
+    ScenarioBuilder& roleTypeOf(int userType, int roleType);
+    ScenarioBuilder& algorithmBus(bool on);
+    ScenarioBuilder& loginTypeAuth(bool on);
+
+    ScenarioBuilder& server(const std::string& name, int latencyMs = 1);
+    ScenarioBuilder& nullServer(const std::string& name);
+    ScenarioBuilder& answer(int dataType, const std::vector<ttservice::IDataPtr>& records);
+    ScenarioBuilder& error(int dataType, const std::string& text);
+
+    const sim::Scenario& scenario() const { return m_scenario; }
+    // Replaces whatever platform the process had with this one.
+    void install() const;
+
+private:
+    sim::Scenario m_scenario;
+};
+
+// A system-status record of the given type, adjusted by fill.
+boost::shared_ptr<ttservice::CVornSysStatusInfo>
+statusRecord(int statusType, const std::function<void(ttservice::CVornSysStatusInfo&)>& fill = {});
+
+} // namespace kit

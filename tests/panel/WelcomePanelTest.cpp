@@ -1,0 +1,128 @@
+#include "AnswerWait.h"
+#include "ScenarioBuilder.h"
+
+#include "dashboard/CWelcomeWidget.h"
+#include "data/CVornClientCenter.h"
+#include "kx/CStandardTabControl.h"
+#include "panel/CWelcomePanel.h"
+#include "risk/CAccountProductRiskWidget.h"
+#include "utils/CSingletonT.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using kit::statusRecord;
+
+namespace {
+
+Ocv::CVornClientCenter* center()
+{
+    return utils::CSingletonT<Ocv::CVornClientCenter>::instance();
+}
+
+class WelcomePanelTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { builder.server("s1").server("s2"); }
+    void TearDown() override
+    {
+        panel.reset();
+        kit::waitForAnswers();
+    }
+
+    Ocv::CWelcomePanel* make()
+    {
+        builder.install();
+        center()->clearSentRequests();
+        panel = std::make_unique<Ocv::CWelcomePanel>();
+        return panel.get();
+    }
+    Kx::CStandardTabControl* tabs() const { return panel->findChild<Kx::CStandardTabControl*>(); }
+    Ocv::CAccountProductRiskWidget* risk() const { return panel->findChild<Ocv::CAccountProductRiskWidget*>(); }
+    Ocv::CWelcomeWidget* dashboard() const { return panel->findChild<Ocv::CWelcomeWidget*>(); }
+
+    kit::ScenarioBuilder builder;
+    std::unique_ptr<Ocv::CWelcomePanel> panel;
+};
+
+TEST_F(WelcomePanelTest, QualifyingUsersGetQuickOperationsFirst)
+{
+    for (int userType : {10, 11, 80}) {
+        builder.user(userType);
+        make();
+        EXPECT_EQ(panel->widgetID(), QStringLiteral("wlc"));
+        ASSERT_EQ(tabs()->count(), 2) << userType;
+        EXPECT_EQ(tabs()->tabTitle(0), QStringLiteral("快捷操作"));
+        EXPECT_EQ(tabs()->tabTitle(1), QStringLiteral("系统状态"));
+        ASSERT_NE(risk(), nullptr);
+        EXPECT_EQ(risk()->size(), QSize(1760, 890));
+    }
+}
+
+TEST_F(WelcomePanelTest, OtherUsersAndAlgorithmBusClientsGetOnlySystemStatus)
+{
+    struct Case
+    {
+        int userType;
+        bool algorithmBus;
+    };
+    for (const Case& c : {Case{1, false}, Case{12, false}, Case{10, true}, Case{80, true}}) {
+        builder.user(c.userType).algorithmBus(c.algorithmBus);
+        make();
+        ASSERT_EQ(tabs()->count(), 1);
+        EXPECT_EQ(tabs()->tabTitle(0), QStringLiteral("系统状态"));
+        EXPECT_EQ(risk(), nullptr);
+        panel->switchSystem(1, QStringLiteral("s1")); // must not touch a risk container
+    }
+}
+
+TEST_F(WelcomePanelTest, SwitchSystemReachesBaseDashboardAndRiskInOrder)
+{
+    builder.user(10);
+    make();
+    panel->switchSystem(2, QStringLiteral("s2"));
+    EXPECT_EQ(panel->systemId(), 2);
+    EXPECT_EQ(panel->systemName(), QStringLiteral("s2"));
+    EXPECT_EQ(risk()->systemId(), 2);
+    EXPECT_EQ(risk()->systemName(), QStringLiteral("s2"));
+    ASSERT_EQ(center()->sentRequests().size(), 1u);
+    EXPECT_EQ(center()->sentRequests()[0].server, "s2");
+
+    // Id 0 still reaches both; the dashboard falls back to its selector.
+    panel->switchSystem(0, QStringLiteral("s2"));
+    EXPECT_EQ(risk()->systemId(), 0);
+    ASSERT_EQ(center()->sentRequests().size(), 2u);
+    EXPECT_EQ(center()->sentRequests()[1].server, "s1");
+}
+
+TEST_F(WelcomePanelTest, ParamIsAlwaysEmptyAndContentKeepsItsSize)
+{
+    make();
+    panel->setParam(QStringLiteral("anything"));
+    EXPECT_EQ(panel->param(), QString());
+    panel->resize(400, 300);
+    panel->show();
+    EXPECT_EQ(dashboard()->size(), QSize(1760, 890));
+    panel->resize(2500, 1400);
+    EXPECT_EQ(dashboard()->size(), QSize(1760, 890));
+}
+
+TEST_F(WelcomePanelTest, DestroyedWithHundredQueriesInFlight)
+{
+    builder = kit::ScenarioBuilder();
+    builder.server("slow", 30);
+    std::vector<ttservice::IDataPtr> records;
+    for (int i = 0; i < 200; ++i)
+        records.push_back(statusRecord(9));
+    builder.answer(12235, records);
+    make();
+    for (int i = 0; i < 100; ++i)
+        panel->switchSystem(1, QStringLiteral("slow"));
+    EXPECT_EQ(center()->pendingRequests(), 100);
+    panel.reset();
+    EXPECT_TRUE(kit::waitForAnswers());
+    EXPECT_EQ(center()->pendingRequests(), 0);
+}
+
+} // namespace

@@ -1,0 +1,114 @@
+#include "sim/Scenario.h"
+
+#include "data/ttservice/CVornExchangeInfo.h"
+#include "data/ttservice/CVornSysStatusInfo.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+
+class ScenarioJsonTest : public ::testing::Test
+{
+protected:
+    sim::Scenario load(const char* json)
+    {
+        error.clear();
+        return sim::Scenario::fromJson(QByteArray(json), &error);
+    }
+
+    QString error;
+};
+
+TEST_F(ScenarioJsonTest, ReadsUserClientAndServers)
+{
+    const sim::Scenario s = load(R"({
+        "client": {"algorithmBus": true, "bjBelongStock": true},
+        "user": {"name": "li", "type": 2, "roleType": 4, "admin": false, "subManagerId": 17, "rights": [10081, 21380]},
+        "roleTypes": {"11": 3},
+        "now": "2024-06-03 09:30:00",
+        "servers": [{"name": "A", "systemTag": 5, "serverTime": null, "latencyMs": 0},
+                    {"name": "B", "serverTime": "2024-06-03 10:00:00"},
+                    {"name": "C", "nullClient": true}]
+    })");
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+    EXPECT_TRUE(s.client.algorithmBus);
+    EXPECT_TRUE(s.client.loginTypeAuth);
+    EXPECT_EQ(s.user.subManagerId, 17);
+    EXPECT_EQ(s.user.rights, (std::set<int>{10081, 21380}));
+    EXPECT_FALSE(s.user.allRights);
+    EXPECT_EQ(s.roleTypes.at(11), 3);
+    EXPECT_EQ(s.now, QDateTime(QDate(2024, 6, 3), QTime(9, 30)));
+    ASSERT_EQ(s.servers.size(), 3u);
+    EXPECT_EQ(s.servers[0].timeKind, sim::ServerSpec::NoTime);
+    EXPECT_EQ(s.servers[0].latencyMs, 0);
+    EXPECT_EQ(s.servers[1].timeKind, sim::ServerSpec::FixedTime);
+    EXPECT_EQ(s.servers[1].fixedTime.time(), QTime(10, 0));
+    EXPECT_TRUE(s.servers[2].nullClient);
+}
+
+TEST_F(ScenarioJsonTest, RecordsTakeTheirClassFromTheCodeOrFromType)
+{
+    const sim::Scenario s = load(R"({"user": {"rights": "all"}, "servers": [{"name": "A",
+        "answers": {"12235": [{"statusType": 9, "deviceName": "/", "fsSize": 1024, "memoryUsed": "max"},
+                              {"$type": "CVornExchangeInfo", "m_strMarketName": "SSE", "m_bInTradingTime": true},
+                              {"$type": "null"}, null]},
+        "errors": {"12254": "统计服务超时"}}]})");
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+    EXPECT_TRUE(s.user.allRights);
+    const auto& records = s.servers[0].answers.at(12235);
+    ASSERT_EQ(records.size(), 4u);
+    auto fs = boost::dynamic_pointer_cast<ttservice::CVornSysStatusInfo>(records[0]);
+    ASSERT_TRUE(fs);
+    EXPECT_EQ(fs->deviceName, "/");
+    EXPECT_DOUBLE_EQ(fs->fsSize, 1024.0);
+    EXPECT_EQ(fs->memoryUsed, std::numeric_limits<double>::max());
+    auto exchange = boost::dynamic_pointer_cast<ttservice::CVornExchangeInfo>(records[1]);
+    ASSERT_TRUE(exchange);
+    EXPECT_TRUE(exchange->m_bInTradingTime);
+    EXPECT_FALSE(records[2]);
+    EXPECT_FALSE(records[3]);
+    EXPECT_EQ(s.servers[0].errors.at(12254), "统计服务超时");
+}
+
+TEST_F(ScenarioJsonTest, FaultsNameTheirPlace)
+{
+    struct Case
+    {
+        const char* json;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {R"({"servers": [{"name": "A", "answers": {"12235": [{"cpuUsge": 1}]}}]})",
+         "servers[0].answers.12235[0]"},
+        {R"({"servers": [{"name": "A", "answers": {"12235": [{"cpuUsge": 1}]}}]})", "cpuUsge"},
+        {R"({"servers": [{"name": "A", "answers": {"12235": [{"running": 1.5}]}}]})", "running"},
+        {R"({"servers": [{"name": "A", "answers": {"500": [{}]}}]})", "$type"},
+        {R"({"servers": [{"name": "A", "answers": {"500": [{"$type": "CNothing"}]}}]})", "CNothing"},
+        {R"({"servers": [{"name": "A", "serverTime": "yesterday"}]})", "servers[0].serverTime"},
+        {R"({"user": {"rights": "some"}})", "user.rights"},
+        {R"({"colour": 1})", "colour"},
+        {"{\n\"live\": true,\n\"servers\": [\n}", "line 4"},
+        {"[1, 2]", "object"},
+    };
+    for (const Case& c : cases) {
+        const sim::Scenario s = load(c.json);
+        EXPECT_TRUE(error.contains(c.expected)) << c.json << " -> " << error.toStdString();
+        EXPECT_TRUE(s.servers.empty());
+    }
+}
+
+TEST_F(ScenarioJsonTest, ShippedScenariosLoad)
+{
+    for (const char* name : {"demo.json", "faults.json"}) {
+        const sim::Scenario s =
+            sim::Scenario::fromJsonFile(QString(WELCOME_SCENARIO_DIR) + "/" + name, &error);
+        EXPECT_TRUE(error.isEmpty()) << name << ": " << error.toStdString();
+        EXPECT_GE(s.servers.size(), 2u) << name;
+    }
+    sim::Scenario::fromJsonFile("/nonexistent/x.json", &error);
+    EXPECT_TRUE(error.contains("/nonexistent/x.json"));
+}
+
+} // namespace

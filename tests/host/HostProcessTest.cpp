@@ -1,0 +1,132 @@
+#include <QFile>
+#include <QFontMetrics>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The host run as a user runs it, on a small scenario written for the test.
+class HostProcessTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        writeScenario(R"({
+          "client": {"algorithmBus": false, "loginTypeAuth": false},
+          "user": {"name": "admin", "type": 1, "roleType": 1, "subManagerId": -1, "rights": "all"},
+          "servers": [{"name": "s1", "systemTag": 1, "serverTime": "local", "latencyMs": 5,
+            "answers": {"12235": [
+              {"statusType": 3, "running": 1, "faultFlag": 0, "runTime": "10:20:30", "cpuUsage": 42.4, "memoryUsed": 2048},
+              {"statusType": 2, "running": 1, "faultFlag": 1, "runTime": "01:02:03"},
+              {"$type": "null"},
+              {"statusType": 9, "running": 0, "deviceName": "/data", "fsSize": 1048576, "fsAvailable": 1024, "used": 2048}
+            ]}}]
+        })");
+    }
+
+    void writeScenario(const QByteArray& json)
+    {
+        QFile file(path("scenario.json"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(json);
+    }
+
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+
+    int run(const QStringList& args)
+    {
+        QProcess host;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        host.setProcessEnvironment(env);
+        host.start(QStringLiteral(WELCOME_HOST_BINARY), QStringList{"--scenario", path("scenario.json")} + args);
+        EXPECT_TRUE(host.waitForFinished(60000));
+        output = host.readAllStandardError() + host.readAllStandardOutput();
+        return host.exitCode();
+    }
+
+    QList<QJsonObject> readLines(const char* name) const
+    {
+        QList<QJsonObject> lines;
+        QFile file(path(name));
+        if (!file.open(QIODevice::ReadOnly))
+            return lines;
+        while (!file.atEnd()) {
+            const QByteArray line = file.readLine().trimmed();
+            if (!line.isEmpty())
+                lines.append(QJsonDocument::fromJson(line).object());
+        }
+        return lines;
+    }
+
+    static QJsonObject findText(const QList<QJsonObject>& ops, const QString& widget, const QString& text)
+    {
+        for (const QJsonObject& op : ops) {
+            if (op["op"] == "text" && op["widget"] == widget && op["text"] == text)
+                return op;
+        }
+        return {};
+    }
+
+    QTemporaryDir dir;
+    QByteArray output;
+};
+
+TEST_F(HostProcessTest, PaintLogReproducesTheStripsForTheScenario)
+{
+    ASSERT_EQ(run({"--paint-log", path("paint.jsonl")}), 0) << output.toStdString();
+    const auto ops = readLines("paint.jsonl");
+    ASSERT_FALSE(ops.isEmpty());
+
+    QFont label;
+    label.setPointSize(10);
+    const int stateX = 75 + QFontMetrics(label).horizontalAdvance(QStringLiteral("运行状态"));
+    const QString middle = QStringLiteral("wolcome_middle_widget");
+    const QJsonObject running = findText(ops, middle, QStringLiteral("正常"));
+    EXPECT_EQ(running["x"].toDouble(), stateX);
+    EXPECT_EQ(running["y"].toDouble(), 210);
+    EXPECT_EQ(running["color"].toString(), QStringLiteral("#ff008000"));
+    const QJsonObject fault = findText(ops, middle, QStringLiteral("异常"));
+    EXPECT_EQ(fault["x"].toDouble(), 304 + stateX);
+    EXPECT_EQ(fault["color"].toString(), QStringLiteral("#ffff0000"));
+    EXPECT_EQ(findText(ops, middle, QStringLiteral("42%"))["y"].toDouble(), 298);
+    EXPECT_EQ(findText(ops, middle, QStringLiteral("2.0M"))["y"].toDouble(), 342);
+
+    const QString bottom = QStringLiteral("wolcome_bottom_widget");
+    EXPECT_EQ(findText(ops, bottom, QStringLiteral("1.0G"))["x"].toDouble(), 730);
+    const QJsonObject stopped = findText(ops, bottom, QStringLiteral("异常"));
+    EXPECT_EQ(stopped["x"].toDouble(), 1000);
+    EXPECT_EQ(stopped["y"].toDouble(), 282);
+}
+
+TEST_F(HostProcessTest, ClickOnServiceStripAsksHostForStatusView)
+{
+    ASSERT_EQ(run({"--click", "wolcome_middle_widget:10,10", "--events", path("events.jsonl")}), 0)
+        << output.toStdString();
+    const auto events = readLines("events.jsonl");
+    ASSERT_EQ(events.size(), 1);
+    EXPECT_EQ(events[0]["id"].toInt(), 3000);
+    EXPECT_EQ(events[0]["a"].toInt(), -1);
+    EXPECT_EQ(events[0]["b"].toInt(), 901);
+    EXPECT_EQ(events[0]["text"].toString(), QString());
+}
+
+TEST_F(HostProcessTest, ScreenshotIsWrittenAndBadInputIsReported)
+{
+    ASSERT_EQ(run({"--screenshot", path("shot.png"), "--settle-ms", "100"}), 0) << output.toStdString();
+    EXPECT_GT(QFile(path("shot.png")).size(), 1000);
+
+    EXPECT_NE(run({"--click", "no_such_widget:1,1", "--events", path("e.jsonl")}), 0);
+    EXPECT_TRUE(output.contains("no widget named no_such_widget"));
+
+    writeScenario("{\"servers\": [");
+    EXPECT_EQ(run({"--events", path("e.jsonl")}), 2);
+    EXPECT_TRUE(output.contains("scenario"));
+}
+
+} // namespace

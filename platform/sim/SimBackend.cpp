@@ -149,13 +149,13 @@ private:
 
 } // namespace
 
-SimBackend::SimBackend(const ServerSpec& spec, bool live, unsigned int seed)
-    : m_spec(spec), m_live(live), m_rng(seed)
+SimBackend::SimBackend(const ServerSpec& server, bool live, unsigned int seed)
+    : m_server(server), m_live(live), m_rng(seed)
 {
-    // The spec's records may be shared with the caller; this server keeps its own.
-    for (auto& item : m_spec.answers)
+    // The ServerSpec records may be shared with the caller; this server keeps its own.
+    for (auto& item : m_server.answers)
         item.second = cloneAll(item.second);
-    m_state = m_spec.answers;
+    m_state = m_server.answers;
     for (auto& item : m_state)
         item.second = cloneAll(item.second);
     m_clock.start();
@@ -169,9 +169,9 @@ void SimBackend::answer(const ttservice::CVornQueryDataReq& req, utils::TTError&
     std::lock_guard<std::mutex> lock(m_mutex);
     ++m_answers;
     bson::BSONObjBuilder builder;
-    builder.append("server", m_spec.name).append("dataType", req.dataType).append("param", req.param);
-    auto failure = m_spec.errors.find(req.dataType);
-    if (failure != m_spec.errors.end()) {
+    builder.append("server", m_server.name).append("dataType", req.dataType).append("param", req.param);
+    auto failure = m_server.errors.find(req.dataType);
+    if (failure != m_server.errors.end()) {
         error = utils::TTError(1, failure->second);
         records.clear();
         meta = builder.append("count", 0).obj();
@@ -247,10 +247,10 @@ void SimBackend::drift(int dataType, std::vector<ttservice::IDataPtr>& records, 
 void SimBackend::operate(const ttservice::COperateDataReq& req, utils::TTError& error, bson::BSONObj& meta)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    auto failure = m_spec.errors.find(req.dataType);
-    error = failure == m_spec.errors.end() ? utils::TTError() : utils::TTError(1, failure->second);
+    auto failure = m_server.errors.find(req.dataType);
+    error = failure == m_server.errors.end() ? utils::TTError() : utils::TTError(1, failure->second);
     meta = bson::BSONObjBuilder()
-               .append("server", m_spec.name)
+               .append("server", m_server.name)
                .append("dataType", req.dataType)
                .append("operation", req.operation)
                .obj();
@@ -258,21 +258,21 @@ void SimBackend::operate(const ttservice::COperateDataReq& req, utils::TTError& 
 
 int SimBackend::latencyMs() const
 {
-    return m_spec.latencyMs;
+    return m_server.latencyMs;
 }
 
 bool SimBackend::hasTimeService() const
 {
-    return m_spec.timeKind != ServerSpec::NoTime;
+    return m_server.timeKind != ServerSpec::NoTime;
 }
 
 qint64 SimBackend::serverTime() const
 {
-    switch (m_spec.timeKind) {
+    switch (m_server.timeKind) {
     case ServerSpec::LocalTime:
         return utils::currentDateTime().toSecsSinceEpoch();
     case ServerSpec::FixedTime:
-        return m_spec.fixedTime.toSecsSinceEpoch() + (m_live ? m_clock.elapsed() / 1000 : 0);
+        return m_server.fixedTime.toSecsSinceEpoch() + (m_live ? m_clock.elapsed() / 1000 : 0);
     default:
         return 0;
     }

@@ -18,7 +18,7 @@ namespace sim {
 class SIM_EXPORT SimBackend : public Ocv::IServerBackend
 {
 public:
-    SimBackend(const ServerSpec& spec, bool live, unsigned int seed);
+    SimBackend(const ServerSpec& server, bool live, unsigned int seed);
     ~SimBackend() override;
 
     void answer(const ttservice::CVornQueryDataReq& req, utils::TTError& error,
@@ -33,7 +33,7 @@ public:
 private:
     void drift(int dataType, std::vector<ttservice::IDataPtr>& records, double elapsedSeconds);
 
-    ServerSpec m_spec;
+    ServerSpec m_server;
     bool m_live;
     mutable std::mutex m_mutex;
     std::mt19937 m_rng;

@@ -37,9 +37,9 @@ protected:
         auto net = sim::statusRecord(ttservice::QSST_NETWORK_CARD);
         net->uploadRate = 100;
         net->downloadRate = 200;
-        spec.name = "A";
-        spec.answers[12235] = {service, cpu, memory, fs, net, nullptr};
-        spec.errors[12254] = "统计服务超时";
+        server.name = "A";
+        server.answers[12235] = {service, cpu, memory, fs, net, nullptr};
+        server.errors[12254] = "统计服务超时";
         scenarioFs = fs;
     }
 
@@ -61,28 +61,28 @@ protected:
         }
     }
 
-    sim::ServerSpec spec;
+    sim::ServerSpec server;
     boost::shared_ptr<CVornSysStatusInfo> scenarioFs;
     utils::TTError lastError;
 };
 
 TEST_F(SimBackendTest, StillScenarioAnswersFreshCopiesOfTheSameFigures)
 {
-    sim::SimBackend backend(spec, false, 1);
+    sim::SimBackend backend(server, false, 1);
     const auto first = ask(backend);
     const auto second = ask(backend);
     ASSERT_EQ(first.size(), 6u);
     EXPECT_FALSE(first[5]);
     for (std::size_t i = 0; i < 5; ++i) {
         EXPECT_NE(first[i], second[i]);
-        EXPECT_NE(first[i], spec.answers[12235][i]);
+        EXPECT_NE(first[i], server.answers[12235][i]);
         EXPECT_TRUE(first[i]->sameFields(*second[i]));
     }
 }
 
 TEST_F(SimBackendTest, ErrorsAndUnknownCodes)
 {
-    sim::SimBackend backend(spec, true, 1);
+    sim::SimBackend backend(server, true, 1);
     EXPECT_TRUE(ask(backend, 12254).empty());
     EXPECT_FALSE(lastError.isSuccess());
     EXPECT_EQ(lastError.errorMsg(), "统计服务超时");
@@ -92,7 +92,7 @@ TEST_F(SimBackendTest, ErrorsAndUnknownCodes)
 
 TEST_F(SimBackendTest, LiveFiguresDriftButStayPlausible)
 {
-    sim::SimBackend backend(spec, true, 7);
+    sim::SimBackend backend(server, true, 7);
     std::set<double> cpuSeen;
     std::set<double> fsUsedSeen;
     for (int round = 0; round < 300; ++round) {
@@ -136,7 +136,7 @@ TEST_F(SimBackendTest, LiveFiguresDriftButStayPlausible)
 
 TEST_F(SimBackendTest, LiveServicesSometimesFailAndRecover)
 {
-    sim::SimBackend backend(spec, true, 3);
+    sim::SimBackend backend(server, true, 3);
     int faulty = 0;
     int healthy = 0;
     for (int round = 0; round < 400; ++round) {
@@ -154,8 +154,8 @@ TEST_F(SimBackendTest, MarkersAreLeftAlone)
     auto marked = sim::statusRecord(ttservice::QSST_HOST_MEMORY);
     marked->memTotal = std::numeric_limits<double>::max();
     marked->used = 5;
-    spec.answers[12235] = {marked};
-    sim::SimBackend backend(spec, true, 5);
+    server.answers[12235] = {marked};
+    sim::SimBackend backend(server, true, 5);
     for (int round = 0; round < 20; ++round) {
         auto r = boost::dynamic_pointer_cast<CVornSysStatusInfo>(ask(backend).at(0));
         ASSERT_TRUE(r);
@@ -166,13 +166,13 @@ TEST_F(SimBackendTest, MarkersAreLeftAlone)
 
 TEST_F(SimBackendTest, TimeServiceKinds)
 {
-    spec.timeKind = sim::ServerSpec::NoTime;
-    EXPECT_FALSE(sim::SimBackend(spec, false, 1).hasTimeService());
-    spec.timeKind = sim::ServerSpec::FixedTime;
-    spec.fixedTime = QDateTime(QDate(2024, 6, 3), QTime(10, 15));
-    sim::SimBackend fixed(spec, false, 1);
+    server.timeKind = sim::ServerSpec::NoTime;
+    EXPECT_FALSE(sim::SimBackend(server, false, 1).hasTimeService());
+    server.timeKind = sim::ServerSpec::FixedTime;
+    server.fixedTime = QDateTime(QDate(2024, 6, 3), QTime(10, 15));
+    sim::SimBackend fixed(server, false, 1);
     EXPECT_TRUE(fixed.hasTimeService());
-    EXPECT_EQ(fixed.serverTime(), spec.fixedTime.toSecsSinceEpoch());
+    EXPECT_EQ(fixed.serverTime(), server.fixedTime.toSecsSinceEpoch());
 }
 
 } // namespace

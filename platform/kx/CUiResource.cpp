@@ -225,15 +225,15 @@ bool CUiResource::mergeTheme(const QString& path)
 
     const QJsonObject fonts = root.value(QLatin1String("fonts")).toObject();
     for (auto it = fonts.begin(); it != fonts.end(); ++it) {
-        const QJsonObject spec = it.value().toObject();
+        const QJsonObject fontDesc = it.value().toObject();
         QFont font(QGuiApplication::font());
-        if (spec.contains(QLatin1String("family")))
-            font.setFamily(spec.value(QLatin1String("family")).toString());
-        if (spec.contains(QLatin1String("pixelSize")))
-            font.setPixelSize(spec.value(QLatin1String("pixelSize")).toInt());
-        else if (spec.contains(QLatin1String("pointSize")))
-            font.setPointSizeF(spec.value(QLatin1String("pointSize")).toDouble());
-        font.setBold(spec.value(QLatin1String("bold")).toBool(false));
+        if (fontDesc.contains(QLatin1String("family")))
+            font.setFamily(fontDesc.value(QLatin1String("family")).toString());
+        if (fontDesc.contains(QLatin1String("pixelSize")))
+            font.setPixelSize(fontDesc.value(QLatin1String("pixelSize")).toInt());
+        else if (fontDesc.contains(QLatin1String("pointSize")))
+            font.setPointSizeF(fontDesc.value(QLatin1String("pointSize")).toDouble());
+        font.setBold(fontDesc.value(QLatin1String("bold")).toBool(false));
         m_fonts[it.key()] = font;
         m_knownFonts.insert(it.key());
     }

@@ -1,6 +1,7 @@
 #include "dashboard/CBottomWidget.h"
 
 #include "dashboard/SizeFormat.h"
+#include "dashboard/StatusStrip.h"
 #include "dashboard/StripPalette.h"
 #include "data/CVornClientCenter.h"
 #include "kx/CImage.h"
@@ -19,8 +20,6 @@
 namespace Ocv {
 
 namespace {
-constexpr int kWidth = 1520;
-constexpr int kWideWidth = 1755;
 constexpr int kHeight = 350;
 
 constexpr int kIconSize = 70;
@@ -46,9 +45,6 @@ constexpr int kItemNameX = 1280;
 constexpr int kItemCountX = 1360;
 constexpr int kItemRowStateX = 1450;
 constexpr int kItemStateX = 1350;
-
-constexpr int kOpenSystemStatusEvent = 3000;
-constexpr int kSystemStatusView = 901;
 
 const QString kStateLabel = QStringLiteral("运行状态");
 
@@ -105,13 +101,10 @@ struct CBottomWidget::Column
 
 CBottomWidget::CBottomWidget(QWidget* parent)
     : Kx::CBaseWidget(QStringLiteral("wolcome_bottom_widget"), false, parent)
+    , m_images(StatusStrip::makeImages(QStringLiteral("ocv_img_wolcome_bottom_"),
+                                       !utils::CSingletonT<CVornClientCenter>::instance()->isAlgorithmBusClient()))
 {
-    setFixedSize(isWideLayout() ? kWideWidth : kWidth, kHeight);
-    for (int i = 0; i < 4; ++i)
-        m_images[i] = std::make_unique<Kx::CImage>(QStringLiteral("ocv_img_wolcome_bottom_%1").arg(i + 1));
-    if (!utils::CSingletonT<CVornClientCenter>::instance()->isAlgorithmBusClient())
-        m_images[4] = std::make_unique<Kx::CImage>(QStringLiteral("ocv_img_wolcome_bottom_5"));
-    setAttribute(Qt::WA_MouseTracking);
+    StatusStrip::setUp(this, kHeight);
 }
 
 CBottomWidget::~CBottomWidget() = default;
@@ -277,15 +270,13 @@ void CBottomWidget::paintCountedItems(QPainter* painter) const
 
 void CBottomWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    if (isStatusViewAllowed() && cursor().shape() != Qt::PointingHandCursor)
-        setCursor(Qt::PointingHandCursor);
+    StatusStrip::updateCursor(this);
     event->accept();
 }
 
 void CBottomWidget::mousePressEvent(QMouseEvent* event)
 {
-    if (isStatusViewAllowed() && !utils::CSingletonT<CVornClientCenter>::instance()->isAlgorithmBusClient())
-        deliverEvent(kOpenSystemStatusEvent, -1, kSystemStatusView, QStringLiteral("system_statue"), nullptr);
+    StatusStrip::openStatusView(this, QStringLiteral("system_statue"));
     event->accept();
 }
 

@@ -1,15 +1,9 @@
 #pragma once
 
 #include "WelcomeGlobal.h"
+#include "dashboard/StatusStrip.h"
 #include "dashboard/SysStatusMap.h"
 #include "kx/CBaseWidget.h"
-
-#include <array>
-#include <memory>
-
-namespace Kx {
-class CImage;
-}
 
 namespace Ocv {
 
@@ -34,7 +28,7 @@ private:
     void paintCountedItems(QPainter* painter) const;
     const ttservice::CVornSysStatusInfo* firstRecord(int type) const;
 
-    std::array<std::unique_ptr<Kx::CImage>, 5> m_images;
+    StatusStrip::Images m_images;
     SysStatusMap m_sysInfo;
 };
 

@@ -1,6 +1,7 @@
 #include "dashboard/CMiddleWidget.h"
 
 #include "dashboard/SizeFormat.h"
+#include "dashboard/StatusStrip.h"
 #include "dashboard/StripPalette.h"
 #include "data/CVornClientCenter.h"
 #include "kx/CImage.h"
@@ -16,8 +17,6 @@
 namespace Ocv {
 
 namespace {
-constexpr int kWidth = 1520;
-constexpr int kWideWidth = 1755;
 constexpr int kHeight = 380;
 constexpr int kColumnWidth = 304;
 constexpr int kWideColumnWidth = 351;
@@ -28,21 +27,15 @@ constexpr int kTitleBaseline = 50;
 constexpr int kLabelIndent = 60;
 constexpr int kValueGap = 15; // values start this far right of their label
 constexpr int kRowBaselines[] = {210, 254, 298, 342};
-
-constexpr int kOpenSystemStatusEvent = 3000;
-constexpr int kSystemStatusView = 901;
 } // namespace
 
 CMiddleWidget::CMiddleWidget(QWidget* parent)
     : Kx::CBaseWidget(QStringLiteral("wolcome_middle_widget"), false, parent)
+    , m_images(StatusStrip::makeImages(QStringLiteral("ocv_img_wolcome_second_"),
+                                       !utils::CSingletonT<CVornClientCenter>::instance()->hasClientLoginTypeAuth(0)))
     , m_wide(isWideLayout())
 {
-    setFixedSize(m_wide ? kWideWidth : kWidth, kHeight);
-    for (int i = 0; i < 4; ++i)
-        m_images[i] = std::make_unique<Kx::CImage>(QStringLiteral("ocv_img_wolcome_second_%1").arg(i + 1));
-    if (!utils::CSingletonT<CVornClientCenter>::instance()->hasClientLoginTypeAuth(0))
-        m_images[4] = std::make_unique<Kx::CImage>(QStringLiteral("ocv_img_wolcome_second_5"));
-    setAttribute(Qt::WA_MouseTracking);
+    StatusStrip::setUp(this, kHeight);
 }
 
 CMiddleWidget::~CMiddleWidget() = default;
@@ -167,15 +160,13 @@ void CMiddleWidget::paintPlugins(QPainter* painter)
 
 void CMiddleWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    if (isStatusViewAllowed() && cursor().shape() != Qt::PointingHandCursor)
-        setCursor(Qt::PointingHandCursor);
+    StatusStrip::updateCursor(this);
     event->accept();
 }
 
 void CMiddleWidget::mousePressEvent(QMouseEvent* event)
 {
-    if (isStatusViewAllowed() && !utils::CSingletonT<CVornClientCenter>::instance()->isAlgorithmBusClient())
-        deliverEvent(kOpenSystemStatusEvent, -1, kSystemStatusView, QString(), nullptr);
+    StatusStrip::openStatusView(this, QString());
     event->accept();
 }
 

@@ -1,15 +1,9 @@
 #pragma once
 
 #include "WelcomeGlobal.h"
+#include "dashboard/StatusStrip.h"
 #include "dashboard/SysStatusMap.h"
 #include "kx/CBaseWidget.h"
-
-#include <array>
-#include <memory>
-
-namespace Kx {
-class CImage;
-}
 
 namespace Ocv {
 
@@ -35,7 +29,7 @@ private:
     void paintHeader(QPainter* painter, const QString& title, int left, Kx::CImage* image) const;
     int columnWidth() const;
 
-    std::array<std::unique_ptr<Kx::CImage>, 5> m_images;
+    StatusStrip::Images m_images;
     SysStatusMap m_sysInfo;
     bool m_wide = false;
 };

@@ -58,12 +58,12 @@ ScenarioBuilder& ScenarioBuilder::loginTypeAuth(bool on)
 
 ScenarioBuilder& ScenarioBuilder::server(const std::string& name, int latencyMs)
 {
-    sim::ServerSpec spec;
-    spec.name = name;
-    spec.systemTag = int(m_scenario.servers.size()) + 1;
-    spec.timeKind = sim::ServerSpec::LocalTime;
-    spec.latencyMs = latencyMs;
-    m_scenario.servers.push_back(spec);
+    sim::ServerSpec added;
+    added.name = name;
+    added.systemTag = int(m_scenario.servers.size()) + 1;
+    added.timeKind = sim::ServerSpec::LocalTime;
+    added.latencyMs = latencyMs;
+    m_scenario.servers.push_back(added);
     return *this;
 }
 

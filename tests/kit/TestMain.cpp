@@ -2,13 +2,6 @@
 
 #include <gtest/gtest.h>
 
-// The offscreen platform plugin keeps allocations for the life of the process; nothing else
-// is excused from the leak check of sanitizer builds.
-extern "C" const char* __lsan_default_suppressions()
-{
-    return "leak:libqoffscreen.so\n";
-}
-
 // Widgets need a QApplication; tests run headless unless the caller chose a platform.
 int main(int argc, char** argv)
 {

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "data/DataCallbacks.h"
 #include "data/IServerBackend.h"
 #include "data/ttservice/CVornQueryDataReq.h"
 #include "data/ttservice/CVornSysStatusInfo.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QThread>
 
 #include <boost/make_shared.hpp>
 
@@ -33,7 +35,6 @@ public:
         }
         auto record = boost::make_shared<ttservice::CVornSysStatusInfo>();
         record->itemCount = req.dataType;
-        record->itemName = req.param;
         records.push_back(record);
         meta = bson::BSONObjBuilder().append("dataType", req.dataType).obj();
     }
@@ -51,6 +52,47 @@ public:
 private:
     int m_latency;
     std::string m_failText;
+};
+
+inline boost::shared_ptr<ttservice::CVornQueryDataReq> queryReq(int dataType = 0, int systemTag = 0)
+{
+    auto req = boost::make_shared<ttservice::CVornQueryDataReq>();
+    req->dataType = dataType;
+    req->systemTag = systemTag;
+    return req;
+}
+
+inline Ocv::QueryCallback counting(std::atomic<int>& calls)
+{
+    return [&calls](auto&&...) { ++calls; };
+}
+
+// What one query's callback saw; written on the worker, read once done is set.
+struct Answer
+{
+    Ocv::QueryCallback callback()
+    {
+        timer.start();
+        return [this](const utils::TTError& e, const std::vector<ttservice::IDataPtr>& r, int t,
+                      const bson::BSONObj& meta) {
+            error = e;
+            records = r;
+            tag = t;
+            metaType = meta.getIntField("dataType");
+            onGui = QThread::currentThread() == qApp->thread();
+            afterMs = timer.elapsed();
+            done = true;
+        };
+    }
+
+    QElapsedTimer timer;
+    utils::TTError error;
+    std::vector<ttservice::IDataPtr> records;
+    int tag = -1;
+    int metaType = 0;
+    bool onGui = true;
+    qint64 afterMs = 0;
+    std::atomic<bool> done{false};
 };
 
 // Spins the GUI event loop until the condition holds or the time is up.

@@ -2,98 +2,64 @@
 #include "kx/CComboBox.h"
 #include "kx/CStandardTabControl.h"
 #include "kx/CTabButton.h"
-#include "kx/IDockableWidget.h"
 
 #include <QTest>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
 #include <vector>
 
 namespace {
 
-struct Received
-{
-    int id;
-    int a;
-    int b;
-    QString text;
-    void* data;
-};
+using Event = std::tuple<int, int, int, QString, void*>;
+using Events = std::vector<Event>;
 
-// Records what reaches it and consumes the ids it is told to.
-class Recorder : public Kx::CBaseWidget
+// Records the events that reach it, consumes the ids it is given and counts activations.
+class Probe : public Kx::CBaseWidget
 {
 public:
-    explicit Recorder(QWidget* parent, std::vector<int> consumed = {})
-        : Kx::CBaseWidget(QStringLiteral("recorder"), false, parent), m_consumed(std::move(consumed))
+    explicit Probe(QWidget* parent, std::vector<int> consumed = {})
+        : Kx::CBaseWidget(QStringLiteral("probe"), false, parent), m_consumed(std::move(consumed))
     {
     }
-
     bool handleEvent(int eventId, int a, int b, const QString& text, void* data) override
     {
-        received.push_back({eventId, a, b, text, data});
-        for (int id : m_consumed) {
-            if (id == eventId)
-                return true;
-        }
-        return Kx::CBaseWidget::handleEvent(eventId, a, b, text, data);
+        received.emplace_back(eventId, a, b, text, data);
+        return std::count(m_consumed.begin(), m_consumed.end(), eventId) > 0 ||
+               Kx::CBaseWidget::handleEvent(eventId, a, b, text, data);
     }
-
-    std::vector<Received> received;
-
-private:
-    std::vector<int> m_consumed;
-};
-
-class ActivationProbe : public Kx::CBaseWidget
-{
-public:
-    explicit ActivationProbe(QWidget* parent) : Kx::CBaseWidget(QStringLiteral("probe"), false, parent) {}
     void onActive() override
     {
         ++activations;
         Kx::CBaseWidget::onActive();
     }
+
+    Events received;
     int activations = 0;
+
+private:
+    std::vector<int> m_consumed;
 };
 
-class EventDelivery : public ::testing::Test
+TEST(EventDelivery, WalksAncestorsUntilTheFirstConsumer)
 {
-protected:
-    // outer (host-like, consumes nothing) > plain QWidget > middle (consumes 42) > leaf
-    Recorder outer{nullptr};
-    QWidget* plain = new QWidget(&outer);
-    Recorder* middle = new Recorder(plain, {42});
-    Recorder* leaf = new Recorder(middle, {42, 7});
-};
+    // outer (consumes nothing) > plain QWidget > middle (consumes 42) > leaf (would consume both)
+    Probe outer(nullptr);
+    auto* middle = new Probe(new QWidget(&outer), {42});
+    auto* leaf = new Probe(middle, {42, 7});
 
-TEST_F(EventDelivery, StopsAtTheFirstAncestorThatConsumes)
-{
     int payload = 0;
     EXPECT_TRUE(leaf->deliverEvent(42, 1, 2, QStringLiteral("t"), &payload));
-    ASSERT_EQ(middle->received.size(), 1u);
-    EXPECT_EQ(middle->received[0].a, 1);
-    EXPECT_EQ(middle->received[0].b, 2);
-    EXPECT_EQ(middle->received[0].text, QStringLiteral("t"));
-    EXPECT_EQ(middle->received[0].data, &payload);
     EXPECT_TRUE(outer.received.empty());
-}
-
-TEST_F(EventDelivery, OutermostSeesWhatNobodyConsumedAndTheSenderIsNotAsked)
-{
     EXPECT_FALSE(leaf->deliverEvent(7, 0, 0, QString(), nullptr));
-    EXPECT_TRUE(leaf->received.empty());
-    EXPECT_EQ(middle->received.size(), 1u);
-    ASSERT_EQ(outer.received.size(), 1u);
-    EXPECT_EQ(outer.received[0].id, 7);
-}
-
-TEST_F(EventDelivery, WidgetWithoutAncestorsReportsNotConsumed)
-{
     EXPECT_FALSE(outer.deliverEvent(42, 0, 0, QString(), nullptr));
-    EXPECT_TRUE(outer.received.empty());
+    EXPECT_TRUE(leaf->received.empty());
+    const Event seven{7, 0, 0, QString(), nullptr};
+    EXPECT_EQ(middle->received, (Events{{42, 1, 2, QStringLiteral("t"), &payload}, seven}));
+    EXPECT_EQ(outer.received, Events{seven});
 }
 
 class Activation : public ::testing::Test
@@ -101,116 +67,74 @@ class Activation : public ::testing::Test
 protected:
     void SetUp() override
     {
-        auto* box = new QVBoxLayout(&window);
-        tabs = new Kx::CStandardTabControl(&window);
-        box->addWidget(tabs);
+        (new QVBoxLayout(&window))->addWidget(tabs);
         auto* page0 = new QWidget;
-        probe0 = new ActivationProbe(new QWidget(page0));
+        probe0 = new Probe(new QWidget(page0));
         auto* page1 = new QWidget;
-        probe1 = new ActivationProbe(page1);
+        probe1 = new Probe(page1);
         tabs->addTabWidget(QStringLiteral("zero"), page0);
         tabs->addTabWidget(QStringLiteral("one"), page1);
         window.resize(400, 300);
     }
 
     QWidget window;
-    Kx::CStandardTabControl* tabs = nullptr;
-    ActivationProbe* probe0 = nullptr;
-    ActivationProbe* probe1 = nullptr;
+    Kx::CStandardTabControl* tabs = new Kx::CStandardTabControl(&window);
+    Probe* probe0 = nullptr;
+    Probe* probe1 = nullptr;
 };
 
-TEST_F(Activation, OnlyTheShownPageIsActive)
+TEST_F(Activation, OnlyTheShownPageOfAShownWindowIsActivated)
 {
+    tabs->setCurrentIndex(1);
+    EXPECT_FALSE(probe1->isActive());
+    EXPECT_EQ(probe1->activations, 0);
+    tabs->setCurrentIndex(0);
     window.show();
-    EXPECT_EQ(tabs->currentIndex(), 0);
     EXPECT_TRUE(probe0->isActive());
     EXPECT_FALSE(probe1->isActive());
-}
 
-TEST_F(Activation, SwitchingTabsActivatesTheNewPageOnly)
-{
-    window.show();
     int signalled = -1;
     QObject::connect(tabs, &Kx::CStandardTabControl::currentChanged, [&](int i) { signalled = i; });
     tabs->setCurrentIndex(1);
+    EXPECT_EQ(signalled, 1);
     EXPECT_EQ(probe1->activations, 1);
     EXPECT_EQ(probe0->activations, 0);
     EXPECT_TRUE(probe1->isActive());
     EXPECT_FALSE(probe0->isActive());
-    EXPECT_EQ(signalled, 1);
     EXPECT_TRUE(tabs->tabButton(1)->isChecked());
     EXPECT_FALSE(tabs->tabButton(0)->isChecked());
-
     tabs->setCurrentIndex(1);
     EXPECT_EQ(probe1->activations, 1);
 }
 
-TEST_F(Activation, ClickingATabButtonSwitches)
+TEST_F(Activation, ClickingATabButtonSwitchesThroughEventDelivery)
 {
     window.show();
     QTest::mouseClick(tabs->tabButton(1), Qt::LeftButton);
     EXPECT_EQ(tabs->currentIndex(), 1);
     EXPECT_EQ(probe1->activations, 1);
+    // A second click on the current tab must not uncheck it.
     QTest::mouseClick(tabs->tabButton(1), Qt::LeftButton);
     EXPECT_TRUE(tabs->tabButton(1)->isChecked());
 }
 
-TEST_F(Activation, NothingIsActiveInAnUnshownWindow)
+TEST(ComboEvents, ModelChangesAreSilentIndexChangesAreDelivered)
 {
-    EXPECT_FALSE(probe0->isActive());
-    tabs->setCurrentIndex(1);
-    EXPECT_FALSE(probe1->isActive());
-    EXPECT_EQ(probe1->activations, 0);
-}
-
-TEST(DockActivation, SetWidgetActiveActivatesTheShownTree)
-{
-    Kx::IDockableWidget dock(false, QStringLiteral("wlc"), nullptr, false);
-    auto* shown = new ActivationProbe(&dock);
-    auto* hidden = new ActivationProbe(&dock);
-    hidden->hide();
-    dock.show();
-    dock.setWidgetActive(true);
-    EXPECT_EQ(dock.widgetID(), QStringLiteral("wlc"));
-    EXPECT_EQ(dock.objectName(), QStringLiteral("wlc"));
-    EXPECT_EQ(shown->activations, 1);
-    EXPECT_EQ(hidden->activations, 0);
-    dock.setWidgetActive(false);
-    EXPECT_EQ(shown->activations, 1);
-}
-
-class ComboEvents : public ::testing::Test
-{
-protected:
-    Recorder host{nullptr};
-    Kx::CComboBox* combo = new Kx::CComboBox(9, &host);
-};
-
-TEST_F(ComboEvents, FillingAndEmptyingSendsNothing)
-{
-    combo->addItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
-    EXPECT_EQ(combo->currentIndex(), 0);
+    Probe host(nullptr);
+    auto* combo = new Kx::CComboBox(9, &host);
+    combo->addItems({QStringLiteral("x"), QStringLiteral("y")});
     combo->removeItem(0);
     combo->clear();
-    EXPECT_TRUE(host.received.empty());
-}
-
-TEST_F(ComboEvents, ProgrammaticAndUserChangesAreDelivered)
-{
     combo->addItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+    EXPECT_EQ(combo->currentIndex(), 0);
+    EXPECT_TRUE(host.received.empty());
+
     combo->setCurrentIndex(2);
     combo->setCurrentText(QStringLiteral("a"));
     QTest::keyClick(combo, Qt::Key_Down);
-    ASSERT_EQ(host.received.size(), 3u);
-    const Received& first = host.received[0];
-    EXPECT_EQ(first.id, 70);
-    EXPECT_EQ(first.a, 9);
-    EXPECT_EQ(first.b, 2);
-    EXPECT_EQ(first.text, QStringLiteral("c"));
-    EXPECT_EQ(first.data, static_cast<void*>(combo));
-    EXPECT_EQ(host.received[1].b, 0);
-    EXPECT_EQ(host.received[2].b, 1);
-    EXPECT_EQ(host.received[2].text, QStringLiteral("b"));
+    EXPECT_EQ(host.received, (Events{{70, 9, 2, QStringLiteral("c"), combo},
+                                     {70, 9, 0, QStringLiteral("a"), combo},
+                                     {70, 9, 1, QStringLiteral("b"), combo}}));
 }
 
 } // namespace

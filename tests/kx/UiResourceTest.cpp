@@ -2,7 +2,6 @@
 #include "kx/CNStateGridImage.h"
 #include "kx/CUiResource.h"
 #include "kx/CUiResourceChangeHandler.h"
-#include "kx/ImageDrawObserver.h"
 
 #include <QApplication>
 #include <QFile>
@@ -17,6 +16,7 @@
 #include <log4cxx/logger.h>
 #include <log4cxx/spi/loggingevent.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -44,10 +44,9 @@ public:
 
     int countMentioning(const QString& key) const
     {
-        int n = 0;
-        for (const QString& w : warnings)
-            n += w.contains(QLatin1Char('"') + key + QLatin1Char('"')) ? 1 : 0;
-        return n;
+        return int(std::count_if(warnings.begin(), warnings.end(), [&](const QString& w) {
+            return w.contains(QLatin1Char('"') + key + QLatin1Char('"'));
+        }));
     }
 
     std::vector<QString> warnings;
@@ -62,20 +61,17 @@ public:
     int changes = 0;
 };
 
+const QColor kMagenta(255, 0, 255);
+
 class UiResource : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        appender = std::make_shared<CountingAppender>();
         ::log4cxx::Logger::getLogger("kx")->addAppender(appender);
     }
-    void TearDown() override
-    {
-        ::log4cxx::Logger::getLogger("kx")->removeAppender(appender);
-        Kx::setImageDrawObserver({});
-    }
+    void TearDown() override { ::log4cxx::Logger::getLogger("kx")->removeAppender(appender); }
 
     QString write(const QString& name, const QByteArray& content)
     {
@@ -85,14 +81,10 @@ protected:
         return file.fileName();
     }
 
-    QString writeTheme(const QString& name, const QByteArray& json) { return write(name, json); }
-
     Kx::CUiResource* res = utils::CSingletonT<Kx::CUiResource>::instance();
     QTemporaryDir dir;
-    std::shared_ptr<CountingAppender> appender;
+    std::shared_ptr<CountingAppender> appender = std::make_shared<CountingAppender>();
 };
-
-const QColor kMagenta(255, 0, 255);
 
 TEST_F(UiResource, LoadsColoursFontsAndImagesFromAThemeFile)
 {
@@ -102,13 +94,11 @@ TEST_F(UiResource, LoadsColoursFontsAndImagesFromAThemeFile)
     png.fill(Qt::blue);
     ASSERT_TRUE(png.save(dir.filePath(QStringLiteral("dot.png"))));
     ThemeListener listener;
-    const QString theme = writeTheme(QStringLiteral("t.json"), R"({
+    ASSERT_TRUE(res->loadTheme(write(QStringLiteral("t.json"), R"({
         "colors": {"clr_t_plain": "#102030", "clr_t_alpha": "#80102030"},
         "fonts": {"ocv_fnt_t": {"family": "DejaVu Sans", "pointSize": 13, "bold": true},
                   "ocv_fnt_t_px": {"family": "DejaVu Sans", "pixelSize": 17}},
-        "images": {"ocv_img_t_bar": "bar.svg", "ocv_img_t_dot": "dot.png"}})");
-
-    ASSERT_TRUE(res->loadTheme(theme));
+        "images": {"ocv_img_t_bar": "bar.svg", "ocv_img_t_dot": "dot.png"}})")));
     EXPECT_EQ(listener.changes, 1);
     EXPECT_EQ(*res->getColor(QStringLiteral("clr_t_plain")), QColor(0x10, 0x20, 0x30));
     EXPECT_EQ(res->getColor(QStringLiteral("clr_t_alpha"))->alpha(), 0x80);
@@ -122,19 +112,9 @@ TEST_F(UiResource, LoadsColoursFontsAndImagesFromAThemeFile)
     EXPECT_TRUE(res->hasImage(QStringLiteral("ocv_img_t_bar")));
     EXPECT_EQ(res->imageSize(QStringLiteral("ocv_img_t_bar")), QSize(40, 20));
     EXPECT_EQ(res->imageSize(QStringLiteral("ocv_img_t_dot")), QSize(6, 3));
-    EXPECT_TRUE(res->getImageSheet(QStringLiteral("ocv_img_t_dot")).contains(QLatin1String("dot.png")));
     const Kx::CNStateGridImage twoStates(QStringLiteral("ocv_img_t_bar"), 2);
-    EXPECT_EQ(twoStates.width(), 20);
-    EXPECT_EQ(twoStates.height(), 20);
+    EXPECT_EQ(QSize(twoStates.width(), twoStates.height()), QSize(20, 20));
 
-    // SVG is rendered at the requested size, not scaled from a small bitmap.
-    QImage canvas(80, 40, QImage::Format_ARGB32);
-    canvas.fill(Qt::white);
-    {
-        QPainter p(&canvas);
-        Kx::CImage(QStringLiteral("ocv_img_t_bar")).drawImage(&p, 0, 0, 80, 40);
-    }
-    EXPECT_EQ(canvas.pixelColor(79, 39), QColor(0, 255, 0));
     EXPECT_TRUE(appender->warnings.empty());
 }
 
@@ -170,21 +150,19 @@ TEST_F(UiResource, UnknownKeysGivePlaceholdersAndOneWarningEach)
 
 TEST_F(UiResource, PointersStayValidAndFollowLaterThemes)
 {
-    const QString first = writeTheme(QStringLiteral("a.json"),
-                                     R"({"colors": {"clr_t_stable": "#010203"},
-                                         "fonts": {"ocv_fnt_t_stable": {"family": "DejaVu Sans", "pointSize": 9}}})");
-    ASSERT_TRUE(res->loadTheme(first));
+    ASSERT_TRUE(res->loadTheme(write(QStringLiteral("a.json"), R"({"colors": {"clr_t_stable": "#010203"},
+        "fonts": {"ocv_fnt_t_stable": {"family": "DejaVu Sans", "pointSize": 9}}})")));
     QColor* color = res->getColor(QStringLiteral("clr_t_stable"));
     QFont* font = res->getFont(QStringLiteral("ocv_fnt_t_stable"));
     QColor* unknown = res->getColor(QStringLiteral("clr_t_late"));
+    // Enough new keys to make any rehashing container move its elements.
     for (int i = 0; i < 500; ++i) {
         res->getColor(QStringLiteral("clr_t_filler_%1").arg(i));
         res->getFont(QStringLiteral("ocv_fnt_t_filler_%1").arg(i));
     }
-    const QString second = writeTheme(QStringLiteral("b.json"),
-                                      R"({"colors": {"clr_t_stable": "#040506", "clr_t_late": "#070809"},
-                                          "fonts": {"ocv_fnt_t_stable": {"family": "DejaVu Sans", "pointSize": 11}}})");
-    ASSERT_TRUE(res->loadTheme(second));
+    ASSERT_TRUE(res->loadTheme(write(QStringLiteral("b.json"),
+                                     R"({"colors": {"clr_t_stable": "#040506", "clr_t_late": "#070809"},
+        "fonts": {"ocv_fnt_t_stable": {"family": "DejaVu Sans", "pointSize": 11}}})")));
     EXPECT_EQ(res->getColor(QStringLiteral("clr_t_stable")), color);
     EXPECT_EQ(*color, QColor(4, 5, 6));
     EXPECT_EQ(res->getFont(QStringLiteral("ocv_fnt_t_stable")), font);
@@ -192,40 +170,13 @@ TEST_F(UiResource, PointersStayValidAndFollowLaterThemes)
     EXPECT_EQ(*unknown, QColor(7, 8, 9));
 }
 
-TEST_F(UiResource, UnreadableThemesAreRejected)
+TEST_F(UiResource, UnreadableThemesAreRejectedWithAWarning)
 {
+    ThemeListener listener;
     EXPECT_FALSE(res->loadTheme(dir.filePath(QStringLiteral("absent.json"))));
-    EXPECT_FALSE(res->loadTheme(writeTheme(QStringLiteral("bad.json"), "{\"colors\": ")));
+    EXPECT_FALSE(res->loadTheme(write(QStringLiteral("bad.json"), "{\"colors\": ")));
     EXPECT_EQ(appender->warnings.size(), 2u);
-}
-
-TEST_F(UiResource, ObserverSeesEveryImageDrawOnce)
-{
-    struct Seen
-    {
-        QPainter* painter;
-        QString key;
-        QRect rect;
-    };
-    std::vector<Seen> seen;
-    int ends = 0;
-    Kx::setImageDrawObserver([&](QPainter* p, const QString& key, const QRect& r, bool begin) {
-        if (begin)
-            seen.push_back({p, key, r});
-        else
-            ++ends;
-    });
-    QImage canvas(50, 50, QImage::Format_ARGB32);
-    QPainter p(&canvas);
-    Kx::CImage(QStringLiteral("ocv_img_t_seen")).drawImage(&p, 3, 4, 10, 12);
-    res->drawImage(&p, QStringLiteral("ocv_img_t_other"), QRect(1, 2, 5, 6));
-    ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(seen[0].painter, &p);
-    EXPECT_EQ(seen[0].key, QStringLiteral("ocv_img_t_seen"));
-    EXPECT_EQ(seen[0].rect, QRect(3, 4, 10, 12));
-    EXPECT_EQ(seen[1].key, QStringLiteral("ocv_img_t_other"));
-    EXPECT_EQ(seen[1].rect, QRect(1, 2, 5, 6));
-    EXPECT_EQ(ends, 2);
+    EXPECT_EQ(listener.changes, 0);
 }
 
 } // namespace

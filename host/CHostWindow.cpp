@@ -73,6 +73,14 @@ void CHostWindow::switchSystem(int systemId, const QString& systemName)
     addNote(QStringLiteral("switchSystem(%1, \"%2\")").arg(systemId).arg(systemName));
 }
 
+int CHostWindow::systemIdOf(const QString& systemName) const
+{
+    if (systemName.isEmpty())
+        return 0;
+    const int index = m_systemChooser->findText(systemName);
+    return index > 0 ? m_systemChooser->itemData(index).toInt() : 1;
+}
+
 void CHostWindow::onSystemChosen(int index)
 {
     if (m_syncingChooser || index < 0)

@@ -26,6 +26,8 @@ public:
     // Switches the docked panel and keeps the chooser in step; id 0 means no system.
     void switchSystem(int systemId, const QString& systemName);
     void addNote(const QString& line);
+    // The id the chooser gives that server; 0 for no name, 1 for a name it does not list.
+    int systemIdOf(const QString& systemName) const;
 
 private:
     void onSystemChosen(int index);

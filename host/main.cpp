@@ -152,15 +152,18 @@ int main(int argc, char** argv)
     int status = 0;
     {
         auto window = std::make_unique<CHostWindow>(PanelRegistry::standard(), QStringLiteral("wlc"));
-        center->setServerMessageHandler([&window](const Ocv::CVornClientCenter::ServerMessage& message) {
-            window->addNote(QStringLiteral("%1: %2").arg(message.title, message.text));
+        // Messages may come from any thread; the note is added on the GUI thread.
+        CHostWindow* notes = window.get();
+        center->setServerMessageHandler([notes](const Ocv::CVornClientCenter::ServerMessage& message) {
+            const QString line = QStringLiteral("%1: %2").arg(message.title, message.text);
+            QMetaObject::invokeMethod(notes, [notes, line] { notes->addNote(line); }, Qt::QueuedConnection);
         });
         window->resize(options.size);
         window->show();
         if (!options.tab.isEmpty() && !HostRun::selectTab(window->panel(), options.tab, &error))
             err() << "welcome-host: --tab: " << error << Qt::endl;
         window->panel()->setWidgetActive(true);
-        const int systemId = options.systemId >= 0 ? options.systemId : (options.system.isEmpty() ? 0 : 1);
+        const int systemId = options.systemId >= 0 ? options.systemId : window->systemIdOf(options.system);
         window->switchSystem(systemId, options.system);
 
         if (options.isBatch())

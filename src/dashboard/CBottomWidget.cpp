@@ -165,8 +165,8 @@ void CBottomWidget::paintEvent(QPaintEvent*)
                          }};
     paintColumn(&painter, cpu);
     paintColumn(&painter, memory);
-    paintFileSystems(&painter);
     paintColumn(&painter, network);
+    paintFileSystems(&painter);
     if (m_images[4])
         paintCountedItems(&painter);
 }
@@ -219,7 +219,7 @@ void CBottomWidget::paintFileSystems(QPainter* painter) const
         const int y = rowBaseline(i, count);
         painter->setPen(StripPalette::label());
         painter->drawText(QRect(kFsNameX, y - kFsNameAscent, kFsNameWidth, kFsNameHeight),
-                          Qt::AlignRight | Qt::AlignVCenter, Kx::sToQs(fs->deviceName));
+                          Qt::AlignRight, Kx::sToQs(fs->deviceName));
         painter->drawText(kFsSizeX, y, formatKiloBytes(fs->fsSize));
         painter->drawText(kFsAvailableX, y, formatKiloBytes(fs->fsAvailable));
         painter->drawText(kFsUsedX, y, formatKiloBytes(fs->used));

@@ -16,7 +16,6 @@
 #include <QMutexLocker>
 #include <QTimer>
 
-#include <boost/bind/bind.hpp>
 #include <boost/make_shared.hpp>
 
 #include <climits>
@@ -126,8 +125,15 @@ void CWelcomeWidget::refresh()
         return;
     }
     WELCOME_LOG(QStringLiteral("query %1 on '%2'").arg(request->dataType).arg(server));
-    using namespace boost::placeholders;
-    const QueryCallback handler = boost::bind(&CWelcomeWidget::onQueryData, this, _1, _2, _3, _4);
+    // Servers answer at their own pace: only the answer to the latest request may fill the views,
+    // or a slow server's figures could overwrite those of the server switched to since.
+    const quint64 number = ++m_requestNumber;
+    const QueryCallback handler = [this, number](const utils::TTError& error,
+                                                 const std::vector<ttservice::IDataPtr>& records, int n,
+                                                 const bson::BSONObj& meta) {
+        if (number == m_requestNumber.load())
+            onQueryData(error, records, n, meta);
+    };
     client->second->queryData_async(request, m_answerGuard.wrap(handler), 0);
 }
 

@@ -11,6 +11,7 @@
 
 #include <boost/shared_ptr.hpp>
 
+#include <atomic>
 #include <vector>
 
 class QTimer;
@@ -88,6 +89,7 @@ private:
     CSmartAlgoDialog* m_pSmartAlgoDialog = nullptr;
     bool m_bRefreshPending = false;
 
+    std::atomic<quint64> m_requestNumber{0};
     // Guards the map and the manager record, which the data-service thread fills.
     mutable QMutex m_dataMutex;
     CAnswerGuard m_answerGuard;

@@ -15,6 +15,12 @@ namespace Ocv {
 // widget's handler under the guard's mutex and only while the guard is open; close() takes
 // the same mutex, so once it returns no handler is running and none will run again. Widgets
 // call close() first thing in their destructor, before any member is torn down.
+//
+// The guard is for callbacks that run on data-service threads, which only store and emit. A
+// guarded handler must not run a nested event loop (no dialog, no exec): the widget could be
+// destroyed inside it, and its close() would then wait on its own thread. Callbacks that the
+// data manager delivers on the GUI thread are dropped by the data manager when their parent
+// widget is gone and need no guard.
 class WELCOME_EXPORT CAnswerGuard
 {
 public:

@@ -27,7 +27,7 @@ TEST(SizeFormat, BeyondTerabytesHasNoUnitLetter)
 TEST(SizeFormat, MissingFigureIsEmptyAndOddFiguresAreMarkedInvalid)
 {
     EXPECT_EQ(formatKiloBytes(DBL_MAX), QString());
-    EXPECT_EQ(formatKiloBytes(std::numeric_limits<double>::quiet_NaN()), QStringLiteral("非法值K"));
-    EXPECT_EQ(formatKiloBytes(std::numeric_limits<double>::infinity()), QStringLiteral("非法值K"));
-    EXPECT_EQ(formatKiloBytes(-std::numeric_limits<double>::infinity()), QStringLiteral("非法值K"));
+    EXPECT_EQ(formatKiloBytes(std::numeric_limits<double>::quiet_NaN()), QStringLiteral("非法值"));
+    EXPECT_EQ(formatKiloBytes(std::numeric_limits<double>::infinity()), QStringLiteral("非法值"));
+    EXPECT_EQ(formatKiloBytes(-std::numeric_limits<double>::infinity()), QStringLiteral("非法值"));
 }

@@ -185,6 +185,19 @@ TEST_F(WelcomeWidgetTest, FailedOrEmptyAnswerKeepsWhatIsShown)
     EXPECT_EQ(sent().size(), 3u);
 }
 
+TEST_F(WelcomeWidgetTest, LateAnswerOfAServerSwitchedAwayFromIsDropped)
+{
+    builder.server("slow", 150).answer(12235, {statusRecord(2, [](auto& r) { r.runTime = "11:11:11"; })});
+    builder.server("fast", 1).answer(12235, {statusRecord(2, [](auto& r) { r.runTime = "22:22:22"; })});
+    auto* w = make();
+    w->setSystem(1, QStringLiteral("slow"));
+    w->setSystem(2, QStringLiteral("fast"));
+    ASSERT_TRUE(kit::waitForAnswers());
+    const auto ops = middleOps();
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("22:22:22")), 1);
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("11:11:11")), 0);
+}
+
 TEST_F(WelcomeWidgetTest, WithoutTheStatusRightStripsKeepPlaceholders)
 {
     builder.server("s1").rights({1, 2, 3}).answer(12235, {statusRecord(2, [](auto& r) { r.runTime = "05:06:07"; })});

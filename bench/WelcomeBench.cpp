@@ -32,8 +32,15 @@ std::vector<ttservice::IDataPtr> fullStatus(int fileSystems, int items)
     }
     for (int i = 0; i < 5; ++i)
         records.push_back(statusRecord(5, [i](auto& r) { r.running = i % 4; }));
-    records.push_back(statusRecord(7, [](auto& r) { r.idle = 71.2; r.userRatio = 20.1; r.kernelRatio = 7.7; }));
-    records.push_back(statusRecord(8, [](auto& r) { r.memTotal = 64.0 * 1024 * 1024; r.idle = 20.0 * 1024 * 1024; }));
+    records.push_back(statusRecord(7, [](auto& r) {
+        r.idle = 71.2;
+        r.userRatio = 20.1;
+        r.kernelRatio = 7.7;
+    }));
+    records.push_back(statusRecord(8, [](auto& r) {
+        r.memTotal = 64.0 * 1024 * 1024;
+        r.idle = 20.0 * 1024 * 1024;
+    }));
     for (int i = 0; i < fileSystems; ++i) {
         records.push_back(statusRecord(9, [i](auto& r) {
             r.deviceName = "/data" + std::to_string(i);
@@ -42,7 +49,10 @@ std::vector<ttservice::IDataPtr> fullStatus(int fileSystems, int items)
             r.used = 0.8e9;
         }));
     }
-    records.push_back(statusRecord(10, [](auto& r) { r.deviceName = "eth0"; r.uploadRate = 512.25; }));
+    records.push_back(statusRecord(10, [](auto& r) {
+        r.deviceName = "eth0";
+        r.uploadRate = 512.25;
+    }));
     for (int i = 0; i < items; ++i) {
         records.push_back(statusRecord(31, [i](auto& r) {
             r.itemName = "委托" + std::to_string(i);
@@ -79,8 +89,7 @@ void BM_PanelConstruction(benchmark::State& state)
 }
 BENCHMARK(BM_PanelConstruction)->Unit(benchmark::kMillisecond);
 
-template <class Strip>
-void BM_StripPaint(benchmark::State& state)
+template <class Strip> void BM_StripPaint(benchmark::State& state)
 {
     installPlatform(1, {});
     Strip strip(nullptr);

@@ -2,10 +2,7 @@
 
 #include "kx/IDockableWidget.h"
 
-CDockHost::CDockHost(QWidget* parent)
-    : Kx::CBaseWidget(QStringLiteral("dock_host"), false, parent)
-{
-}
+CDockHost::CDockHost(QWidget* parent) : Kx::CBaseWidget(QStringLiteral("dock_host"), false, parent) {}
 
 void CDockHost::dock(Kx::IDockableWidget* panel)
 {

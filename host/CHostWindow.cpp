@@ -50,9 +50,10 @@ CHostWindow::CHostWindow(const PanelRegistry& registry, const QString& panelId, 
 
     connect(m_systemChooser, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &CHostWindow::onSystemChosen);
-    connect(m_dockHost, &CDockHost::eventReceived, this, [this](int eventId, int a, int b, const QString& text) {
-        addNote(QStringLiteral("事件 %1 (%2, %3, \"%4\")").arg(eventId).arg(a).arg(b).arg(text));
-    });
+    connect(m_dockHost, &CDockHost::eventReceived, this,
+            [this](int eventId, int a, int b, const QString& text) {
+                addNote(QStringLiteral("事件 %1 (%2, %3, \"%4\")").arg(eventId).arg(a).arg(b).arg(text));
+            });
 }
 
 CHostWindow::~CHostWindow() = default;
@@ -91,6 +92,7 @@ void CHostWindow::onSystemChosen(int index)
 
 void CHostWindow::addNote(const QString& line)
 {
-    m_eventList->addItem(QStringLiteral("%1  %2").arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), line));
+    m_eventList->addItem(
+        QStringLiteral("%1  %2").arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), line));
     m_eventList->scrollToBottom();
 }

@@ -24,10 +24,11 @@ bool HostOptions::parse(const QStringList& arguments, HostOptions* options, QStr
     parser.setApplicationDescription(
         QStringLiteral("Docks the home panel \"wlc\" on a simulated trading platform."));
     parser.addHelpOption();
-    const QCommandLineOption scenario(QStringLiteral("scenario"),
-                                      QStringLiteral("Scenario file (JSON) the simulated platform answers from. "
-                                                     "Default: the built-in demo."),
-                                      QStringLiteral("file"));
+    const QCommandLineOption scenario(
+        QStringLiteral("scenario"),
+        QStringLiteral("Scenario file (JSON) the simulated platform answers from. "
+                       "Default: the built-in demo."),
+        QStringLiteral("file"));
     const QCommandLineOption system(QStringLiteral("system"),
                                     QStringLiteral("Trading system (server name) to switch the panel to."),
                                     QStringLiteral("name"));
@@ -47,25 +48,27 @@ bool HostOptions::parse(const QStringList& arguments, HostOptions* options, QStr
                                         QStringLiteral("Render the panel to this PNG after the answers and "
                                                        "clicks, then exit."),
                                         QStringLiteral("file"));
-    const QCommandLineOption paintLog(QStringLiteral("paint-log"),
-                                      QStringLiteral("Write every draw operation of every module widget in its "
-                                                     "last paint as JSON lines, then exit."),
-                                      QStringLiteral("file"));
+    const QCommandLineOption paintLog(
+        QStringLiteral("paint-log"),
+        QStringLiteral("Write every draw operation of every module widget in its "
+                       "last paint as JSON lines, then exit."),
+        QStringLiteral("file"));
     const QCommandLineOption events(QStringLiteral("events"),
                                     QStringLiteral("Write every event that reached the host as JSON lines "
                                                    "(id, two ints, text), then exit."),
                                     QStringLiteral("file"));
-    const QCommandLineOption settle(QStringLiteral("settle-ms"),
-                                    QStringLiteral("How long to wait for answers (default: until every request "
-                                                   "sent has been answered, at most 10 s)."),
-                                    QStringLiteral("ms"));
+    const QCommandLineOption settle(
+        QStringLiteral("settle-ms"),
+        QStringLiteral("How long to wait for answers (default: until every request "
+                       "sent has been answered, at most 10 s)."),
+        QStringLiteral("ms"));
     const QCommandLineOption outDir(QStringLiteral("out-dir"),
                                     QStringLiteral("Where a run without a display writes its screenshots "
                                                    "(default: the current folder)."),
                                     QStringLiteral("dir"));
     const QCommandLineOption verbose(QStringLiteral("verbose"), QStringLiteral("Log at INFO level."));
-    parser.addOptions({scenario, system, systemId, tab, size, click, screenshot, paintLog, events, settle, outDir,
-                       verbose});
+    parser.addOptions({scenario, system, systemId, tab, size, click, screenshot, paintLog, events, settle,
+                       outDir, verbose});
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
         return false;
@@ -117,7 +120,8 @@ bool HostOptions::parse(const QStringList& arguments, HostOptions* options, QStr
         bool ok = false;
         options->settleMs = parser.value(settle).toInt(&ok);
         if (!ok || options->settleMs < 0) {
-            *error = QStringLiteral("--settle-ms needs a number of milliseconds, not '%1'").arg(parser.value(settle));
+            *error = QStringLiteral("--settle-ms needs a number of milliseconds, not '%1'")
+                         .arg(parser.value(settle));
             return false;
         }
     }

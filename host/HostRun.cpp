@@ -51,7 +51,8 @@ void settle(int settleMs)
 
 bool selectTab(QWidget* panel, const QString& tab, QString* error)
 {
-    const QString title = tab == QLatin1String("quick") ? QStringLiteral("快捷操作") : QStringLiteral("系统状态");
+    const QString title =
+        tab == QLatin1String("quick") ? QStringLiteral("快捷操作") : QStringLiteral("系统状态");
     auto* tabs = panel->findChild<Kx::CStandardTabControl*>();
     for (int i = 0; tabs && i < tabs->count(); ++i) {
         if (tabs->tabTitle(i) == title) {
@@ -65,14 +66,16 @@ bool selectTab(QWidget* panel, const QString& tab, QString* error)
 
 bool click(QWidget* root, const HostClick& click, QString* error)
 {
-    QWidget* target = root->objectName() == click.objectName ? root : root->findChild<QWidget*>(click.objectName);
+    QWidget* target =
+        root->objectName() == click.objectName ? root : root->findChild<QWidget*>(click.objectName);
     if (!target) {
         *error = QStringLiteral("no widget named %1").arg(click.objectName);
         return false;
     }
     const QPointF local(click.pos);
     const QPointF global(target->mapToGlobal(click.pos));
-    QMouseEvent press(QEvent::MouseButtonPress, local, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, local, local, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
     QApplication::sendEvent(target, &press);
     QMouseEvent release(QEvent::MouseButtonRelease, local, local, global, Qt::LeftButton, Qt::NoButton,
                         Qt::NoModifier);

@@ -62,7 +62,8 @@ bool loadScenario(const QString& file, sim::Scenario* scenario)
 void setUpLogging(bool verbose)
 {
     log4cxx::BasicConfigurator::configure();
-    log4cxx::Logger::getRootLogger()->setLevel(verbose ? log4cxx::Level::getInfo() : log4cxx::Level::getWarn());
+    log4cxx::Logger::getRootLogger()->setLevel(verbose ? log4cxx::Level::getInfo()
+                                                       : log4cxx::Level::getWarn());
     utils::CSingletonT<Ocv::CLogCenter>::instance()->setLogEnabled(true);
 }
 
@@ -104,7 +105,8 @@ int runBatch(CHostWindow& window, const HostOptions& options)
         }
         HostRun::settle(options.settleMs);
     }
-    if (!options.screenshot.isEmpty() && !HostRun::writeScreenshot(window.panel(), options.screenshot, &error))
+    if (!options.screenshot.isEmpty() &&
+        !HostRun::writeScreenshot(window.panel(), options.screenshot, &error))
         return err() << "welcome-host: " << error << Qt::endl, 1;
     if (!options.paintLog.isEmpty() && !HostRun::writePaintLog(window.panel(), options.paintLog, &error))
         return err() << "welcome-host: " << error << Qt::endl, 1;
@@ -156,7 +158,8 @@ int main(int argc, char** argv)
         CHostWindow* notes = window.get();
         center->setServerMessageHandler([notes](const Ocv::CVornClientCenter::ServerMessage& message) {
             const QString line = QStringLiteral("%1: %2").arg(message.title, message.text);
-            QMetaObject::invokeMethod(notes, [notes, line] { notes->addNote(line); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                notes, [notes, line] { notes->addNote(line); }, Qt::QueuedConnection);
         });
         window->resize(options.size);
         window->show();

@@ -8,8 +8,7 @@ namespace utils {
 // the library that owns T defines it once with UTILS_DEFINE_SINGLETON and declares the
 // specialization in T's header with UTILS_DECLARE_SINGLETON. Instances are never destroyed,
 // so nothing depends on the order of static destruction at exit.
-template <class T>
-class CSingletonT
+template <class T> class CSingletonT
 {
 public:
     static T* instance();
@@ -19,14 +18,12 @@ public:
 
 #define UTILS_DECLARE_SINGLETON(EXPORT, T)                                                                   \
     namespace utils {                                                                                        \
-    template <>                                                                                              \
-    EXPORT T* CSingletonT<T>::instance();                                                                    \
+    template <> EXPORT T* CSingletonT<T>::instance();                                                        \
     }
 
 #define UTILS_DEFINE_SINGLETON(EXPORT, T)                                                                    \
     namespace utils {                                                                                        \
-    template <>                                                                                              \
-    EXPORT T* CSingletonT<T>::instance()                                                                     \
+    template <> EXPORT T* CSingletonT<T>::instance()                                                         \
     {                                                                                                        \
         static T* const s_instance = new T;                                                                  \
         return s_instance;                                                                                   \

@@ -50,7 +50,8 @@ const QString kStateLabel = QStringLiteral("运行状态");
 
 QString percent(double value)
 {
-    return Kx::formatDoubleNumber(value, 1, Kx::FormatNone, false, StripPalette::invalidText()) + QStringLiteral("%");
+    return Kx::formatDoubleNumber(value, 1, Kx::FormatNone, false, StripPalette::invalidText()) +
+           QStringLiteral("%");
 }
 
 QString traffic(double value)
@@ -100,9 +101,10 @@ struct CBottomWidget::Column
 };
 
 CBottomWidget::CBottomWidget(QWidget* parent)
-    : Kx::CBaseWidget(QStringLiteral("wolcome_bottom_widget"), false, parent)
-    , m_images(StatusStrip::makeImages(QStringLiteral("ocv_img_wolcome_bottom_"),
-                                       !utils::CSingletonT<CVornClientCenter>::instance()->isAlgorithmBusClient()))
+    : Kx::CBaseWidget(QStringLiteral("wolcome_bottom_widget"), false, parent),
+      m_images(
+          StatusStrip::makeImages(QStringLiteral("ocv_img_wolcome_bottom_"),
+                                  !utils::CSingletonT<CVornClientCenter>::instance()->isAlgorithmBusClient()))
 {
     StatusStrip::setUp(this, kHeight);
 }
@@ -133,30 +135,42 @@ void CBottomWidget::paintEvent(QPaintEvent*)
     const int stateWidth = labelMetrics.horizontalAdvance(kStateLabel);
     const int totalWidth = labelMetrics.horizontalAdvance(QStringLiteral("总计"));
 
-    const Column cpu{7, 0, 105, 80,
-                     {kStateLabel, QStringLiteral("空闲占比"), QStringLiteral("用户占比"), QStringLiteral("内核占比"),
-                      QStringLiteral("等待占比")},
-                     95 + stateWidth, 95 + stateWidth,
+    const Column cpu{7,
+                     0,
+                     105,
+                     80,
+                     {kStateLabel, QStringLiteral("空闲占比"), QStringLiteral("用户占比"),
+                      QStringLiteral("内核占比"), QStringLiteral("等待占比")},
+                     95 + stateWidth,
+                     95 + stateWidth,
                      [](const ttservice::CVornSysStatusInfo& r, QString* v) {
                          v[1] = percent(r.idle);
                          v[2] = percent(r.userRatio);
                          v[3] = percent(r.kernelRatio);
                          v[4] = percent(r.waitRatio);
                      }};
-    const Column memory{8, 1, 345, 320,
+    const Column memory{8,
+                        1,
+                        345,
+                        320,
                         {kStateLabel, QStringLiteral("总计"), QStringLiteral("空闲"), QStringLiteral("用户"),
                          QStringLiteral("缓存")},
-                        335 + stateWidth, 335 + totalWidth,
+                        335 + stateWidth,
+                        335 + totalWidth,
                         [](const ttservice::CVornSysStatusInfo& r, QString* v) {
                             v[1] = formatKiloBytes(r.memTotal);
                             v[2] = formatKiloBytes(r.idle);
                             v[3] = formatKiloBytes(r.used);
                             v[4] = formatKiloBytes(r.cache);
                         }};
-    const Column network{10, 3, 1065, 1040,
-                         {kStateLabel, QStringLiteral("网卡名称"), QStringLiteral("流量单位"), QStringLiteral("上传流量"),
-                          QStringLiteral("下载流量")},
-                         1055 + stateWidth, 1055 + stateWidth,
+    const Column network{10,
+                         3,
+                         1065,
+                         1040,
+                         {kStateLabel, QStringLiteral("网卡名称"), QStringLiteral("流量单位"),
+                          QStringLiteral("上传流量"), QStringLiteral("下载流量")},
+                         1055 + stateWidth,
+                         1055 + stateWidth,
                          [](const ttservice::CVornSysStatusInfo& r, QString* v) {
                              v[1] = Kx::sToQs(r.deviceName);
                              v[2] = QStringLiteral("KBs");
@@ -218,8 +232,8 @@ void CBottomWidget::paintFileSystems(QPainter* painter) const
             continue;
         const int y = rowBaseline(i, count);
         painter->setPen(StripPalette::label());
-        painter->drawText(QRect(kFsNameX, y - kFsNameAscent, kFsNameWidth, kFsNameHeight),
-                          Qt::AlignRight, Kx::sToQs(fs->deviceName));
+        painter->drawText(QRect(kFsNameX, y - kFsNameAscent, kFsNameWidth, kFsNameHeight), Qt::AlignRight,
+                          Kx::sToQs(fs->deviceName));
         painter->drawText(kFsSizeX, y, formatKiloBytes(fs->fsSize));
         painter->drawText(kFsAvailableX, y, formatKiloBytes(fs->fsAvailable));
         painter->drawText(kFsUsedX, y, formatKiloBytes(fs->used));
@@ -255,7 +269,8 @@ void CBottomWidget::paintCountedItems(QPainter* painter) const
         painter->drawText(kItemNameX, y, Kx::sToQs(item->itemName));
         painter->setFont(valueFont);
         painter->setPen(StripPalette::value());
-        painter->drawText(kItemCountX, y, Kx::formatIntNumber(item->itemCount, 0, Kx::FormatNone) + QStringLiteral("条"));
+        painter->drawText(kItemCountX, y,
+                          Kx::formatIntNumber(item->itemCount, 0, Kx::FormatNone) + QStringLiteral("条"));
         if (isCountAbnormal(*item)) {
             anyAbnormal = true;
             painter->setPen(StripPalette::abnormal());
@@ -265,7 +280,8 @@ void CBottomWidget::paintCountedItems(QPainter* painter) const
 
     painter->setFont(valueFont);
     painter->setPen(anyAbnormal ? StripPalette::abnormal() : StripPalette::normal());
-    painter->drawText(kItemStateX, kListHeaderBaseline, anyAbnormal ? QStringLiteral("异常") : QStringLiteral("正常"));
+    painter->drawText(kItemStateX, kListHeaderBaseline,
+                      anyAbnormal ? QStringLiteral("异常") : QStringLiteral("正常"));
 }
 
 void CBottomWidget::mouseMoveEvent(QMouseEvent* event)

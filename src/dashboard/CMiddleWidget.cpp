@@ -30,10 +30,11 @@ constexpr int kRowBaselines[] = {210, 254, 298, 342};
 } // namespace
 
 CMiddleWidget::CMiddleWidget(QWidget* parent)
-    : Kx::CBaseWidget(QStringLiteral("wolcome_middle_widget"), false, parent)
-    , m_images(StatusStrip::makeImages(QStringLiteral("ocv_img_wolcome_second_"),
-                                       !utils::CSingletonT<CVornClientCenter>::instance()->hasClientLoginTypeAuth(0)))
-    , m_wide(isWideLayout())
+    : Kx::CBaseWidget(QStringLiteral("wolcome_middle_widget"), false, parent),
+      m_images(StatusStrip::makeImages(
+          QStringLiteral("ocv_img_wolcome_second_"),
+          !utils::CSingletonT<CVornClientCenter>::instance()->hasClientLoginTypeAuth(0))),
+      m_wide(isWideLayout())
 {
     StatusStrip::setUp(this, kHeight);
 }
@@ -92,8 +93,8 @@ void CMiddleWidget::paintText(QString title, ttservice::EQdSysStatusType type, Q
     const QFont labelFont = StripPalette::labelFont(font());
     const QFont valueFont = StripPalette::valueFont(font());
     const QFontMetrics labelMetrics(labelFont);
-    const QString labels[] = {QStringLiteral("运行状态"), QStringLiteral("运行时间"), QStringLiteral("CPU使用率"),
-                              QStringLiteral("内存占有")};
+    const QString labels[] = {QStringLiteral("运行状态"), QStringLiteral("运行时间"),
+                              QStringLiteral("CPU使用率"), QStringLiteral("内存占有")};
 
     painter->setFont(labelFont);
     painter->setPen(StripPalette::label());
@@ -151,7 +152,8 @@ void CMiddleWidget::paintPlugins(QPainter* painter)
         abnormal = QString::number(abnormalCount);
     }
 
-    const int valueX = left + kLabelIndent + kValueGap + QFontMetrics(labelFont).horizontalAdvance(totalLabel);
+    const int valueX =
+        left + kLabelIndent + kValueGap + QFontMetrics(labelFont).horizontalAdvance(totalLabel);
     painter->setFont(StripPalette::valueFont(font()));
     painter->setPen(StripPalette::value());
     painter->drawText(valueX, kRowBaselines[0], total);

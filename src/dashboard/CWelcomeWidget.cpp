@@ -137,8 +137,8 @@ void CWelcomeWidget::refresh()
     client->second->queryData_async(request, m_answerGuard.wrap(handler), 0);
 }
 
-void CWelcomeWidget::onQueryData(const utils::TTError& error, const std::vector<ttservice::IDataPtr>& records, int,
-                                 const bson::BSONObj&)
+void CWelcomeWidget::onQueryData(const utils::TTError& error, const std::vector<ttservice::IDataPtr>& records,
+                                 int, const bson::BSONObj&)
 {
     if (!error.isSuccess()) {
         WELCOME_LOG(QStringLiteral("query failed: %1").arg(QString::fromStdString(error.errorMsg())));
@@ -228,10 +228,11 @@ void CWelcomeWidget::slotShowError(bool isError, QString text)
 {
     if (isError) {
         const QString message = text.isEmpty() ? QStringLiteral("操作失败") : text;
-        clientCenter()->showServerMsgCallBack(1, false, this, QStringLiteral("错误提示"), message, true, false);
-    } else {
-        clientCenter()->showServerMsgCallBack(0, true, this, QStringLiteral("提示"), QStringLiteral("操作成功"), true,
+        clientCenter()->showServerMsgCallBack(1, false, this, QStringLiteral("错误提示"), message, true,
                                               false);
+    } else {
+        clientCenter()->showServerMsgCallBack(0, true, this, QStringLiteral("提示"),
+                                              QStringLiteral("操作成功"), true, false);
     }
 }
 

@@ -8,13 +8,31 @@ namespace Ocv {
 namespace StripPalette {
 
 // Colours shared by the two status strips.
-inline QColor frame() { return QColor(219, 219, 219); }
-inline QColor label() { return QColor(102, 102, 102); }
-inline QColor value() { return QColor(0, 0, 0); }
-inline QColor normal() { return QColor(0, 128, 0); }
-inline QColor abnormal() { return QColor(255, 0, 0); }
+inline QColor frame()
+{
+    return QColor(219, 219, 219);
+}
+inline QColor label()
+{
+    return QColor(102, 102, 102);
+}
+inline QColor value()
+{
+    return QColor(0, 0, 0);
+}
+inline QColor normal()
+{
+    return QColor(0, 128, 0);
+}
+inline QColor abnormal()
+{
+    return QColor(255, 0, 0);
+}
 
-inline QString invalidText() { return QStringLiteral("非法值"); }
+inline QString invalidText()
+{
+    return QStringLiteral("非法值");
+}
 
 inline QFont labelFont(QFont font)
 {

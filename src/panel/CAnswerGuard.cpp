@@ -2,10 +2,7 @@
 
 namespace Ocv {
 
-CAnswerGuard::CAnswerGuard()
-    : m_state(std::make_shared<State>())
-{
-}
+CAnswerGuard::CAnswerGuard() : m_state(std::make_shared<State>()) {}
 
 CAnswerGuard::~CAnswerGuard()
 {

@@ -24,7 +24,8 @@ bool isValueInList(int value, const int* list)
 bool isStatusViewAllowed()
 {
     CUserManager* users = utils::CSingletonT<CUserManager>::instance();
-    return !isValueInList(users->getUserType(), kStatusViewDeniedTypes) && users->checkUserAuth(kStatusViewRight);
+    return !isValueInList(users->getUserType(), kStatusViewDeniedTypes) &&
+           users->checkUserAuth(kStatusViewRight);
 }
 
 int loggedInRoleType()

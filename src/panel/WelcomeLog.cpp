@@ -34,9 +34,10 @@ void welcomeLog(const void* object, const char* prettyFunction, const QString& t
     log4cxx::LoggerPtr logger = utils::CSingletonT<CLogCenter>::instance()->logger();
     if (!logger)
         return;
-    const QString line = QStringLiteral("[%1] [%2] %3")
-                             .arg(QString::number(reinterpret_cast<quintptr>(object), 16).prepend(QLatin1String("0x")),
-                                  qualifiedMethodName(prettyFunction), text);
+    const QString line =
+        QStringLiteral("[%1] [%2] %3")
+            .arg(QString::number(reinterpret_cast<quintptr>(object), 16).prepend(QLatin1String("0x")),
+                 qualifiedMethodName(prettyFunction), text);
     logger->forcedLog(log4cxx::Level::getInfo(), line.toStdString(), location);
 }
 

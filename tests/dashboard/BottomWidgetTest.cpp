@@ -73,8 +73,8 @@ TEST_F(BottomWidgetTest, EmptyMapShowsLabelsDashesAndIcons)
     expectText(ops, QStringLiteral("-"), 335 + advance(labelFont, QStringLiteral("总计")), 160, kBlack, 6);
     expectText(ops, QStringLiteral("网卡名称"), 1040, 160, kGrey);
     EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("文件系统")), 0);
-    const QRectF icons[] = {{105, 20, 70, 70}, {345, 20, 70, 70}, {675, 20, 70, 70}, {1065, 20, 70, 70},
-                            {1300, 20, 70, 70}};
+    const QRectF icons[] = {
+        {105, 20, 70, 70}, {345, 20, 70, 70}, {675, 20, 70, 70}, {1065, 20, 70, 70}, {1300, 20, 70, 70}};
     for (int i = 0; i < 5; ++i) {
         const auto icon = images(ops, QStringLiteral("ocv_img_wolcome_bottom_%1").arg(i + 1));
         ASSERT_EQ(icon.size(), 1) << i;
@@ -119,8 +119,8 @@ TEST_F(BottomWidgetTest, CpuMemoryAndNetworkColumnsShowTheirRecords)
     expectText(ops, QStringLiteral("512.0K"), memX, 200, kBlack);
     expectText(ops, QStringLiteral("1.5M"), memX, 280, kBlack);
     for (const auto& op : PaintRecorder::texts(ops))
-        EXPECT_FALSE(op.pos == QPointF(memX, 240) && !op.text.isEmpty()) << "missing figure drawn as "
-                                                                         << op.text.toStdString();
+        EXPECT_FALSE(op.pos == QPointF(memX, 240) && !op.text.isEmpty())
+            << "missing figure drawn as " << op.text.toStdString();
 
     const int netX = 1055 + advance(labelFont, kState);
     expectText(ops, QStringLiteral("eth0"), netX, 160, kBlack);
@@ -210,7 +210,8 @@ TEST_F(BottomWidgetTest, AlgorithmBusClientHasNoCountedItems)
     EXPECT_TRUE(images(ops, QStringLiteral("ocv_img_wolcome_bottom_5")).isEmpty());
     EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("item0")), 0);
 
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
     QApplication::sendEvent(strip, &press);
     EXPECT_TRUE(sink->events.isEmpty());
 }
@@ -220,7 +221,8 @@ TEST_F(BottomWidgetTest, ClickAsksForStatusViewWithItsText)
     builder.user(1, 4);
     auto* strip = makeStrip();
     EXPECT_EQ(strip->size(), QSize(1755, 350));
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(1700, 300), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(1700, 300), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
     QApplication::sendEvent(strip, &press);
     ASSERT_EQ(sink->events.size(), 1);
     EXPECT_EQ(sink->events[0].id, 3000);

@@ -20,8 +20,8 @@ using kit::statusRecord;
 
 namespace {
 
-const QString kLabels[] = {QStringLiteral("运行状态"), QStringLiteral("运行时间"), QStringLiteral("CPU使用率"),
-                           QStringLiteral("内存占有")};
+const QString kLabels[] = {QStringLiteral("运行状态"), QStringLiteral("运行时间"),
+                           QStringLiteral("CPU使用率"), QStringLiteral("内存占有")};
 const int kBaselines[] = {210, 254, 298, 342};
 
 class MiddleWidgetTest : public ::testing::Test
@@ -57,9 +57,11 @@ TEST_F(MiddleWidgetTest, EmptyMapShowsTitledColumnsOfPlaceholders)
     EXPECT_EQ(strip->size(), QSize(1520, 380));
     const auto ops = paint(strip, {});
 
-    const QFont title = *utils::CSingletonT<Kx::CUiResource>::instance()->getFont("ocv_fnt_middle_widget_title");
-    const QString titles[] = {QStringLiteral("风控服务"), QStringLiteral("交易服务"), QStringLiteral("核心服务"),
-                              QStringLiteral("任务服务"), QStringLiteral("交易插件")};
+    const QFont title =
+        *utils::CSingletonT<Kx::CUiResource>::instance()->getFont("ocv_fnt_middle_widget_title");
+    const QString titles[] = {QStringLiteral("风控服务"), QStringLiteral("交易服务"),
+                              QStringLiteral("核心服务"), QStringLiteral("任务服务"),
+                              QStringLiteral("交易插件")};
     for (int column = 0; column < 5; ++column)
         expectText(ops, titles[column], column * 304 + (304 - advance(title, titles[column])) / 2, 50, kGrey);
 
@@ -164,7 +166,8 @@ TEST_F(MiddleWidgetTest, WideLayoutUses351PixelColumns)
     const auto icon = images(ops, QStringLiteral("ocv_img_wolcome_second_5"));
     ASSERT_EQ(icon.size(), 1);
     EXPECT_EQ(icon.first().rect, QRectF(1529, 80, 100, 100));
-    EXPECT_EQ(images(ops, QStringLiteral("ocv_img_wolcome_second_1")).first().rect, QRectF(125, 80, 100, 100));
+    EXPECT_EQ(images(ops, QStringLiteral("ocv_img_wolcome_second_1")).first().rect,
+              QRectF(125, 80, 100, 100));
     expectText(ops, QStringLiteral("总计"), 1404 + 60, 210, kGrey);
 }
 

@@ -23,10 +23,7 @@ public:
         int b;
         QString text;
     };
-    EventSink()
-        : Kx::CBaseWidget(QStringLiteral("sink"), false, nullptr)
-    {
-    }
+    EventSink() : Kx::CBaseWidget(QStringLiteral("sink"), false, nullptr) {}
     bool handleEvent(int id, int a, int b, const QString& text, void*) override
     {
         events.append({id, a, b, text});
@@ -48,8 +45,8 @@ inline int advance(const QFont& font, const QString& text)
 }
 
 // Asserts that text was drawn once or more, the first time at (x, y) in colour.
-inline void expectText(const QVector<kit::PaintOp>& ops, const QString& text, qreal x, qreal y, const QColor& color,
-                       int occurrence = 0)
+inline void expectText(const QVector<kit::PaintOp>& ops, const QString& text, qreal x, qreal y,
+                       const QColor& color, int occurrence = 0)
 {
     const kit::PaintOp op = kit::PaintRecorder::findText(ops, text, occurrence);
     ASSERT_EQ(op.text, text) << "not drawn: " << text.toStdString();

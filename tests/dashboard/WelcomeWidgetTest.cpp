@@ -131,8 +131,8 @@ TEST_F(WelcomeWidgetTest, ModeFollowsTheSubManagerId)
         bool present;
         bool statusMode;
     };
-    for (const Case& c : {Case{-1, true, true}, Case{2147483647, true, true}, Case{0, false, true},
-                          Case{5, true, false}}) {
+    for (const Case& c :
+         {Case{-1, true, true}, Case{2147483647, true, true}, Case{0, false, true}, Case{5, true, false}}) {
         builder = kit::ScenarioBuilder();
         builder.server("s1").user(1, 1, c.subManagerId);
         if (!c.present)
@@ -200,7 +200,8 @@ TEST_F(WelcomeWidgetTest, LateAnswerOfAServerSwitchedAwayFromIsDropped)
 
 TEST_F(WelcomeWidgetTest, WithoutTheStatusRightStripsKeepPlaceholders)
 {
-    builder.server("s1").rights({1, 2, 3}).answer(12235, {statusRecord(2, [](auto& r) { r.runTime = "05:06:07"; })});
+    builder.server("s1").rights({1, 2, 3}).answer(12235,
+                                                  {statusRecord(2, [](auto& r) { r.runTime = "05:06:07"; })});
     auto* w = make();
     w->setSystem(1, QStringLiteral("s1"));
     ASSERT_TRUE(kit::waitForAnswers());

@@ -13,10 +13,12 @@ TEST(HostOptions, ReadsEveryOption)
 {
     HostOptions o;
     QString error;
-    ASSERT_TRUE(parse({"--scenario", "s.json", "--system", "主服务器", "--system-id", "0", "--tab", "quick", "--size",
-                       "800x600", "--click", "wolcome_middle_widget:10,20", "--click", "x:-1,3", "--screenshot",
-                       "a.png", "--paint-log", "p.jsonl", "--events", "e.jsonl", "--settle-ms", "250"},
-                      &o, &error))
+    ASSERT_TRUE(parse(
+        {"--scenario", "s.json",  "--system",     "主服务器", "--system-id", "0",
+         "--tab",      "quick",   "--size",       "800x600",  "--click",     "wolcome_middle_widget:10,20",
+         "--click",    "x:-1,3",  "--screenshot", "a.png",    "--paint-log", "p.jsonl",
+         "--events",   "e.jsonl", "--settle-ms",  "250"},
+        &o, &error))
         << error.toStdString();
     EXPECT_EQ(o.scenarioFile, QStringLiteral("s.json"));
     EXPECT_EQ(o.system, QStringLiteral("主服务器"));
@@ -33,9 +35,9 @@ TEST(HostOptions, ReadsEveryOption)
 
 TEST(HostOptions, RejectsMalformedValuesWithAMessage)
 {
-    const QStringList bad[] = {{"--size", "800"},          {"--size", "0x5"},     {"--tab", "risk"},
-                               {"--click", "nocoords"},    {"--click", "w:1;2"},  {"--system-id", "x"},
-                               {"--settle-ms", "-4"},      {"--no-such-option"}};
+    const QStringList bad[] = {{"--size", "800"},       {"--size", "0x5"},    {"--tab", "risk"},
+                               {"--click", "nocoords"}, {"--click", "w:1;2"}, {"--system-id", "x"},
+                               {"--settle-ms", "-4"},   {"--no-such-option"}};
     for (const QStringList& args : bad) {
         HostOptions o;
         QString error;

@@ -44,7 +44,8 @@ protected:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         host.setProcessEnvironment(env);
-        host.start(QStringLiteral(WELCOME_HOST_BINARY), QStringList{"--scenario", path("scenario.json")} + args);
+        host.start(QStringLiteral(WELCOME_HOST_BINARY),
+                   QStringList{"--scenario", path("scenario.json")} + args);
         EXPECT_TRUE(host.waitForFinished(60000));
         output = host.readAllStandardError() + host.readAllStandardOutput();
         return host.exitCode();

@@ -18,10 +18,7 @@ namespace {
 class RecordingEngine : public QPaintEngine
 {
 public:
-    RecordingEngine()
-        : QPaintEngine(QPaintEngine::AllFeatures)
-    {
-    }
+    RecordingEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
 
     bool begin(QPaintDevice*) override { return true; }
     bool end() override { return true; }
@@ -92,7 +89,10 @@ public:
     }
     void drawEllipse(const QRectF& r) override { addShape(r); }
     void drawPixmap(const QRectF& r, const QPixmap&, const QRectF&) override { addShape(r); }
-    void drawImage(const QRectF& r, const QImage&, const QRectF&, Qt::ImageConversionFlags) override { addShape(r); }
+    void drawImage(const QRectF& r, const QImage&, const QRectF&, Qt::ImageConversionFlags) override
+    {
+        addShape(r);
+    }
 
     void beginImage(const QString& key, const QRectF& deviceRect)
     {
@@ -139,10 +139,7 @@ private:
 class RecordingDevice : public QPaintDevice
 {
 public:
-    explicit RecordingDevice(const QSize& size)
-        : m_size(size)
-    {
-    }
+    explicit RecordingDevice(const QSize& size) : m_size(size) {}
     QPaintEngine* paintEngine() const override { return &m_engine; }
     RecordingEngine& engine() { return m_engine; }
 

@@ -15,7 +15,14 @@ namespace kit {
 // One draw operation as the widget issued it, in the widget's own coordinates.
 struct PaintOp
 {
-    enum Kind { Text, Line, Rect, Image, Shape };
+    enum Kind
+    {
+        Text,
+        Line,
+        Rect,
+        Image,
+        Shape
+    };
     Kind kind = Text;
     QString widget;   // object name of the widget that painted
     QPointF pos;      // Text: baseline start

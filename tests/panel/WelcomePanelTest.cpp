@@ -39,7 +39,10 @@ protected:
         return panel.get();
     }
     Kx::CStandardTabControl* tabs() const { return panel->findChild<Kx::CStandardTabControl*>(); }
-    Ocv::CAccountProductRiskWidget* risk() const { return panel->findChild<Ocv::CAccountProductRiskWidget*>(); }
+    Ocv::CAccountProductRiskWidget* risk() const
+    {
+        return panel->findChild<Ocv::CAccountProductRiskWidget*>();
+    }
     Ocv::CWelcomeWidget* dashboard() const { return panel->findChild<Ocv::CWelcomeWidget*>(); }
 
     kit::ScenarioBuilder builder;

@@ -12,6 +12,30 @@
 
 namespace Ocv {
 
+namespace {
+// Asks the backend, turning a missing request or backend, or a throw, into a failed error.
+// False when the backend did not answer to the end.
+template <class Ask>
+bool askBackend(bool valid, const IServerBackend* backend, utils::TTError& error, Ask ask)
+{
+    if (!valid) {
+        error = utils::TTError(-1, "empty request");
+        return false;
+    }
+    if (!backend) {
+        error = utils::TTError(-1, "server not connected");
+        return false;
+    }
+    try {
+        ask();
+        return true;
+    } catch (const std::exception& e) {
+        error = utils::TTError(-1, e.what());
+        return false;
+    }
+}
+} // namespace
+
 CVornClient::CVornClient(const std::string& name, int systemTag, std::shared_ptr<IServerBackend> backend)
     : m_name(name), m_systemTag(systemTag), m_backend(std::move(backend)), m_worker(new CDelayWorker)
 {
@@ -47,18 +71,8 @@ void CVornClient::queryData_async(const boost::shared_ptr<ttservice::CVornQueryD
         utils::TTError error;
         std::vector<ttservice::IDataPtr> records;
         bson::BSONObj meta;
-        if (!valid) {
-            error = utils::TTError(-1, "empty request");
-        } else if (!backend) {
-            error = utils::TTError(-1, "server not connected");
-        } else {
-            try {
-                backend->answer(*copy, error, records, meta);
-            } catch (const std::exception& e) {
-                error = utils::TTError(-1, e.what());
-                records.clear();
-            }
-        }
+        if (!askBackend(valid, backend.get(), error, [&] { backend->answer(*copy, error, records, meta); }))
+            records.clear();
         for (const ttservice::IDataPtr& record : records) {
             if (record && record->getSystemTag() == 0)
                 record->setSystemTag(systemTag);
@@ -78,17 +92,7 @@ void CVornClient::operateData_async(const boost::shared_ptr<ttservice::COperateD
     m_worker->post(backend ? backend->latencyMs() : 0, [backend, copy, valid, callback] {
         utils::TTError error;
         bson::BSONObj meta;
-        if (!valid) {
-            error = utils::TTError(-1, "empty request");
-        } else if (!backend) {
-            error = utils::TTError(-1, "server not connected");
-        } else {
-            try {
-                backend->operate(*copy, error, meta);
-            } catch (const std::exception& e) {
-                error = utils::TTError(-1, e.what());
-            }
-        }
+        askBackend(valid, backend.get(), error, [&] { backend->operate(*copy, error, meta); });
         if (callback)
             callback(error, meta);
     });

@@ -197,16 +197,21 @@ ttservice::IDataPtr parseRecord(const QJsonValue& value, int dataType, const QSt
     return record;
 }
 
+// Reads an optional key into field with the given reader; an absent key leaves field as it is.
+template <class T, class Reader>
+void readOptional(const QJsonObject& object, const char* key, const QString& where, T& field, Reader read)
+{
+    if (object.contains(QLatin1String(key)))
+        field = read(object.value(QLatin1String(key)), join(where, QLatin1String(key)));
+}
+
 ClientSpec parseClient(const QJsonObject& object, const QString& where)
 {
     checkKeys(object, where, {"algorithmBus", "loginTypeAuth", "bjBelongStock"});
     ClientSpec client;
-    if (object.contains("algorithmBus"))
-        client.algorithmBus = asBool(object.value("algorithmBus"), join(where, "algorithmBus"));
-    if (object.contains("loginTypeAuth"))
-        client.loginTypeAuth = asBool(object.value("loginTypeAuth"), join(where, "loginTypeAuth"));
-    if (object.contains("bjBelongStock"))
-        client.bjBelongStock = asBool(object.value("bjBelongStock"), join(where, "bjBelongStock"));
+    readOptional(object, "algorithmBus", where, client.algorithmBus, asBool);
+    readOptional(object, "loginTypeAuth", where, client.loginTypeAuth, asBool);
+    readOptional(object, "bjBelongStock", where, client.bjBelongStock, asBool);
     return client;
 }
 
@@ -214,18 +219,12 @@ UserSpec parseUser(const QJsonObject& object, const QString& where)
 {
     checkKeys(object, where, {"name", "type", "roleType", "admin", "subManagerId", "macs", "rights"});
     UserSpec user;
-    if (object.contains("name"))
-        user.name = asString(object.value("name"), join(where, "name"));
-    if (object.contains("type"))
-        user.type = asInt(object.value("type"), join(where, "type"));
-    if (object.contains("roleType"))
-        user.roleType = asInt(object.value("roleType"), join(where, "roleType"));
-    if (object.contains("admin"))
-        user.admin = asBool(object.value("admin"), join(where, "admin"));
-    if (object.contains("subManagerId"))
-        user.subManagerId = asInt(object.value("subManagerId"), join(where, "subManagerId"));
-    if (object.contains("macs"))
-        user.macs = asString(object.value("macs"), join(where, "macs"));
+    readOptional(object, "name", where, user.name, asString);
+    readOptional(object, "type", where, user.type, asInt);
+    readOptional(object, "roleType", where, user.roleType, asInt);
+    readOptional(object, "admin", where, user.admin, asBool);
+    readOptional(object, "subManagerId", where, user.subManagerId, asInt);
+    readOptional(object, "macs", where, user.macs, asString);
     if (object.contains("rights")) {
         const QJsonValue rights = object.value("rights");
         const QString place = join(where, "rights");
@@ -248,8 +247,7 @@ ServerSpec parseServer(const QJsonObject& object, const QString& where)
               {"name", "systemTag", "serverTime", "latencyMs", "answers", "errors", "nullClient"});
     ServerSpec server;
     server.name = asString(object.value("name"), join(where, "name"));
-    if (object.contains("systemTag"))
-        server.systemTag = asInt(object.value("systemTag"), join(where, "systemTag"));
+    readOptional(object, "systemTag", where, server.systemTag, asInt);
     if (object.contains("serverTime")) {
         const QJsonValue time = object.value("serverTime");
         const QString place = join(where, "serverTime");
@@ -270,8 +268,7 @@ ServerSpec parseServer(const QJsonObject& object, const QString& where)
         if (server.latencyMs < 0)
             fail(join(where, "latencyMs"), "must not be negative");
     }
-    if (object.contains("nullClient"))
-        server.nullClient = asBool(object.value("nullClient"), join(where, "nullClient"));
+    readOptional(object, "nullClient", where, server.nullClient, asBool);
     if (object.contains("answers")) {
         const QString place = join(where, "answers");
         const QJsonObject answers = asObject(object.value("answers"), place);

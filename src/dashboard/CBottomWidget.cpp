@@ -6,7 +6,7 @@
 #include "data/CVornClientCenter.h"
 #include "kx/CImage.h"
 #include "kx/KxFormat.h"
-#include "panel/UserChecks.h"
+#include "base/UserChecks.h"
 #include "utils/CSingletonT.h"
 
 #include <QFontMetrics>

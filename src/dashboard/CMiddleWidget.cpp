@@ -7,7 +7,7 @@
 #include "kx/CImage.h"
 #include "kx/CUiResource.h"
 #include "kx/KxFormat.h"
-#include "panel/UserChecks.h"
+#include "base/UserChecks.h"
 #include "utils/CSingletonT.h"
 
 #include <QFontMetrics>

@@ -1,5 +1,6 @@
 #include "dashboard/CWelcomeWidget.h"
 
+#include "base/EventIds.h"
 #include "dashboard/CBottomWidget.h"
 #include "dashboard/CMiddleWidget.h"
 #include "data/CUserManager.h"
@@ -9,8 +10,8 @@
 #include "data/ttservice/CVornSubManagerInfo.h"
 #include "data/ttservice/CVornUserInfo.h"
 #include "kx/CComboBox.h"
-#include "panel/UserChecks.h"
-#include "panel/WelcomeLog.h"
+#include "base/UserChecks.h"
+#include "base/WelcomeLog.h"
 #include "utils/CSingletonT.h"
 
 #include <QMutexLocker>
@@ -33,9 +34,6 @@ constexpr int kSelectorX = 10;
 constexpr int kSelectorY = 5;
 constexpr int kSelectorGap = 10;
 
-constexpr int kSelectorChangedEvent = 70;
-constexpr int kOpenViewEvent = 3000;
-constexpr int kUserLogView = 909;
 
 CVornClientCenter* clientCenter()
 {
@@ -210,7 +208,7 @@ QString CWelcomeWidget::param() const
 
 bool CWelcomeWidget::handleEvent(int eventId, int a, int b, const QString& text, void* data)
 {
-    if (eventId == kSelectorChangedEvent) {
+    if (eventId == EventId::ComboChanged) {
         refresh();
         return true;
     }
@@ -238,7 +236,7 @@ void CWelcomeWidget::slotShowError(bool isError, QString text)
 
 void CWelcomeWidget::slotQueryUserLog(const QString& text)
 {
-    deliverEvent(kOpenViewEvent, -1, kUserLogView, text, nullptr);
+    deliverEvent(EventId::OpenView, -1, ViewId::UserLog, text, nullptr);
 }
 
 } // namespace Ocv

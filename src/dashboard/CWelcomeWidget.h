@@ -4,7 +4,7 @@
 #include "dashboard/SysStatusMap.h"
 #include "data/DataCallbacks.h"
 #include "kx/CBaseWidget.h"
-#include "panel/CAnswerGuard.h"
+#include "base/CAnswerGuard.h"
 
 #include <QMutex>
 #include <QString>

@@ -1,9 +1,11 @@
 #include "dashboard/StatusStrip.h"
 
+#include "base/EventIds.h"
+
 #include "data/CVornClientCenter.h"
 #include "kx/CBaseWidget.h"
 #include "kx/CImage.h"
-#include "panel/UserChecks.h"
+#include "base/UserChecks.h"
 #include "utils/CSingletonT.h"
 
 namespace Ocv {
@@ -12,8 +14,6 @@ namespace StatusStrip {
 namespace {
 constexpr int kWidth = 1520;
 constexpr int kWideWidth = 1755;
-constexpr int kOpenViewEvent = 3000;
-constexpr int kSystemStatusView = 901;
 } // namespace
 
 Images makeImages(const QString& prefix, bool withFifth)
@@ -39,7 +39,7 @@ void updateCursor(QWidget* strip)
 void openStatusView(Kx::CBaseWidget* strip, const QString& text)
 {
     if (isStatusViewAllowed() && !utils::CSingletonT<CVornClientCenter>::instance()->isAlgorithmBusClient())
-        strip->deliverEvent(kOpenViewEvent, -1, kSystemStatusView, text, nullptr);
+        strip->deliverEvent(EventId::OpenView, -1, ViewId::SystemStatus, text, nullptr);
 }
 
 } // namespace StatusStrip

@@ -5,7 +5,7 @@
 #include "data/CVornClientCenter.h"
 #include "kx/CScrollArea.h"
 #include "kx/CStandardTabControl.h"
-#include "panel/UserChecks.h"
+#include "base/UserChecks.h"
 #include "risk/CAccountProductRiskWidget.h"
 #include "utils/CSingletonT.h"
 

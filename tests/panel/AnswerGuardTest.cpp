@@ -1,4 +1,4 @@
-#include "panel/CAnswerGuard.h"
+#include "base/CAnswerGuard.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "panel/WelcomeLog.h"
+#include "base/WelcomeLog.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "panel/UserChecks.h"
+#include "base/UserChecks.h"
 
 #include "data/CUserManager.h"
 #include "data/ttservice/CVornUserInfo.h"

@@ -10,12 +10,14 @@
 namespace ttservice {
 
 // A query: the data-type code selects the records, param narrows them (an id, "all", a kind),
-// a nonzero systemTag picks the server.
+// param2 narrows them further where a query has a second text, a nonzero systemTag picks the
+// server.
 class DATA_EXPORT CVornQueryDataReq
 {
 public:
     int dataType = 0;
     std::string param;
+    std::string param2;
     int systemTag = 0;
 };
 

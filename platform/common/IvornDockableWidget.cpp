@@ -29,6 +29,7 @@ void IvornDockableWidget::switchSystem(int systemId, QString systemName)
 {
     m_systemId = systemId;
     m_systemName = systemId == 0 ? QString() : systemName;
+    emit systemSwitched(m_systemId, m_systemName);
 }
 
 } // namespace Ocv

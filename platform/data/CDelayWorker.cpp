@@ -1,8 +1,11 @@
 #include "data/CDelayWorker.h"
 
+#include <log4cxx/logger.h>
+
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
+#include <exception>
 #include <mutex>
 #include <vector>
 
@@ -18,6 +21,12 @@ struct Item
     unsigned long long seq;
     std::function<void()> task;
 };
+
+void logEscapedException(const char* what)
+{
+    static const log4cxx::LoggerPtr logger = log4cxx::Logger::getLogger("vorndata.worker");
+    LOG4CXX_ERROR(logger, "a data-service task threw: " << what);
+}
 
 // Min-heap order: earliest due first, then earliest posted.
 bool later(const Item& a, const Item& b)
@@ -118,10 +127,13 @@ void CDelayWorker::run(const std::shared_ptr<State>& state)
         Item item = std::move(state->heap.back());
         state->heap.pop_back();
         lock.unlock();
+        // A throwing task must not take the worker down with it, nor go unnoticed.
         try {
             item.task();
+        } catch (const std::exception& e) {
+            logEscapedException(e.what());
         } catch (...) {
-            // A throwing callback must not take the worker down with it.
+            logEscapedException("an exception that is not a std::exception");
         }
         item.task = nullptr;
         lock.lock();

@@ -1,5 +1,6 @@
 #include "kx/CBaseWidget.h"
 #include "kx/CUiResource.h"
+#include "kx/IDockableWidget.h"
 
 #include <QPainter>
 #include <QPointer>
@@ -36,7 +37,15 @@ QString CBaseWidget::param() const
 
 bool CBaseWidget::isActive() const
 {
-    return isVisible();
+    if (!isVisible() || window()->isMinimized())
+        return false;
+    for (const QWidget* w = this; w; w = w->parentWidget()) {
+        if (auto* dock = qobject_cast<const IDockableWidget*>(w)) {
+            if (!dock->isWidgetActive())
+                return false;
+        }
+    }
+    return true;
 }
 
 void CBaseWidget::setInnerStretchWidget(QWidget* w, int left, int top, int right, int bottom)

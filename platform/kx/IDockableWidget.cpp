@@ -1,5 +1,8 @@
 #include "kx/IDockableWidget.h"
 
+#include <QEvent>
+#include <QWindowStateChangeEvent>
+
 namespace Kx {
 
 IDockableWidget::IDockableWidget(bool paintBackground, const QString& id, QWidget* parent, bool copiable)
@@ -31,7 +34,53 @@ void IDockableWidget::setTableShowSort(bool show)
 void IDockableWidget::setWidgetActive(bool active)
 {
     m_widgetActive = active;
+    watchWindow();
     if (active)
+        activateTree(this);
+}
+
+void IDockableWidget::showEvent(QShowEvent* event)
+{
+    watchWindow();
+    CBaseWidget::showEvent(event);
+}
+
+// The window may change when the panel is re-docked; follow it.
+void IDockableWidget::watchWindow()
+{
+    QWidget* top = window();
+    if (top == this || top == m_watchedWindow)
+        return;
+    if (m_watchedWindow)
+        m_watchedWindow->removeEventFilter(this);
+    m_watchedWindow = top;
+    top->installEventFilter(this);
+    connect(top, &QObject::destroyed, this, [this, top] {
+        if (m_watchedWindow == top)
+            m_watchedWindow = nullptr;
+    });
+}
+
+bool IDockableWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_watchedWindow && event->type() == QEvent::WindowStateChange)
+        windowStateChanged(m_watchedWindow, event);
+    return CBaseWidget::eventFilter(watched, event);
+}
+
+void IDockableWidget::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowStateChange && isWindow())
+        windowStateChanged(this, event);
+    CBaseWidget::changeEvent(event);
+}
+
+// A restored window catches up on the refreshes its widgets skipped while it was minimized.
+void IDockableWidget::windowStateChanged(QWidget* top, QEvent* event)
+{
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    const bool wasMinimized = change->oldState() & Qt::WindowMinimized;
+    if (wasMinimized && !top->isMinimized() && m_widgetActive)
         activateTree(this);
 }
 

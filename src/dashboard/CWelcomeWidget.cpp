@@ -14,7 +14,6 @@
 #include "base/WelcomeLog.h"
 #include "utils/CSingletonT.h"
 
-#include <QMutexLocker>
 #include <QTimer>
 
 #include <boost/make_shared.hpp>
@@ -34,21 +33,27 @@ constexpr int kSelectorX = 10;
 constexpr int kSelectorY = 5;
 constexpr int kSelectorGap = 10;
 
-
 CVornClientCenter* clientCenter()
 {
     return utils::CSingletonT<CVornClientCenter>::instance();
 }
+
+// Status mode unless the logged-in user is a sub-manager.
+bool isStatusModeUser()
+{
+    const auto userInfo = utils::CSingletonT<CUserManager>::instance()->getUserInfoPtr();
+    return !userInfo || userInfo->subManagerId == -1 || userInfo->subManagerId == INT_MAX;
+}
 } // namespace
 
 CWelcomeWidget::CWelcomeWidget(QWidget* parent)
-    : Kx::CBaseWidget(QStringLiteral("welcome_widget"), false, parent)
+    : Kx::CBaseWidget(QStringLiteral("welcome_widget"), false, parent), m_bStatusMode(isStatusModeUser())
 {
-    const auto userInfo = utils::CSingletonT<CUserManager>::instance()->getUserInfoPtr();
-    m_bStatusMode = !userInfo || userInfo->subManagerId == -1 || userInfo->subManagerId == INT_MAX;
-
+    registerWelcomeMetaTypes();
     createUi();
     connect(this, &CWelcomeWidget::sigUpdate, this, &CWelcomeWidget::slotUpdate);
+    // Queued even when emitted on the GUI thread, so answers are always stored in event order.
+    connect(this, &CWelcomeWidget::sigAnswer, this, &CWelcomeWidget::slotAnswer, Qt::QueuedConnection);
 
     m_pTimer = new QTimer(this);
     connect(m_pTimer, &QTimer::timeout, this, &CWelcomeWidget::slotTimeout);
@@ -112,6 +117,8 @@ void CWelcomeWidget::setSystem(int systemId, const QString& systemName)
 
 void CWelcomeWidget::refresh()
 {
+    // Every refresh supersedes the answers still on their way, even when it sends nothing itself.
+    ++m_requestNumber;
     auto request = boost::make_shared<ttservice::CVornQueryDataReq>();
     request->dataType = m_bStatusMode ? kSystemStatusType : kSubManagerStatisticsType;
 
@@ -123,20 +130,15 @@ void CWelcomeWidget::refresh()
         return;
     }
     WELCOME_LOG(QStringLiteral("query %1 on '%2'").arg(request->dataType).arg(server));
-    // Servers answer at their own pace: only the answer to the latest request may fill the views,
-    // or a slow server's figures could overwrite those of the server switched to since.
-    const quint64 number = ++m_requestNumber;
-    const QueryCallback handler = [this, number](const utils::TTError& error,
-                                                 const std::vector<ttservice::IDataPtr>& records, int n,
-                                                 const bson::BSONObj& meta) {
-        if (number == m_requestNumber.load())
-            onQueryData(error, records, n, meta);
-    };
+    const quint64 number = m_requestNumber;
+    const QueryCallback handler =
+        [this, number](const utils::TTError& error, const std::vector<ttservice::IDataPtr>& records, int n,
+                       const bson::BSONObj& meta) { onQueryData(number, error, records, n, meta); };
     client->second->queryData_async(request, m_answerGuard.wrap(handler), 0);
 }
 
-void CWelcomeWidget::onQueryData(const utils::TTError& error, const std::vector<ttservice::IDataPtr>& records,
-                                 int, const bson::BSONObj&)
+void CWelcomeWidget::onQueryData(quint64 requestNumber, const utils::TTError& error,
+                                 const std::vector<ttservice::IDataPtr>& records, int, const bson::BSONObj&)
 {
     if (!error.isSuccess()) {
         WELCOME_LOG(QStringLiteral("query failed: %1").arg(QString::fromStdString(error.errorMsg())));
@@ -145,20 +147,34 @@ void CWelcomeWidget::onQueryData(const utils::TTError& error, const std::vector<
     if (records.empty())
         return;
 
+    SysStatusMap statusMap;
+    boost::shared_ptr<ttservice::CVornSubManagerInfo> managerInfo;
     if (m_bStatusMode) {
-        SysStatusMap statusMap;
         for (const auto& record : records) {
             auto status = boost::dynamic_pointer_cast<ttservice::CVornSysStatusInfo>(record);
             if (status)
                 statusMap[status->statusType].append(status);
         }
-        QMutexLocker lock(&m_dataMutex);
-        m_sysStatusMap.swap(statusMap);
     } else {
-        auto managerInfo = boost::dynamic_pointer_cast<ttservice::CVornSubManagerInfo>(records.front());
-        QMutexLocker lock(&m_dataMutex);
-        m_pManagerInfo = managerInfo;
+        managerInfo = boost::dynamic_pointer_cast<ttservice::CVornSubManagerInfo>(records.front());
     }
+    emit sigAnswer(requestNumber, statusMap, managerInfo);
+}
+
+void CWelcomeWidget::slotAnswer(quint64 requestNumber, Ocv::SysStatusMap statusMap,
+                                boost::shared_ptr<ttservice::CVornSubManagerInfo> managerInfo)
+{
+    // Servers answer at their own pace: a slow server's answer must not overwrite the figures of
+    // the server switched to since.
+    if (requestNumber != m_requestNumber) {
+        WELCOME_LOG(
+            QStringLiteral("answer %1 superseded by %2, dropped").arg(requestNumber).arg(m_requestNumber));
+        return;
+    }
+    if (m_bStatusMode)
+        m_sysStatusMap.swap(statusMap);
+    else
+        m_pManagerInfo = managerInfo;
     emit sigUpdate();
 }
 
@@ -170,15 +186,10 @@ void CWelcomeWidget::slotUpdate()
     }
     if (!isStatusViewAllowed())
         return;
-    SysStatusMap statusMap;
-    {
-        QMutexLocker lock(&m_dataMutex);
-        statusMap = m_sysStatusMap;
-    }
     if (m_pMiddleWidget)
-        m_pMiddleWidget->setSysInfo(statusMap);
+        m_pMiddleWidget->setSysInfo(m_sysStatusMap);
     if (m_pBottomWidget)
-        m_pBottomWidget->setSysInfo(statusMap);
+        m_pBottomWidget->setSysInfo(m_sysStatusMap);
 }
 
 void CWelcomeWidget::slotTimeout()

@@ -5,13 +5,12 @@
 #include "data/DataCallbacks.h"
 #include "kx/CBaseWidget.h"
 #include "base/CAnswerGuard.h"
+#include "base/WelcomeMetaTypes.h"
 
-#include <QMutex>
 #include <QString>
 
 #include <boost/shared_ptr.hpp>
 
-#include <atomic>
 #include <vector>
 
 class QTimer;
@@ -56,6 +55,9 @@ public:
 signals:
     void sigUpdate();
     void sigShowError(bool isError, QString text);
+    // Carries an answer, grouped on the data-service thread, to the GUI thread (queued).
+    void sigAnswer(quint64 requestNumber, Ocv::SysStatusMap statusMap,
+                   boost::shared_ptr<ttservice::CVornSubManagerInfo> managerInfo);
 
 public slots:
     void slotUpdate();
@@ -67,8 +69,13 @@ protected:
     void createUi();
     void resetWidget(bool showSelector);
     void refresh();
-    void onQueryData(const utils::TTError& error, const std::vector<ttservice::IDataPtr>& records, int,
-                     const bson::BSONObj&);
+    // Runs on the data-service thread: groups the records and hands them on with their request number.
+    void onQueryData(quint64 requestNumber, const utils::TTError& error,
+                     const std::vector<ttservice::IDataPtr>& records, int, const bson::BSONObj&);
+
+private slots:
+    void slotAnswer(quint64 requestNumber, Ocv::SysStatusMap statusMap,
+                    boost::shared_ptr<ttservice::CVornSubManagerInfo> managerInfo);
 
 private:
     QString currentServerName() const;
@@ -80,7 +87,7 @@ private:
     CLeftWidget* m_pLeftWidget = nullptr;
     CRightWidget* m_pRightWidget = nullptr;
     CWelcomeImageWidget* m_pImageWidget = nullptr;
-    bool m_bStatusMode = true;
+    const bool m_bStatusMode;
     SysStatusMap m_sysStatusMap;
     boost::shared_ptr<ttservice::CVornSubManagerInfo> m_pManagerInfo;
     QTimer* m_pTimer = nullptr;
@@ -89,9 +96,8 @@ private:
     CSmartAlgoDialog* m_pSmartAlgoDialog = nullptr;
     bool m_bRefreshPending = false;
 
-    std::atomic<quint64> m_requestNumber{0};
-    // Guards the map and the manager record, which the data-service thread fills.
-    mutable QMutex m_dataMutex;
+    // The number of the latest request; GUI thread only. Answers to earlier ones are dropped.
+    quint64 m_requestNumber = 0;
     CAnswerGuard m_answerGuard;
 };
 

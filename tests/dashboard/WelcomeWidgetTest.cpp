@@ -13,6 +13,8 @@
 #include "kx/CStandardTabControl.h"
 #include "utils/CSingletonT.h"
 
+#include <QApplication>
+#include <QThread>
 #include <QTimer>
 
 #include <boost/make_shared.hpp>
@@ -169,6 +171,43 @@ TEST_F(WelcomeWidgetTest, AnswersReachBothStripsSkippingForeignRecords)
     EXPECT_EQ(PaintRecorder::countText(PaintRecorder::record(bottom()), QStringLiteral("/data")), 1);
 }
 
+// Each good answer replaces the whole map: a status type missing from the next answer goes back
+// to its placeholder instead of keeping the older record.
+TEST_F(WelcomeWidgetTest, EachAnswerReplacesTheWholeMap)
+{
+    builder.server("s1").answer(12235, {statusRecord(3, [](auto& r) { r.runTime = "01:00:00"; }),
+                                        statusRecord(2, [](auto& r) { r.runTime = "02:00:00"; })});
+    auto* w = make();
+    w->setSystem(1, QStringLiteral("s1"));
+    ASSERT_TRUE(kit::waitForAnswers());
+    ASSERT_EQ(PaintRecorder::countText(middleOps(), QStringLiteral("01:00:00")), 1);
+
+    kit::ScenarioBuilder()
+        .server("s1")
+        .answer(12235, {statusRecord(2, [](auto& r) { r.runTime = "03:00:00"; })})
+        .install();
+    w->setSystem(1, QStringLiteral("s1"));
+    ASSERT_TRUE(kit::waitForAnswers());
+    const auto ops = middleOps();
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("01:00:00")), 0);
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("03:00:00")), 1);
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("--:--:--")), 3);
+}
+
+// Answers come on a data-service thread; the dashboard stores them and tells its views on the GUI
+// thread only.
+TEST_F(WelcomeWidgetTest, AnswersAreStoredAndShownOnTheGuiThread)
+{
+    builder.server("s1").answer(12235, {statusRecord(3)});
+    auto* w = make();
+    QVector<QThread*> threads;
+    QObject::connect(w, &Ocv::CWelcomeWidget::sigUpdate, [&] { threads.append(QThread::currentThread()); });
+    w->setSystem(1, QStringLiteral("s1"));
+    w->setSystem(1, QStringLiteral("s1"));
+    ASSERT_TRUE(kit::waitForAnswers());
+    EXPECT_EQ(threads, QVector<QThread*>{qApp->thread()}) << "the first answer was superseded";
+}
+
 TEST_F(WelcomeWidgetTest, FailedOrEmptyAnswerKeepsWhatIsShown)
 {
     builder.server("good").answer(12235, {statusRecord(2, [](auto& r) { r.runTime = "05:06:07"; })});
@@ -235,9 +274,13 @@ TEST_F(WelcomeWidgetTest, TickWhileHiddenWaitsForActivation)
     w->slotTimeout();
     EXPECT_TRUE(sent().empty());
 
+    // Catching up restarts the period, even for a timer that happened to stop.
+    timer->stop();
     tabs.setCurrentIndex(1);
     EXPECT_TRUE(w->isActive());
     EXPECT_EQ(sent(), (Sent{{"s1", 12235}}));
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 60000);
     EXPECT_GT(timer->remainingTime(), 59000);
 
     // Once caught up, a later activation sends nothing more; an active tick queries at once.

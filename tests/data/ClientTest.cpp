@@ -1,12 +1,17 @@
 #include "FakeBackend.h"
+#include "LogCapture.h"
 
+#include "data/CDelayWorker.h"
 #include "data/CVornClient.h"
+#include "data/MetaTypes.h"
 
 #include <QThread>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <mutex>
+#include <stdexcept>
 #include <numeric>
 
 namespace {
@@ -75,6 +80,38 @@ TEST(Client, ShutdownFromInsideACallbackDoesNotDeadlock)
         0);
     ASSERT_TRUE(waitUntil([&] { return done.load(); }));
     client.reset();
+}
+
+} // namespace
+
+namespace {
+
+// A task that throws is reported with its text and does not stop the worker.
+TEST(Worker, EscapingExceptionIsLoggedAndTheWorkerGoesOn)
+{
+    kit::LogCapture log("vorndata.worker");
+    Ocv::CDelayWorker worker;
+    std::atomic<bool> ranAfter{false};
+    worker.post(0, [] { throw std::runtime_error("record 17 has no key"); });
+    worker.post(0, [] { throw 42; });
+    worker.post(0, [&] { ranAfter = true; });
+    ASSERT_TRUE(waitUntil([&] { return ranAfter.load(); }));
+    const auto errors = log.messages(log4cxx::Level::ERROR_INT);
+    ASSERT_EQ(errors.size(), 2u);
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("record 17 has no key"))) << errors[0].toStdString();
+    EXPECT_TRUE(errors[1].contains(QStringLiteral("not a std::exception"))) << errors[1].toStdString();
+}
+
+// Queued signals find the result types by the names their signatures spell.
+TEST(MetaTypes, ResultTypesAreRegisteredUnderTheirNames)
+{
+    Ocv::registerDataMetaTypes();
+    const int error = QMetaType::type("utils::TTError");
+    const int records = QMetaType::type("std::vector<ttservice::IDataPtr>");
+    EXPECT_NE(error, int(QMetaType::UnknownType));
+    EXPECT_NE(records, int(QMetaType::UnknownType));
+    EXPECT_EQ(QMetaType::type("std::vector<boost::shared_ptr<ttservice::IData>>"), records);
+    EXPECT_EQ(records, qMetaTypeId<std::vector<ttservice::IDataPtr>>());
 }
 
 } // namespace

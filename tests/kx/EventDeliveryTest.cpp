@@ -2,6 +2,7 @@
 #include "kx/CComboBox.h"
 #include "kx/CStandardTabControl.h"
 #include "kx/CTabButton.h"
+#include "kx/IDockableWidget.h"
 
 #include <QTest>
 #include <QVBoxLayout>
@@ -116,6 +117,40 @@ TEST_F(Activation, ClickingATabButtonSwitchesThroughEventDelivery)
     // A second click on the current tab must not uncheck it.
     QTest::mouseClick(tabs->tabButton(1), Qt::LeftButton);
     EXPECT_TRUE(tabs->tabButton(1)->isChecked());
+}
+
+// Only the dock that the host activated counts, and only while its window is not minimized; both
+// the dock's reactivation and the window's restoration catch up on what was skipped.
+TEST(DockActivation, DeactivatedDockOrMinimizedWindowIsInactiveAndCatchesUp)
+{
+    QWidget window;
+    auto* dock = new Kx::IDockableWidget(false, QStringLiteral("dock"), &window, false);
+    auto* probe = new Probe(dock);
+    (new QVBoxLayout(&window))->addWidget(dock);
+    window.resize(300, 200);
+    window.show();
+    EXPECT_FALSE(probe->isActive()) << "a dock is inactive until the host activates it";
+
+    dock->setWidgetActive(true);
+    EXPECT_TRUE(probe->isActive());
+    EXPECT_EQ(probe->activations, 1);
+    dock->setWidgetActive(false);
+    EXPECT_FALSE(probe->isActive());
+    EXPECT_EQ(probe->activations, 1);
+    dock->setWidgetActive(true);
+    EXPECT_EQ(probe->activations, 2);
+
+    window.setWindowState(Qt::WindowMinimized);
+    EXPECT_FALSE(probe->isActive());
+    window.setWindowState(Qt::WindowNoState);
+    EXPECT_TRUE(probe->isActive());
+    EXPECT_EQ(probe->activations, 3);
+
+    // A deactivated dock stays quiet when its window comes back.
+    dock->setWidgetActive(false);
+    window.setWindowState(Qt::WindowMinimized);
+    window.setWindowState(Qt::WindowNoState);
+    EXPECT_EQ(probe->activations, 3);
 }
 
 TEST(ComboEvents, ModelChangesAreSilentIndexChangesAreDelivered)

@@ -1,3 +1,5 @@
+#include "LogCapture.h"
+
 #include "kx/CImage.h"
 #include "kx/CNStateGridImage.h"
 #include "kx/CUiResource.h"
@@ -12,47 +14,19 @@
 
 #include <gtest/gtest.h>
 
-#include <log4cxx/appenderskeleton.h>
-#include <log4cxx/logger.h>
-#include <log4cxx/spi/loggingevent.h>
-
 #include <algorithm>
 #include <vector>
 
 namespace {
 
-// The log4cxx object macros name their types relative to namespace log4cxx.
-using namespace log4cxx;
-
-// Collects the warnings written to the "kx" logger.
-class CountingAppender : public log4cxx::AppenderSkeleton
+// Counts the warnings of the "kx" logger that name a key.
+int countMentioning(const kit::LogCapture& log, const QString& key)
 {
-public:
-    DECLARE_LOG4CXX_OBJECT(CountingAppender)
-    BEGIN_LOG4CXX_CAST_MAP()
-    LOG4CXX_CAST_ENTRY(CountingAppender)
-    LOG4CXX_CAST_ENTRY_CHAIN(AppenderSkeleton)
-    END_LOG4CXX_CAST_MAP()
-
-    void append(const log4cxx::spi::LoggingEventPtr& event, log4cxx::helpers::Pool&) override
-    {
-        if (event->getLevel()->toInt() == log4cxx::Level::WARN_INT)
-            warnings.push_back(QString::fromStdString(event->getRenderedMessage()));
-    }
-    void close() override {}
-    bool requiresLayout() const override { return false; }
-
-    int countMentioning(const QString& key) const
-    {
-        return int(std::count_if(warnings.begin(), warnings.end(), [&](const QString& w) {
-            return w.contains(QLatin1Char('"') + key + QLatin1Char('"'));
-        }));
-    }
-
-    std::vector<QString> warnings;
-};
-
-IMPLEMENT_LOG4CXX_OBJECT(CountingAppender)
+    const auto warnings = log.messages(log4cxx::Level::WARN_INT);
+    return int(std::count_if(warnings.begin(), warnings.end(), [&](const QString& w) {
+        return w.contains(QLatin1Char('"') + key + QLatin1Char('"'));
+    }));
+}
 
 class ThemeListener : public QWidget, public Kx::CUiResourceChangeHandler
 {
@@ -66,12 +40,7 @@ const QColor kMagenta(255, 0, 255);
 class UiResource : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        ::log4cxx::Logger::getLogger("kx")->addAppender(appender);
-    }
-    void TearDown() override { ::log4cxx::Logger::getLogger("kx")->removeAppender(appender); }
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
 
     QString write(const QString& name, const QByteArray& content)
     {
@@ -83,7 +52,7 @@ protected:
 
     Kx::CUiResource* res = utils::CSingletonT<Kx::CUiResource>::instance();
     QTemporaryDir dir;
-    std::shared_ptr<CountingAppender> appender = std::make_shared<CountingAppender>();
+    kit::LogCapture log{"kx"};
 };
 
 TEST_F(UiResource, LoadsColoursFontsAndImagesFromAThemeFile)
@@ -115,7 +84,7 @@ TEST_F(UiResource, LoadsColoursFontsAndImagesFromAThemeFile)
     const Kx::CNStateGridImage twoStates(QStringLiteral("ocv_img_t_bar"), 2);
     EXPECT_EQ(QSize(twoStates.width(), twoStates.height()), QSize(20, 20));
 
-    EXPECT_TRUE(appender->warnings.empty());
+    EXPECT_TRUE(log.messages(log4cxx::Level::WARN_INT).empty());
 }
 
 TEST_F(UiResource, UnknownKeysGivePlaceholdersAndOneWarningEach)
@@ -124,13 +93,13 @@ TEST_F(UiResource, UnknownKeysGivePlaceholdersAndOneWarningEach)
     EXPECT_EQ(*res->getColor(key), kMagenta);
     EXPECT_EQ(*res->getColor(key), kMagenta);
     res->getColorSheetByKey(key);
-    EXPECT_EQ(appender->countMentioning(key), 1);
+    EXPECT_EQ(countMentioning(log, key), 1);
     EXPECT_EQ(res->unknownKeys().count(key), 1);
 
     const QString fontKey = QStringLiteral("ocv_fnt_t_missing");
     EXPECT_EQ(res->getFont(fontKey)->family(), QApplication::font().family());
     res->getFont(fontKey);
-    EXPECT_EQ(appender->countMentioning(fontKey), 1);
+    EXPECT_EQ(countMentioning(log, fontKey), 1);
 
     const QString imageKey = QStringLiteral("ocv_img_t_missing");
     EXPECT_FALSE(res->hasImage(imageKey));
@@ -145,7 +114,7 @@ TEST_F(UiResource, UnknownKeysGivePlaceholdersAndOneWarningEach)
     EXPECT_EQ(canvas.pixelColor(0, 0), kMagenta);
     EXPECT_EQ(canvas.pixelColor(10, 10), kMagenta);
     EXPECT_EQ(canvas.pixelColor(10, 2), QColor(Qt::white));
-    EXPECT_EQ(appender->countMentioning(imageKey), 1);
+    EXPECT_EQ(countMentioning(log, imageKey), 1);
 }
 
 TEST_F(UiResource, PointersStayValidAndFollowLaterThemes)
@@ -175,7 +144,7 @@ TEST_F(UiResource, UnreadableThemesAreRejectedWithAWarning)
     ThemeListener listener;
     EXPECT_FALSE(res->loadTheme(dir.filePath(QStringLiteral("absent.json"))));
     EXPECT_FALSE(res->loadTheme(write(QStringLiteral("bad.json"), "{\"colors\": ")));
-    EXPECT_EQ(appender->warnings.size(), 2u);
+    EXPECT_EQ(log.messages(log4cxx::Level::WARN_INT).size(), 2u);
     EXPECT_EQ(listener.changes, 0);
 }
 

@@ -84,7 +84,12 @@ TEST_F(WelcomePanelTest, SwitchSystemReachesBaseDashboardAndRiskInOrder)
 {
     builder.user(10);
     make();
+    // The base takes the system before the dashboard queries it.
+    std::vector<std::size_t> sentWhenBaseSwitched;
+    QObject::connect(panel.get(), &Ocv::IvornDockableWidget::systemSwitched,
+                     [&] { sentWhenBaseSwitched.push_back(center()->sentRequests().size()); });
     panel->switchSystem(2, QStringLiteral("s2"));
+    EXPECT_EQ(sentWhenBaseSwitched, std::vector<std::size_t>{0});
     EXPECT_EQ(panel->systemId(), 2);
     EXPECT_EQ(panel->systemName(), QStringLiteral("s2"));
     EXPECT_EQ(risk()->systemId(), 2);

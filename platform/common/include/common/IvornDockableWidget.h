@@ -24,6 +24,10 @@ public:
     QString systemName() const { return m_systemName; }
     int acquireCount() const { return m_acquireCount; }
 
+signals:
+    // After the base has taken the new system, before any subclass acts on it.
+    void systemSwitched(int systemId, const QString& systemName);
+
 private:
     int m_systemId = 0;
     QString m_systemName;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/DataGlobal.h"
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -9,7 +11,7 @@ namespace Ocv {
 
 // One thread running posted tasks once their delay has passed, earliest first (ties in order
 // of posting). shutdown() drops what has not run yet and joins the thread.
-class CDelayWorker
+class DATA_EXPORT CDelayWorker
 {
 public:
     CDelayWorker();

@@ -30,8 +30,8 @@ public:
     virtual void setParam(const QString& param);
     virtual QString param() const;
 
-    // True only while the widget is actually shown: on the current page of its tab control and
-    // inside a shown window.
+    // True only while the widget is actually shown: on the current page of its tab control, inside
+    // a shown window that is not minimized, and inside no dock that was deactivated.
     bool isActive() const;
     bool paintsBackground() const { return m_paintBackground; }
 

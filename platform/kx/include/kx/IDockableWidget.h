@@ -11,7 +11,9 @@ namespace Kx {
 // Base of the panels the docking host creates, docks and activates.
 //
 // The defaults only store what they are given; panels override what they need. The host calls
-// setWidgetActive(true) when the panel comes to the front, which activates the panel's tree.
+// setWidgetActive(true) when the panel comes to the front, which activates the panel's tree, and
+// setWidgetActive(false) when it goes to the back. While the dock is inactive or its window is
+// minimized, no widget inside it is active; restoring the window activates the tree again.
 class KX_EXPORT IDockableWidget : public CBaseWidget
 {
     Q_OBJECT
@@ -51,6 +53,8 @@ public:
     virtual void setBtnToolVisible(bool visible);
     virtual bool hasControlShowToolBtn();
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
     QWidget* windowFocusWidget() const { return m_focusWidget; }
     bool isCopiable() const { return m_copiable; }
     bool isWidgetActive() const { return m_widgetActive; }
@@ -58,8 +62,16 @@ public:
     int activeWidgetId() const { return m_activeWidgetId; }
     bool btnToolVisible() const { return m_btnToolVisible; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
 private:
+    void watchWindow();
+    void windowStateChanged(QWidget* top, QEvent* event);
+
     QString m_id;
+    QWidget* m_watchedWindow = nullptr;
     QWidget* m_focusWidget = nullptr;
     bool m_copiable;
     bool m_tableShowSort = true;

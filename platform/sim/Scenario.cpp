@@ -215,7 +215,31 @@ ClientSpec parseClient(const QJsonObject& object, const QString& where)
     return client;
 }
 
-UserSpec parseUser(const QJsonObject& object, const QString& where)
+using RightSets = std::map<QString, std::set<int>>;
+
+RightSets parseRightSets(const QJsonObject& object, const QString& where)
+{
+    RightSets sets;
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        const QString place = join(where, it.key());
+        if (it.key() == "all")
+            fail(place, "\"all\" means every right and cannot name a set");
+        const QJsonArray list = asArray(it.value(), place);
+        for (int i = 0; i < list.size(); ++i)
+            sets[it.key()].insert(asInt(list.at(i), QString("%1[%2]").arg(place).arg(i)));
+    }
+    return sets;
+}
+
+const std::set<int>& rightSet(const RightSets& sets, const QString& name, const QString& where)
+{
+    auto it = sets.find(name);
+    if (it == sets.end())
+        fail(where, QString("unknown right set '%1'").arg(name));
+    return it->second;
+}
+
+UserSpec parseUser(const QJsonObject& object, const QString& where, const RightSets& rightSets)
 {
     checkKeys(object, where, {"name", "type", "roleType", "admin", "subManagerId", "macs", "rights"});
     UserSpec user;
@@ -228,23 +252,82 @@ UserSpec parseUser(const QJsonObject& object, const QString& where)
     if (object.contains("rights")) {
         const QJsonValue rights = object.value("rights");
         const QString place = join(where, "rights");
-        if (rights.isString()) {
-            if (rights.toString() != "all")
-                fail(place, "expected a list of ints or \"all\"");
+        if (rights.toString() == "all") {
             user.allRights = true;
+        } else if (rights.isString()) {
+            user.rights = rightSet(rightSets, rights.toString(), place);
         } else {
             const QJsonArray list = asArray(rights, place);
-            for (int i = 0; i < list.size(); ++i)
-                user.rights.insert(asInt(list.at(i), QString("%1[%2]").arg(place).arg(i)));
+            for (int i = 0; i < list.size(); ++i) {
+                const QString itemPlace = QString("%1[%2]").arg(place).arg(i);
+                if (list.at(i).isString()) {
+                    const std::set<int>& named = rightSet(rightSets, list.at(i).toString(), itemPlace);
+                    user.rights.insert(named.begin(), named.end());
+                } else {
+                    user.rights.insert(asInt(list.at(i), itemPlace));
+                }
+            }
         }
     }
     return user;
 }
 
+Records parseRecords(const QJsonValue& value, int dataType, const QString& where)
+{
+    const QJsonArray list = asArray(value, where);
+    Records records;
+    for (int i = 0; i < list.size(); ++i)
+        records.push_back(parseRecord(list.at(i), dataType, QString("%1[%2]").arg(where).arg(i)));
+    return records;
+}
+
+// Either the value for every param, or {"default": value, "byParam": [{"param": ..., "param2": ...,
+// valueKey: value}]}; the plain values (lists, texts) are never objects, so the forms cannot be mixed up.
+template <class T, class Reader>
+ParamMap<T> parseParamMap(const QJsonValue& value, const QString& where, const char* valueKey, Reader read)
+{
+    ParamMap<T> map;
+    if (!value.isObject()) {
+        map.fallback = read(value, where);
+        return map;
+    }
+    const QJsonObject object = value.toObject();
+    checkKeys(object, where, {"default", "byParam"});
+    if (object.contains("default"))
+        map.fallback = read(object.value("default"), join(where, "default"));
+    const QString listPlace = join(where, "byParam");
+    const QJsonArray list =
+        object.contains("byParam") ? asArray(object.value("byParam"), listPlace) : QJsonArray();
+    for (int i = 0; i < list.size(); ++i) {
+        const QString place = QString("%1[%2]").arg(listPlace).arg(i);
+        const QJsonObject entry = asObject(list.at(i), place);
+        checkKeys(entry, place, {"param", "param2", valueKey});
+        const std::string param = asString(entry.value("param"), join(place, "param"));
+        std::string param2;
+        readOptional(entry, "param2", place, param2, asString);
+        if (map.entries.count({param, param2}))
+            fail(place, QString("a second entry for param '%1' and param2 '%2'")
+                            .arg(QString::fromStdString(param), QString::fromStdString(param2)));
+        map.entries[{param, param2}] = read(entry.value(valueKey), join(place, valueKey));
+    }
+    return map;
+}
+
+StoreTarget parseStore(const QJsonObject& object, const QString& where)
+{
+    checkKeys(object, where, {"store", "param", "param2"});
+    StoreTarget store;
+    store.queryCode = asInt(object.value("store"), join(where, "store"));
+    readOptional(object, "param", where, store.param, asString);
+    readOptional(object, "param2", where, store.param2, asString);
+    return store;
+}
+
 ServerSpec parseServer(const QJsonObject& object, const QString& where)
 {
-    checkKeys(object, where,
-              {"name", "systemTag", "serverTime", "latencyMs", "answers", "errors", "nullClient"});
+    checkKeys(
+        object, where,
+        {"name", "systemTag", "serverTime", "latencyMs", "answers", "errors", "operations", "nullClient"});
     ServerSpec server;
     server.name = asString(object.value("name"), join(where, "name"));
     readOptional(object, "systemTag", where, server.systemTag, asInt);
@@ -274,30 +357,42 @@ ServerSpec parseServer(const QJsonObject& object, const QString& where)
         const QJsonObject answers = asObject(object.value("answers"), place);
         for (auto it = answers.begin(); it != answers.end(); ++it) {
             const int code = asCode(it.key(), place);
-            const QString listPlace = join(place, it.key());
-            const QJsonArray list = asArray(it.value(), listPlace);
-            std::vector<ttservice::IDataPtr>& records = server.answers[code];
-            for (int i = 0; i < list.size(); ++i)
-                records.push_back(parseRecord(list.at(i), code, QString("%1[%2]").arg(listPlace).arg(i)));
+            server.answers[code] = parseParamMap<Records>(
+                it.value(), join(place, it.key()), "records",
+                [code](const QJsonValue& value, const QString& at) { return parseRecords(value, code, at); });
         }
     }
     if (object.contains("errors")) {
         const QString place = join(where, "errors");
         const QJsonObject errors = asObject(object.value("errors"), place);
         for (auto it = errors.begin(); it != errors.end(); ++it)
-            server.errors[asCode(it.key(), place)] = asString(it.value(), join(place, it.key()));
+            server.errors[asCode(it.key(), place)] =
+                parseParamMap<std::string>(it.value(), join(place, it.key()), "text", asString);
+    }
+    if (object.contains("operations")) {
+        const QString place = join(where, "operations");
+        const QJsonObject operations = asObject(object.value("operations"), place);
+        for (auto it = operations.begin(); it != operations.end(); ++it) {
+            const QString entryPlace = join(place, it.key());
+            server.operations[asCode(it.key(), place)] =
+                parseStore(asObject(it.value(), entryPlace), entryPlace);
+        }
     }
     return server;
 }
 
 Scenario parseScenario(const QJsonObject& root)
 {
-    checkKeys(root, QString(), {"client", "user", "roleTypes", "servers", "now", "live"});
+    checkKeys(root, QString(),
+              {"client", "user", "rightSets", "roleTypes", "servers", "now", "live", "clockRuns"});
     Scenario scenario;
     if (root.contains("client"))
         scenario.client = parseClient(asObject(root.value("client"), "client"), "client");
+    RightSets rightSets;
+    if (root.contains("rightSets"))
+        rightSets = parseRightSets(asObject(root.value("rightSets"), "rightSets"), "rightSets");
     if (root.contains("user") && !root.value("user").isNull())
-        scenario.user = parseUser(asObject(root.value("user"), "user"), "user");
+        scenario.user = parseUser(asObject(root.value("user"), "user"), "user", rightSets);
     else
         scenario.user.present = false;
     if (root.contains("roleTypes")) {
@@ -321,8 +416,8 @@ Scenario parseScenario(const QJsonObject& root)
                 "now",
                 QString("'%1' is not a time like \"2024-06-03 09:30:00\"").arg(QString::fromStdString(text)));
     }
-    if (root.contains("live"))
-        scenario.live = asBool(root.value("live"), "live");
+    readOptional(root, "live", QString(), scenario.live, asBool);
+    readOptional(root, "clockRuns", QString(), scenario.clockRuns, asBool);
     return scenario;
 }
 

@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <utility>
 
 namespace sim {
 
@@ -17,15 +19,6 @@ namespace {
 
 const int kSysStatus = 12235;
 const int kExchanges = 12255;
-
-std::vector<ttservice::IDataPtr> cloneAll(const std::vector<ttservice::IDataPtr>& records)
-{
-    std::vector<ttservice::IDataPtr> copies;
-    copies.reserve(records.size());
-    for (const ttservice::IDataPtr& record : records)
-        copies.push_back(record ? record->clone() : ttservice::IDataPtr());
-    return copies;
-}
 
 // Figures that are markers or already nonsense stay as they are.
 bool plain(double value)
@@ -149,19 +142,36 @@ private:
 
 } // namespace
 
-SimBackend::SimBackend(const ServerSpec& server, bool live, unsigned int seed)
-    : m_server(server), m_live(live), m_rng(seed)
+SimBackend::SimBackend(const ServerSpec& server, bool live, unsigned int seed, bool clockRuns)
+    : m_server(server), m_live(live), m_clockRuns(clockRuns), m_rng(seed), m_state(server.answers),
+      m_handlers(builtInOperateHandlers())
 {
-    // The ServerSpec records may be shared with the caller; this server keeps its own.
-    for (auto& item : m_server.answers)
-        item.second = cloneAll(item.second);
-    m_state = m_server.answers;
-    for (auto& item : m_state)
-        item.second = cloneAll(item.second);
+    m_server.answers.clear();
+    for (const auto& item : server.operations)
+        m_handlers[item.first] = recordStore(item.second);
     m_clock.start();
 }
 
 SimBackend::~SimBackend() = default;
+
+void SimBackend::setOperateHandler(int dataType, OperateHandler handler)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (handler)
+        m_handlers[dataType] = std::move(handler);
+    else
+        m_handlers.erase(dataType);
+}
+
+void SimBackend::setElapsedSource(std::function<qint64()> elapsedMs)
+{
+    m_elapsedSource = std::move(elapsedMs);
+}
+
+qint64 SimBackend::elapsedMs() const
+{
+    return m_elapsedSource ? m_elapsedSource() : m_clock.elapsed();
+}
 
 void SimBackend::answer(const ttservice::CVornQueryDataReq& req, utils::TTError& error,
                         std::vector<ttservice::IDataPtr>& records, bson::BSONObj& meta)
@@ -169,31 +179,35 @@ void SimBackend::answer(const ttservice::CVornQueryDataReq& req, utils::TTError&
     std::lock_guard<std::mutex> lock(m_mutex);
     ++m_answers;
     bson::BSONObjBuilder builder;
-    builder.append("server", m_server.name).append("dataType", req.dataType).append("param", req.param);
-    auto failure = m_server.errors.find(req.dataType);
-    if (failure != m_server.errors.end()) {
-        error = utils::TTError(1, failure->second);
+    builder.append("server", m_server.name)
+        .append("dataType", req.dataType)
+        .append("param", req.param)
+        .append("param2", req.param2);
+    auto failures = m_server.errors.find(req.dataType);
+    const std::string* failure =
+        failures == m_server.errors.end() ? nullptr : failures->second.find(req.param, req.param2);
+    if (failure) {
+        error = utils::TTError(1, *failure);
         records.clear();
         meta = builder.append("count", 0).obj();
         return;
     }
     error = utils::TTError();
-    auto state = m_state.find(req.dataType);
-    if (state == m_state.end()) {
+    SimState::Answer* answer = m_state.find(req.dataType, req.param, req.param2);
+    if (!answer) {
         records.clear();
     } else {
         if (m_live) {
-            const qint64 nowMs = m_clock.elapsed();
-            const double elapsed = (nowMs - m_lastAnswerMs) / 1000.0;
-            m_lastAnswerMs = nowMs;
-            drift(req.dataType, state->second, elapsed);
+            const qint64 nowMs = elapsedMs();
+            drift(req.dataType, answer->records, (nowMs - answer->driftedAtMs) / 1000.0);
+            answer->driftedAtMs = nowMs;
         }
-        records = cloneAll(state->second);
+        records = cloneRecords(answer->records);
     }
     meta = builder.append("count", static_cast<int>(records.size())).obj();
 }
 
-void SimBackend::drift(int dataType, std::vector<ttservice::IDataPtr>& records, double elapsedSeconds)
+void SimBackend::drift(int dataType, Records& records, double elapsedSeconds)
 {
     Drift drift(m_rng);
     if (dataType == kExchanges) {
@@ -247,13 +261,24 @@ void SimBackend::drift(int dataType, std::vector<ttservice::IDataPtr>& records, 
 void SimBackend::operate(const ttservice::COperateDataReq& req, utils::TTError& error, bson::BSONObj& meta)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    auto failure = m_server.errors.find(req.dataType);
-    error = failure == m_server.errors.end() ? utils::TTError() : utils::TTError(1, failure->second);
     meta = bson::BSONObjBuilder()
                .append("server", m_server.name)
                .append("dataType", req.dataType)
                .append("operation", req.operation)
                .obj();
+    // An operation has no param, so only a code's error for every param applies.
+    auto failure = m_server.errors.find(req.dataType);
+    if (failure != m_server.errors.end() && failure->second.fallback) {
+        error = utils::TTError(1, *failure->second.fallback);
+        return;
+    }
+    auto handler = m_handlers.find(req.dataType);
+    if (handler == m_handlers.end()) {
+        error = utils::TTError(1, "no handler for operation on data type " + std::to_string(req.dataType));
+        return;
+    }
+    error = utils::TTError();
+    handler->second(m_state, req, error);
 }
 
 int SimBackend::latencyMs() const
@@ -272,7 +297,7 @@ qint64 SimBackend::serverTime() const
     case ServerSpec::LocalTime:
         return utils::currentDateTime().toSecsSinceEpoch();
     case ServerSpec::FixedTime:
-        return m_server.fixedTime.toSecsSinceEpoch() + (m_live ? m_clock.elapsed() / 1000 : 0);
+        return m_server.fixedTime.toSecsSinceEpoch() + (m_live || m_clockRuns ? elapsedMs() / 1000 : 0);
     default:
         return 0;
     }

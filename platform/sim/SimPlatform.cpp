@@ -47,7 +47,7 @@ void SimPlatform::install(const Scenario& scenario)
             clients[server.name] = boost::shared_ptr<Ocv::CVornClient>();
             continue;
         }
-        auto backend = std::make_shared<SimBackend>(server, scenario.live, seed);
+        auto backend = std::make_shared<SimBackend>(server, scenario.live, seed, scenario.clockRuns);
         clients[server.name] = boost::make_shared<Ocv::CVornClient>(server.name, server.systemTag, backend);
         if (systemName.empty())
             systemName = server.name;

@@ -76,13 +76,35 @@ ScenarioBuilder& ScenarioBuilder::nullServer(const std::string& name)
 
 ScenarioBuilder& ScenarioBuilder::answer(int dataType, const std::vector<ttservice::IDataPtr>& records)
 {
-    m_scenario.servers.back().answers[dataType] = records;
+    m_scenario.servers.back().answers[dataType].fallback = records;
+    return *this;
+}
+
+ScenarioBuilder& ScenarioBuilder::answer(int dataType, const std::string& param,
+                                         const std::vector<ttservice::IDataPtr>& records,
+                                         const std::string& param2)
+{
+    m_scenario.servers.back().answers[dataType].entries[{param, param2}] = records;
     return *this;
 }
 
 ScenarioBuilder& ScenarioBuilder::error(int dataType, const std::string& text)
 {
-    m_scenario.servers.back().errors[dataType] = text;
+    m_scenario.servers.back().errors[dataType].fallback = text;
+    return *this;
+}
+
+ScenarioBuilder& ScenarioBuilder::error(int dataType, const std::string& param, const std::string& text,
+                                        const std::string& param2)
+{
+    m_scenario.servers.back().errors[dataType].entries[{param, param2}] = text;
+    return *this;
+}
+
+ScenarioBuilder& ScenarioBuilder::store(int operateCode, int queryCode, const std::string& param,
+                                        const std::string& param2)
+{
+    m_scenario.servers.back().operations[operateCode] = sim::StoreTarget{queryCode, param, param2};
     return *this;
 }
 

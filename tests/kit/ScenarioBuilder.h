@@ -13,7 +13,7 @@ namespace kit {
 
 // Builds a simulated platform for a test: by default an administrator (user type 1, role type 1)
 // who holds every right, on a client that is neither an algorithm-bus client nor login-type
-// restricted, and no servers. Answers and errors go to the server added last.
+// restricted, and no servers. Answers, errors and stores go to the server added last.
 class ScenarioBuilder
 {
 public:
@@ -28,8 +28,17 @@ public:
 
     ScenarioBuilder& server(const std::string& name, int latencyMs = 1);
     ScenarioBuilder& nullServer(const std::string& name);
+    // For every param of the code.
     ScenarioBuilder& answer(int dataType, const std::vector<ttservice::IDataPtr>& records);
     ScenarioBuilder& error(int dataType, const std::string& text);
+    // For one param; an empty param2 stands for every param2 of the param.
+    ScenarioBuilder& answer(int dataType, const std::string& param,
+                            const std::vector<ttservice::IDataPtr>& records, const std::string& param2 = "");
+    ScenarioBuilder& error(int dataType, const std::string& param, const std::string& text,
+                           const std::string& param2 = "");
+    // Operations on operateCode add, modify and delete records of the answer to queryCode.
+    ScenarioBuilder& store(int operateCode, int queryCode, const std::string& param = "",
+                           const std::string& param2 = "");
 
     const sim::Scenario& scenario() const { return m_scenario; }
     // Replaces whatever platform the process had with this one.

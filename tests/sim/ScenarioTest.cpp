@@ -27,7 +27,7 @@ TEST_F(ScenarioJsonTest, ReadsUserClientAndServers)
         "client": {"algorithmBus": true, "bjBelongStock": true},
         "user": {"name": "li", "type": 2, "roleType": 4, "admin": false, "subManagerId": 17, "rights": [10081, 21380]},
         "roleTypes": {"11": 3},
-        "now": "2024-06-03 09:30:00",
+        "now": "2024-06-03 09:30:00", "clockRuns": true,
         "servers": [{"name": "A", "systemTag": 5, "serverTime": null, "latencyMs": 0},
                     {"name": "B", "serverTime": "2024-06-03 10:00:00"},
                     {"name": "C", "nullClient": true}]
@@ -40,6 +40,8 @@ TEST_F(ScenarioJsonTest, ReadsUserClientAndServers)
     EXPECT_FALSE(s.user.allRights);
     EXPECT_EQ(s.roleTypes.at(11), 3);
     EXPECT_EQ(s.now, QDateTime(QDate(2024, 6, 3), QTime(9, 30)));
+    EXPECT_TRUE(s.clockRuns);
+    EXPECT_FALSE(s.live);
     ASSERT_EQ(s.servers.size(), 3u);
     EXPECT_EQ(s.servers[0].timeKind, sim::ServerSpec::NoTime);
     EXPECT_EQ(s.servers[0].latencyMs, 0);
@@ -57,7 +59,7 @@ TEST_F(ScenarioJsonTest, RecordsTakeTheirClassFromTheCodeOrFromType)
         "errors": {"12254": "统计服务超时"}}]})");
     ASSERT_TRUE(error.isEmpty()) << error.toStdString();
     EXPECT_TRUE(s.user.allRights);
-    const auto& records = s.servers[0].answers.at(12235);
+    const auto& records = *s.servers[0].answers.at(12235).fallback;
     ASSERT_EQ(records.size(), 4u);
     auto fs = boost::dynamic_pointer_cast<ttservice::CVornSysStatusInfo>(records[0]);
     ASSERT_TRUE(fs);
@@ -69,7 +71,19 @@ TEST_F(ScenarioJsonTest, RecordsTakeTheirClassFromTheCodeOrFromType)
     EXPECT_TRUE(exchange->m_bInTradingTime);
     EXPECT_FALSE(records[2]);
     EXPECT_FALSE(records[3]);
-    EXPECT_EQ(s.servers[0].errors.at(12254), "统计服务超时");
+    EXPECT_EQ(s.servers[0].errors.at(12254).fallback, std::string("统计服务超时"));
+}
+
+TEST_F(ScenarioJsonTest, RightsNameSetsAndMixThemWithNumbers)
+{
+    const sim::Scenario named = load(R"({"rightSets": {"auditor": [10, 11], "trader": [20]},
+                                         "user": {"rights": "auditor"}})");
+    EXPECT_EQ(named.user.rights, (std::set<int>{10, 11}));
+    const sim::Scenario mixed = load(R"({"rightSets": {"auditor": [10, 11], "trader": [20]},
+                                         "user": {"rights": [5, "trader", "auditor"]}})");
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+    EXPECT_EQ(mixed.user.rights, (std::set<int>{5, 10, 11, 20}));
+    EXPECT_FALSE(mixed.user.allRights);
 }
 
 TEST_F(ScenarioJsonTest, FaultsNameTheirPlace)
@@ -86,7 +100,18 @@ TEST_F(ScenarioJsonTest, FaultsNameTheirPlace)
         {R"({"servers": [{"name": "A", "answers": {"500": [{}]}}]})", "$type"},
         {R"({"servers": [{"name": "A", "answers": {"500": [{"$type": "CNothing"}]}}]})", "CNothing"},
         {R"({"servers": [{"name": "A", "serverTime": "yesterday"}]})", "servers[0].serverTime"},
-        {R"({"user": {"rights": "some"}})", "user.rights"},
+        {R"({"user": {"rights": "some"}})", "user.rights: unknown right set 'some'"},
+        {R"({"rightSets": {"a": [1]}, "user": {"rights": [1, "b"]}})",
+         "user.rights[1]: unknown right set 'b'"},
+        {R"({"rightSets": {"all": [1]}})", "rightSets.all"},
+        {R"({"servers": [{"name": "A", "answers": {"7": {"byParam": [{"param": "1"}]}}}]})",
+         "servers[0].answers.7.byParam[0].records: expected a list"},
+        {R"({"servers": [{"name": "A", "answers": {"7": {"byParam": [{"param": "1", "records": []},
+            {"param": "1", "param2": "", "records": []}]}}}]})",
+         "servers[0].answers.7.byParam[1]: a second entry"},
+        {R"({"servers": [{"name": "A", "errors": {"7": {"default": 3}}}]})", "servers[0].errors.7.default"},
+        {R"({"servers": [{"name": "A", "operations": {"700": {"store": "x"}}}]})",
+         "servers[0].operations.700.store"},
         {R"({"colour": 1})", "colour"},
         {"{\n\"live\": true,\n\"servers\": [\n}", "line 4"},
         {"[1, 2]", "object"},
@@ -100,7 +125,7 @@ TEST_F(ScenarioJsonTest, FaultsNameTheirPlace)
 
 TEST_F(ScenarioJsonTest, ShippedScenariosLoad)
 {
-    for (const char* name : {"demo.json", "faults.json"}) {
+    for (const char* name : {"demo.json", "faults.json", "auditor.json"}) {
         const sim::Scenario s =
             sim::Scenario::fromJsonFile(QString(WELCOME_SCENARIO_DIR) + "/" + name, &error);
         EXPECT_TRUE(error.isEmpty()) << name << ": " << error.toStdString();
@@ -108,6 +133,19 @@ TEST_F(ScenarioJsonTest, ShippedScenariosLoad)
     }
     sim::Scenario::fromJsonFile("/nonexistent/x.json", &error);
     EXPECT_TRUE(error.contains("/nonexistent/x.json"));
+}
+
+TEST_F(ScenarioJsonTest, AuditorHoldsOnlyItsNamedSetWithoutTheStatusViewRight)
+{
+    const sim::Scenario s =
+        sim::Scenario::fromJsonFile(QString(WELCOME_SCENARIO_DIR) + "/auditor.json", &error);
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+    EXPECT_EQ(s.user.type, 10);
+    EXPECT_FALSE(s.user.allRights);
+    EXPECT_FALSE(s.user.rights.empty());
+    EXPECT_EQ(s.user.rights.count(10081), 0u);
+    ASSERT_EQ(s.servers.size(), 2u);
+    EXPECT_GE(s.servers[0].answers.at(12235).fallback->size(), 2u);
 }
 
 } // namespace

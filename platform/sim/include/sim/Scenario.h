@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/IData.h"
+#include "sim/ParamMap.h"
 #include "sim/SimGlobal.h"
 
 #include <QByteArray>
@@ -17,6 +18,8 @@ class CVornSysStatusInfo;
 }
 
 namespace sim {
+
+using Records = std::vector<ttservice::IDataPtr>;
 
 struct ClientSpec
 {
@@ -38,13 +41,22 @@ struct UserSpec
     bool present = true; // false: nobody is logged in
 };
 
+// An operate code whose records live in the answer to a query: add, modify and delete change
+// the answer to (queryCode, param, param2), and later queries see the change.
+struct StoreTarget
+{
+    int queryCode = 0;
+    std::string param;
+    std::string param2;
+};
+
 struct ServerSpec
 {
     enum TimeKind
     {
         NoTime,
         LocalTime, // the client's clock (utils::currentDateTime)
-        FixedTime  // fixedTime; it advances with real time only in a live scenario
+        FixedTime  // fixedTime; it advances with real time in a live scenario or when the clock runs
     };
 
     std::string name;
@@ -52,9 +64,10 @@ struct ServerSpec
     TimeKind timeKind = LocalTime;
     QDateTime fixedTime;
     int latencyMs = 20;
-    std::map<int, std::vector<ttservice::IDataPtr>> answers; // by data-type code; null entries allowed
-    std::map<int, std::string> errors;                       // by data-type code; wins over answers
-    bool nullClient = false;                                 // listed, but its client pointer is null
+    std::map<int, ParamMap<Records>> answers;    // by data-type code; null records allowed
+    std::map<int, ParamMap<std::string>> errors; // by data-type code; wins over answers
+    std::map<int, StoreTarget> operations;       // by operate code
+    bool nullClient = false;                     // listed, but its client pointer is null
 };
 
 // A whole simulated platform: the client's kind, the logged-in user and the servers.
@@ -66,6 +79,7 @@ struct SIM_EXPORT Scenario
     std::vector<ServerSpec> servers;
     QDateTime now; // invalid: the real clock
     bool live = false;
+    bool clockRuns = false; // fixed server times advance with the process clock even when not live
 
     // On failure the result is a default scenario and *error names the place and the fault.
     static Scenario fromJson(const QByteArray& json, QString* error);

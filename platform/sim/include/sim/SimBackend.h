@@ -1,11 +1,14 @@
 #pragma once
 
 #include "data/IServerBackend.h"
+#include "sim/OperateHandler.h"
 #include "sim/Scenario.h"
 #include "sim/SimGlobal.h"
+#include "sim/SimState.h"
 
 #include <QElapsedTimer>
 
+#include <functional>
 #include <map>
 #include <mutex>
 #include <random>
@@ -13,13 +16,21 @@
 
 namespace sim {
 
-// One simulated server: answers from its ServerSpec, always with fresh copies of the records.
-// In a live scenario the figures drift on every answer, seeded, so runs are repeatable.
+// One simulated server: answers from its state, always with fresh copies of the records, and
+// changes the state through the operate handlers of its codes (the built-in ones and the
+// server's stores). In a live scenario the figures drift on every answer, seeded, so runs are
+// repeatable. A fixed server time advances in a live scenario or when the clock runs.
 class SIM_EXPORT SimBackend : public Ocv::IServerBackend
 {
 public:
-    SimBackend(const ServerSpec& server, bool live, unsigned int seed);
+    SimBackend(const ServerSpec& server, bool live, unsigned int seed, bool clockRuns = false);
     ~SimBackend() override;
+
+    // Replaces the handler of an operate code; an empty handler removes it.
+    void setOperateHandler(int dataType, OperateHandler handler);
+    // Milliseconds since the server started, in place of the process clock; set it before the
+    // first request.
+    void setElapsedSource(std::function<qint64()> elapsedMs);
 
     void answer(const ttservice::CVornQueryDataReq& req, utils::TTError& error,
                 std::vector<ttservice::IDataPtr>& records, bson::BSONObj& meta) override;
@@ -31,15 +42,18 @@ public:
     int answerCount() const;
 
 private:
-    void drift(int dataType, std::vector<ttservice::IDataPtr>& records, double elapsedSeconds);
+    void drift(int dataType, Records& records, double elapsedSeconds);
+    qint64 elapsedMs() const;
 
-    ServerSpec m_server;
+    ServerSpec m_server; // without its answers: those live in m_state
     bool m_live;
+    bool m_clockRuns;
     mutable std::mutex m_mutex;
     std::mt19937 m_rng;
-    std::map<int, std::vector<ttservice::IDataPtr>> m_state; // the live figures
+    SimState m_state;
+    std::map<int, OperateHandler> m_handlers;
     QElapsedTimer m_clock;
-    qint64 m_lastAnswerMs = 0;
+    std::function<qint64()> m_elapsedSource;
     int m_answers = 0;
 };
 

@@ -1,0 +1,43 @@
+#include "sim/SimState.h"
+
+namespace sim {
+
+SimState::SimState(const std::map<int, ParamMap<Records>>& answers)
+{
+    for (const auto& code : answers) {
+        ParamMap<Answer>& kept = m_answers[code.first];
+        if (code.second.fallback)
+            kept.fallback = Answer{cloneRecords(*code.second.fallback)};
+        for (const auto& entry : code.second.entries)
+            kept.entries[entry.first] = Answer{cloneRecords(entry.second)};
+    }
+}
+
+SimState::Answer* SimState::find(int dataType, const std::string& param, const std::string& param2)
+{
+    auto code = m_answers.find(dataType);
+    return code == m_answers.end() ? nullptr : code->second.find(param, param2);
+}
+
+SimState::Answer& SimState::stored(int dataType, const std::string& param, const std::string& param2)
+{
+    ParamMap<Answer>& code = m_answers[dataType];
+    auto entry = code.entries.find({param, param2});
+    if (entry != code.entries.end())
+        return entry->second;
+    Answer copy;
+    if (const Answer* current = code.find(param, param2))
+        copy = Answer{cloneRecords(current->records), current->driftedAtMs};
+    return code.entries[{param, param2}] = copy;
+}
+
+Records cloneRecords(const Records& records)
+{
+    Records copies;
+    copies.reserve(records.size());
+    for (const ttservice::IDataPtr& record : records)
+        copies.push_back(record ? record->clone() : ttservice::IDataPtr());
+    return copies;
+}
+
+} // namespace sim

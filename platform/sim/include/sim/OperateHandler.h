@@ -1,0 +1,30 @@
+#pragma once
+
+#include "data/TTError.h"
+#include "sim/Scenario.h"
+#include "sim/SimGlobal.h"
+
+#include <functional>
+#include <map>
+
+namespace ttservice {
+class COperateDataReq;
+}
+
+namespace sim {
+
+class SimState;
+
+// Carries out an operate request on a server's state, under the server's mutex. The error comes
+// in as success; a handler that refuses the request sets it and leaves the state as it was.
+using OperateHandler =
+    std::function<void(SimState& state, const ttservice::COperateDataReq& req, utils::TTError& error)>;
+
+// The handlers every simulated server has, by operate code; a scenario's own come on top.
+SIM_EXPORT const std::map<int, OperateHandler>& builtInOperateHandlers();
+
+// Keeps records in the answer to (store.queryCode, store.param, store.param2), told apart by
+// getKey(): add appends a copy of the request's record, modify replaces, delete removes.
+SIM_EXPORT OperateHandler recordStore(const StoreTarget& store);
+
+} // namespace sim

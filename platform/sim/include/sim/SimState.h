@@ -1,0 +1,41 @@
+#pragma once
+
+#include "sim/ParamMap.h"
+#include "sim/Scenario.h"
+#include "sim/SimGlobal.h"
+
+#include <QtGlobal>
+
+#include <map>
+#include <string>
+
+namespace sim {
+
+// A server's answers as queries get them now, by (code, param, param2): the scenario's answers,
+// drifted in a live scenario and changed by operations. The backend only touches it under its mutex.
+class SIM_EXPORT SimState
+{
+public:
+    struct Answer
+    {
+        Records records;
+        qint64 driftedAtMs = 0; // when the figures last drifted, on the backend's clock
+    };
+
+    // Keeps copies of the records; the scenario's own are never changed.
+    explicit SimState(const std::map<int, ParamMap<Records>>& answers);
+
+    // What a query with these texts is answered from; null when the code has nothing for them.
+    Answer* find(int dataType, const std::string& param, const std::string& param2);
+    // The answer kept for exactly these texts. On first use it starts as a copy of what such a
+    // query got so far, so that a change reaches these texts and no others.
+    Answer& stored(int dataType, const std::string& param, const std::string& param2);
+
+private:
+    std::map<int, ParamMap<Answer>> m_answers;
+};
+
+// Fresh copies of the records; null records stay null.
+SIM_EXPORT Records cloneRecords(const Records& records);
+
+} // namespace sim

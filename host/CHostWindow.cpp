@@ -1,6 +1,7 @@
 #include "CHostWindow.h"
 
 #include "CDockHost.h"
+#include "EventLog.h"
 #include "PanelRegistry.h"
 
 #include "common/IvornDockableWidget.h"
@@ -11,6 +12,7 @@
 #include <QDockWidget>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QTime>
 #include <QVBoxLayout>
 
@@ -52,6 +54,7 @@ CHostWindow::CHostWindow(const PanelRegistry& registry, const QString& panelId, 
             &CHostWindow::onSystemChosen);
     connect(m_dockHost, &CDockHost::eventReceived, this,
             [this](int eventId, int a, int b, const QString& text) {
+                m_eventLog.append(EventLog::eventLine({eventId, a, b, text}));
                 addNote(QStringLiteral("事件 %1 (%2, %3, \"%4\")").arg(eventId).arg(a).arg(b).arg(text));
             });
 }
@@ -69,6 +72,9 @@ void CHostWindow::switchSystem(int systemId, const QString& systemName)
     const int index = systemId == 0 ? 0 : m_systemChooser->findText(systemName);
     m_systemChooser->setCurrentIndex(index < 0 ? 0 : index);
     m_syncingChooser = false;
+    // Requests the centre routes without a system tag of their own go to the chosen system.
+    utils::CSingletonT<Ocv::CVornClientCenter>::instance()->setSystemName(
+        systemId == 0 ? std::string() : systemName.toStdString());
     if (Ocv::IvornDockableWidget* docked = panel())
         docked->switchSystem(systemId, systemName);
     addNote(QStringLiteral("switchSystem(%1, \"%2\")").arg(systemId).arg(systemName));
@@ -95,4 +101,18 @@ void CHostWindow::addNote(const QString& line)
     m_eventList->addItem(
         QStringLiteral("%1  %2").arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), line));
     m_eventList->scrollToBottom();
+}
+
+void CHostWindow::showServerMessage(const Ocv::CVornClientCenter::ServerMessage& message)
+{
+    m_eventLog.append(EventLog::messageLine(message));
+    addNote(QStringLiteral("%1: %2").arg(message.title, message.text));
+    if (!m_showsNotices)
+        return;
+    const bool error = message.type == 1 || !message.ok;
+    auto* box = new QMessageBox(error ? QMessageBox::Critical : QMessageBox::Information, message.title,
+                                message.text, QMessageBox::Ok, this);
+    box->setWindowModality(Qt::NonModal);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->show();
 }

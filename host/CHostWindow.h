@@ -1,5 +1,9 @@
 #pragma once
 
+#include "data/CVornClientCenter.h"
+
+#include <QJsonObject>
+#include <QList>
 #include <QMainWindow>
 
 class CDockHost;
@@ -23,9 +27,16 @@ public:
     CDockHost* dockHost() const { return m_dockHost; }
     Ocv::IvornDockableWidget* panel() const;
 
-    // Switches the docked panel and keeps the chooser in step; id 0 means no system.
+    // Switches the docked panel and the client centre's selected system, and keeps the chooser
+    // in step; id 0 means no system.
     void switchSystem(int systemId, const QString& systemName);
     void addNote(const QString& line);
+    // Notes the message and, when notices are on, shows it without blocking the panel.
+    void showServerMessage(const Ocv::CVornClientCenter::ServerMessage& message);
+    // Off for scripted runs, which only log the messages.
+    void setShowsNotices(bool on) { m_showsNotices = on; }
+    // Events and messages in arrival order, as the lines of the events log.
+    const QList<QJsonObject>& eventLog() const { return m_eventLog; }
     // The id the chooser gives that server; 0 for no name, 1 for a name it does not list.
     int systemIdOf(const QString& systemName) const;
 
@@ -36,4 +47,6 @@ private:
     QComboBox* m_systemChooser = nullptr;
     QListWidget* m_eventList = nullptr;
     bool m_syncingChooser = false;
+    bool m_showsNotices = false;
+    QList<QJsonObject> m_eventLog;
 };

@@ -50,13 +50,14 @@ bool HostOptions::parse(const QStringList& arguments, HostOptions* options, QStr
                                         QStringLiteral("file"));
     const QCommandLineOption paintLog(
         QStringLiteral("paint-log"),
-        QStringLiteral("Write every draw operation of every module widget in its "
-                       "last paint as JSON lines, then exit."),
+        QStringLiteral("Write a record of every module and framework widget, followed by the draw "
+                       "operations of its last paint, as JSON lines, then exit."),
         QStringLiteral("file"));
-    const QCommandLineOption events(QStringLiteral("events"),
-                                    QStringLiteral("Write every event that reached the host as JSON lines "
-                                                   "(id, two ints, text), then exit."),
-                                    QStringLiteral("file"));
+    const QCommandLineOption events(
+        QStringLiteral("events"),
+        QStringLiteral("Write every event (id, two ints, text) and server message "
+                       "that reached the host as JSON lines, then exit."),
+        QStringLiteral("file"));
     const QCommandLineOption settle(
         QStringLiteral("settle-ms"),
         QStringLiteral("How long to wait for answers (default: until every request "

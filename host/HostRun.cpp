@@ -1,43 +1,19 @@
 #include "HostRun.h"
 
 #include "AnswerWait.h"
-#include "PaintRecorder.h"
 
 #include "kx/CStandardTabControl.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QWidget>
-
-#include <typeinfo>
 
 namespace HostRun {
 
 namespace {
 
 constexpr int kSettleBoundMs = 10000;
-
-// Widgets of the module live in namespace Ocv; the framework's own widgets are not logged.
-bool isModuleWidget(const QWidget* widget)
-{
-    return QByteArray(typeid(*widget).name()).startsWith("N3Ocv");
-}
-
-bool writeLines(const QString& path, const QList<QJsonObject>& lines, QString* error)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    for (const QJsonObject& line : lines)
-        file.write(QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n');
-    return true;
-}
 
 } // namespace
 
@@ -90,32 +66,6 @@ bool writeScreenshot(QWidget* panel, const QString& path, QString* error)
         return false;
     }
     return true;
-}
-
-bool writePaintLog(QWidget* panel, const QString& path, QString* error)
-{
-    QList<QJsonObject> lines;
-    QList<QWidget*> widgets{panel};
-    widgets += panel->findChildren<QWidget*>();
-    for (QWidget* widget : widgets) {
-        if (!isModuleWidget(widget) || !widget->isVisible())
-            continue;
-        for (const kit::PaintOp& op : kit::PaintRecorder::record(widget))
-            lines.append(op.toJson());
-    }
-    return writeLines(path, lines, error);
-}
-
-bool writeEvents(const QVector<CDockHost::Event>& events, const QString& path, QString* error)
-{
-    QList<QJsonObject> lines;
-    for (const CDockHost::Event& event : events) {
-        lines.append(QJsonObject{{QStringLiteral("id"), event.id},
-                                 {QStringLiteral("a"), event.a},
-                                 {QStringLiteral("b"), event.b},
-                                 {QStringLiteral("text"), event.text}});
-    }
-    return writeLines(path, lines, error);
 }
 
 } // namespace HostRun

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "CDockHost.h"
 #include "HostOptions.h"
 
 #include <QString>
-#include <QVector>
 
 class QWidget;
 
@@ -17,7 +15,5 @@ void settle(int settleMs);
 bool selectTab(QWidget* panel, const QString& tab, QString* error);
 bool click(QWidget* root, const HostClick& click, QString* error);
 bool writeScreenshot(QWidget* panel, const QString& path, QString* error);
-bool writePaintLog(QWidget* panel, const QString& path, QString* error);
-bool writeEvents(const QVector<CDockHost::Event>& events, const QString& path, QString* error);
 
 } // namespace HostRun

@@ -1,8 +1,10 @@
-#include "CDockHost.h"
 #include "CHostWindow.h"
 #include "HostOptions.h"
 #include "HostRun.h"
 #include "PanelRegistry.h"
+#include "ServerMessageSink.h"
+
+#include "PaintLog.h"
 
 #include "common/IvornDockableWidget.h"
 #include "data/CLogCenter.h"
@@ -18,7 +20,9 @@
 #include <QTextStream>
 
 #include <log4cxx/basicconfigurator.h>
+#include <log4cxx/consoleappender.h>
 #include <log4cxx/logger.h>
+#include <log4cxx/patternlayout.h>
 
 #include <cstring>
 #include <memory>
@@ -59,11 +63,16 @@ bool loadScenario(const QString& file, sim::Scenario* scenario)
     return true;
 }
 
+// Log lines go to stderr, leaving stdout to what the run prints. The client's logger asks for INFO
+// on its own, so the appender's threshold is what keeps INFO lines out without --verbose.
 void setUpLogging(bool verbose)
 {
-    log4cxx::BasicConfigurator::configure();
-    log4cxx::Logger::getRootLogger()->setLevel(verbose ? log4cxx::Level::getInfo()
-                                                       : log4cxx::Level::getWarn());
+    const log4cxx::LevelPtr level = verbose ? log4cxx::Level::getInfo() : log4cxx::Level::getWarn();
+    auto layout = std::make_shared<log4cxx::PatternLayout>(LOG4CXX_STR("%d{HH:mm:ss,SSS} %-5p %c - %m%n"));
+    auto appender = std::make_shared<log4cxx::ConsoleAppender>(layout, LOG4CXX_STR("System.err"));
+    appender->setThreshold(level);
+    log4cxx::BasicConfigurator::configure(appender);
+    log4cxx::Logger::getRootLogger()->setLevel(level);
     utils::CSingletonT<Ocv::CLogCenter>::instance()->setLogEnabled(true);
 }
 
@@ -108,10 +117,10 @@ int runBatch(CHostWindow& window, const HostOptions& options)
     if (!options.screenshot.isEmpty() &&
         !HostRun::writeScreenshot(window.panel(), options.screenshot, &error))
         return err() << "welcome-host: " << error << Qt::endl, 1;
-    if (!options.paintLog.isEmpty() && !HostRun::writePaintLog(window.panel(), options.paintLog, &error))
+    if (!options.paintLog.isEmpty() &&
+        !kit::writeJsonLines(options.paintLog, kit::paintLog(window.panel()), &error))
         return err() << "welcome-host: " << error << Qt::endl, 1;
-    if (!options.events.isEmpty() &&
-        !HostRun::writeEvents(window.dockHost()->events(), options.events, &error))
+    if (!options.events.isEmpty() && !kit::writeJsonLines(options.events, window.eventLog(), &error))
         return err() << "welcome-host: " << error << Qt::endl, 1;
     return 0;
 }
@@ -154,13 +163,12 @@ int main(int argc, char** argv)
     int status = 0;
     {
         auto window = std::make_unique<CHostWindow>(PanelRegistry::standard(), QStringLiteral("wlc"));
-        // Messages may come from any thread; the note is added on the GUI thread.
-        CHostWindow* notes = window.get();
-        center->setServerMessageHandler([notes](const Ocv::CVornClientCenter::ServerMessage& message) {
-            const QString line = QStringLiteral("%1: %2").arg(message.title, message.text);
-            QMetaObject::invokeMethod(
-                notes, [notes, line] { notes->addNote(line); }, Qt::QueuedConnection);
-        });
+        CHostWindow* shown = window.get();
+        center->setServerMessageHandler(
+            ServerMessageSink::handlerFor(shown, [shown](const ServerMessageSink::Message& message) {
+                shown->showServerMessage(message);
+            }));
+        window->setShowsNotices(!options.isBatch() && !headless);
         window->resize(options.size);
         window->show();
         if (!options.tab.isEmpty() && !HostRun::selectTab(window->panel(), options.tab, &error))

@@ -166,9 +166,9 @@ CVornClientCenter::exchangeInfo(const std::string& marketName) const
 }
 
 void CVornClientCenter::showServerMsgCallBack(int msgType, bool ok, QWidget* /*parent*/, const QString& title,
-                                              const QString& text, bool, bool)
+                                              const QString& text, bool b1, bool b2)
 {
-    ServerMessage message{msgType, ok, title, text};
+    ServerMessage message{msgType, ok, title, text, b1, b2};
     std::function<void(const ServerMessage&)> handler;
     {
         std::lock_guard<std::mutex> lock(m_mutex);

@@ -47,7 +47,8 @@ protected:
         host.start(QStringLiteral(WELCOME_HOST_BINARY),
                    QStringList{"--scenario", path("scenario.json")} + args);
         EXPECT_TRUE(host.waitForFinished(60000));
-        output = host.readAllStandardError() + host.readAllStandardOutput();
+        errors = host.readAllStandardError();
+        output = errors + host.readAllStandardOutput();
         return host.exitCode();
     }
 
@@ -74,7 +75,17 @@ protected:
         return {};
     }
 
+    static QJsonObject recordOf(const QList<QJsonObject>& lines, const char* className)
+    {
+        for (const QJsonObject& line : lines) {
+            if (line["op"] == "widget" && line["class"] == className)
+                return line;
+        }
+        return {};
+    }
+
     QTemporaryDir dir;
+    QByteArray errors;
     QByteArray output;
 };
 
@@ -103,6 +114,37 @@ TEST_F(HostProcessTest, PaintLogReproducesTheStripsForTheScenario)
     const QJsonObject stopped = findText(ops, bottom, QStringLiteral("异常"));
     EXPECT_EQ(stopped["x"].toDouble(), 1000);
     EXPECT_EQ(stopped["y"].toDouble(), 282);
+}
+
+TEST_F(HostProcessTest, PaintLogRecordsTheWidgetsOfPanelAndFramework)
+{
+    // With a system chosen the dashboard keeps no room for the server selector.
+    ASSERT_EQ(run({"--system", "s1", "--paint-log", path("paint.jsonl")}), 0) << output.toStdString();
+    const auto lines = readLines("paint.jsonl");
+    const QJsonObject welcome = recordOf(lines, "Ocv::CWelcomeWidget");
+    const QJsonObject middle = recordOf(lines, "Ocv::CMiddleWidget");
+    const QJsonObject bottom = recordOf(lines, "Ocv::CBottomWidget");
+    const QJsonObject tab = recordOf(lines, "Kx::CTabButton");
+    EXPECT_EQ(tab["cursorName"], "PointingHandCursor");
+    EXPECT_EQ(middle["widget"], "wolcome_middle_widget");
+    for (const QJsonObject& strip : {middle, bottom}) {
+        EXPECT_TRUE(strip["visible"].toBool());
+        EXPECT_EQ(strip["cursorName"], "ArrowCursor");
+        EXPECT_EQ(strip["x"].toInt(), welcome["x"].toInt());
+        EXPECT_EQ(strip["w"].toInt(), 1520);
+    }
+    // Relative to the panel: the dashboard below the tab row, the strips one above the other.
+    EXPECT_GE(welcome["y"].toInt(), tab["y"].toInt() + tab["h"].toInt());
+    EXPECT_EQ(middle["y"].toInt(), welcome["y"].toInt());
+    EXPECT_EQ(bottom["y"].toInt(), middle["y"].toInt() + middle["h"].toInt());
+}
+
+TEST_F(HostProcessTest, InfoLinesReachTheConsoleOnlyWhenVerbose)
+{
+    ASSERT_EQ(run({"--events", path("events.jsonl")}), 0) << output.toStdString();
+    EXPECT_FALSE(output.contains(" INFO ")) << output.toStdString();
+    ASSERT_EQ(run({"--events", path("events.jsonl"), "--verbose"}), 0) << output.toStdString();
+    EXPECT_TRUE(errors.contains(" INFO ")) << output.toStdString();
 }
 
 TEST_F(HostProcessTest, ClickOnServiceStripAsksHostForStatusView)

@@ -51,6 +51,9 @@ public:
         bool ok;
         QString title;
         QString text;
+        // The call's two trailing flags, passed on as given.
+        bool b1;
+        bool b2;
     };
 
     CVornClientCenter();
@@ -80,7 +83,7 @@ public:
                             const boost::shared_ptr<ttservice::CVornExchangeInfo>& info);
     boost::shared_ptr<ttservice::CVornExchangeInfo> exchangeInfo(const std::string& marketName) const;
     void showServerMsgCallBack(int msgType, bool ok, QWidget* parent, const QString& title,
-                               const QString& text, bool, bool);
+                               const QString& text, bool b1, bool b2);
 
     // Stand-in controls.
     void setClients(const std::map<std::string, boost::shared_ptr<CVornClient>>& clients);

@@ -153,6 +153,9 @@ int main(int argc, char** argv)
     sim::Scenario scenario;
     if (!loadScenario(options.scenarioFile, &scenario))
         return 2;
+    // In a window the servers' clocks run, so the board's clock ticks; scripted runs stay repeatable.
+    if (!options.isBatch() && !headless)
+        scenario.clockRuns = true;
     sim::SimPlatform::install(scenario);
 
     Ocv::CVornClientCenter* center = utils::CSingletonT<Ocv::CVornClientCenter>::instance();

@@ -2,6 +2,7 @@
 
 #include "base/EventIds.h"
 #include "dashboard/CBottomWidget.h"
+#include "dashboard/CLeftWidget.h"
 #include "dashboard/CMiddleWidget.h"
 #include "data/CUserManager.h"
 #include "data/CVornClientCenter.h"
@@ -80,6 +81,10 @@ void CWelcomeWidget::createUi()
     if (m_bStatusMode) {
         m_pMiddleWidget = new CMiddleWidget(this);
         m_pBottomWidget = new CBottomWidget(this);
+    } else {
+        m_pLeftWidget = new CLeftWidget(this);
+        // The board reacts to plain moves with its hand cursor; it leaves tracking to its host.
+        m_pLeftWidget->setMouseTracking(true);
     }
 
     resetWidget(m_strSystemName.isEmpty());
@@ -100,6 +105,8 @@ void CWelcomeWidget::resetWidget(bool showSelector)
             m_pMiddleWidget->move(0, y + topHeight);
         if (m_pBottomWidget)
             m_pBottomWidget->move(0, y + topHeight + (m_pMiddleWidget ? m_pMiddleWidget->height() : 0));
+    } else if (m_pLeftWidget) {
+        m_pLeftWidget->move(0, y);
     }
 }
 
@@ -181,7 +188,8 @@ void CWelcomeWidget::slotAnswer(quint64 requestNumber, Ocv::SysStatusMap statusM
 void CWelcomeWidget::slotUpdate()
 {
     if (!m_bStatusMode) {
-        // The manager card takes a copy of the record once it is part of the dashboard.
+        if (m_pLeftWidget)
+            m_pLeftWidget->setManagerInfo(m_pManagerInfo);
         return;
     }
     if (!isStatusViewAllowed())

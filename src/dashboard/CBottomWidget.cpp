@@ -3,6 +3,8 @@
 #include "dashboard/SizeFormat.h"
 #include "dashboard/StatusStrip.h"
 #include "dashboard/StripPalette.h"
+#include "dashboard/StripRow.h"
+#include "dashboard/StripState.h"
 #include "data/CVornClientCenter.h"
 #include "kx/CImage.h"
 #include "kx/KxFormat.h"
@@ -15,7 +17,6 @@
 
 #include <climits>
 #include <cmath>
-#include <functional>
 
 namespace Ocv {
 
@@ -30,7 +31,9 @@ constexpr int kRowBaselines[] = {120, 160, 200, 240, 280};
 constexpr int kListHeaderBaseline = 120;
 constexpr int kListSpan = 162;
 
+constexpr int kFsImage = 2;
 constexpr int kFsIconX = 675;
+constexpr int kFsHeaderX = 580;
 constexpr int kFsNameX = 530;
 constexpr int kFsNameWidth = 170;
 constexpr int kFsNameHeight = 18;
@@ -40,6 +43,7 @@ constexpr int kFsAvailableX = 830;
 constexpr int kFsUsedX = 930;
 constexpr int kFsStateX = 1000;
 
+constexpr int kItemImage = 4;
 constexpr int kItemIconX = 1300;
 constexpr int kItemNameX = 1280;
 constexpr int kItemCountX = 1360;
@@ -47,6 +51,7 @@ constexpr int kItemRowStateX = 1450;
 constexpr int kItemStateX = 1350;
 
 const QString kStateLabel = QStringLiteral("运行状态");
+const QString kNoValue = QStringLiteral("-");
 
 QString percent(double value)
 {
@@ -86,19 +91,81 @@ int rowBaseline(int row, int rowCount)
     const int pitch = kListSpan / rowCount;
     return kListHeaderBaseline + pitch * (row + 1);
 }
+
+void fillCpu(const ttservice::CVornSysStatusInfo& r, QString* values)
+{
+    values[0] = percent(r.idle);
+    values[1] = percent(r.userRatio);
+    values[2] = percent(r.kernelRatio);
+    values[3] = percent(r.waitRatio);
+}
+
+void fillMemory(const ttservice::CVornSysStatusInfo& r, QString* values)
+{
+    values[0] = formatKiloBytes(r.memTotal);
+    values[1] = formatKiloBytes(r.idle);
+    values[2] = formatKiloBytes(r.used);
+    values[3] = formatKiloBytes(r.cache);
+}
+
+void fillNetwork(const ttservice::CVornSysStatusInfo& r, QString* values)
+{
+    values[0] = Kx::sToQs(r.deviceName);
+    values[1] = QStringLiteral("KBs");
+    values[2] = traffic(r.uploadRate);
+    values[3] = traffic(r.downloadRate);
+}
 } // namespace
 
-struct CBottomWidget::Column
+// A column of one record: its state row, then four value rows.
+struct HostColumn
 {
-    int type;
+    ttservice::EQdSysStatusType type;
     int imageIndex;
     int iconX;
     int labelX;
+    // Values start at valueBaseX plus the width of one of the column's labels.
+    int valueBaseX;
+    int stateOffsetLabel;
+    int valueOffsetLabel;
     QString labels[5];
-    int stateX;
-    int valueX;
-    std::function<void(const ttservice::CVornSysStatusInfo&, QString*)> values;
+    void (*fill)(const ttservice::CVornSysStatusInfo& record, QString* values);
 };
+
+namespace {
+const HostColumn kHostColumns[] = {
+    {ttservice::QSST_HOST_CPU,
+     0,
+     105,
+     80,
+     95,
+     0,
+     0,
+     {kStateLabel, QStringLiteral("空闲占比"), QStringLiteral("用户占比"), QStringLiteral("内核占比"),
+      QStringLiteral("等待占比")},
+     fillCpu},
+    {ttservice::QSST_HOST_MEMORY,
+     1,
+     345,
+     320,
+     335,
+     0,
+     1,
+     {kStateLabel, QStringLiteral("总计"), QStringLiteral("空闲"), QStringLiteral("用户"),
+      QStringLiteral("缓存")},
+     fillMemory},
+    {ttservice::QSST_NETWORK_CARD,
+     3,
+     1065,
+     1040,
+     1055,
+     0,
+     0,
+     {kStateLabel, QStringLiteral("网卡名称"), QStringLiteral("流量单位"), QStringLiteral("上传流量"),
+      QStringLiteral("下载流量")},
+     fillNetwork},
+};
+} // namespace
 
 CBottomWidget::CBottomWidget(QWidget* parent)
     : Kx::CBaseWidget(QStringLiteral("wolcome_bottom_widget"), false, parent),
@@ -107,9 +174,22 @@ CBottomWidget::CBottomWidget(QWidget* parent)
                                   !utils::CSingletonT<CVornClientCenter>::instance()->isAlgorithmBusClient()))
 {
     StatusStrip::setUp(this, kHeight);
+    resolveFonts();
 }
 
 CBottomWidget::~CBottomWidget() = default;
+
+void CBottomWidget::themeChanged()
+{
+    Kx::CBaseWidget::themeChanged();
+    resolveFonts();
+    update();
+}
+
+void CBottomWidget::resolveFonts()
+{
+    m_fonts = StripPalette::rowFonts(QFont());
+}
 
 void CBottomWidget::setSysInfo(SysStatusMap& sysInfo)
 {
@@ -131,96 +211,45 @@ void CBottomWidget::paintEvent(QPaintEvent*)
     painter.setPen(StripPalette::frame());
     painter.drawRect(0, 0, width(), height());
 
-    const QFontMetrics labelMetrics(StripPalette::labelFont(QFont()));
-    const int stateWidth = labelMetrics.horizontalAdvance(kStateLabel);
-    const int totalWidth = labelMetrics.horizontalAdvance(QStringLiteral("总计"));
-
-    const Column cpu{7,
-                     0,
-                     105,
-                     80,
-                     {kStateLabel, QStringLiteral("空闲占比"), QStringLiteral("用户占比"),
-                      QStringLiteral("内核占比"), QStringLiteral("等待占比")},
-                     95 + stateWidth,
-                     95 + stateWidth,
-                     [](const ttservice::CVornSysStatusInfo& r, QString* v) {
-                         v[1] = percent(r.idle);
-                         v[2] = percent(r.userRatio);
-                         v[3] = percent(r.kernelRatio);
-                         v[4] = percent(r.waitRatio);
-                     }};
-    const Column memory{8,
-                        1,
-                        345,
-                        320,
-                        {kStateLabel, QStringLiteral("总计"), QStringLiteral("空闲"), QStringLiteral("用户"),
-                         QStringLiteral("缓存")},
-                        335 + stateWidth,
-                        335 + totalWidth,
-                        [](const ttservice::CVornSysStatusInfo& r, QString* v) {
-                            v[1] = formatKiloBytes(r.memTotal);
-                            v[2] = formatKiloBytes(r.idle);
-                            v[3] = formatKiloBytes(r.used);
-                            v[4] = formatKiloBytes(r.cache);
-                        }};
-    const Column network{10,
-                         3,
-                         1065,
-                         1040,
-                         {kStateLabel, QStringLiteral("网卡名称"), QStringLiteral("流量单位"),
-                          QStringLiteral("上传流量"), QStringLiteral("下载流量")},
-                         1055 + stateWidth,
-                         1055 + stateWidth,
-                         [](const ttservice::CVornSysStatusInfo& r, QString* v) {
-                             v[1] = Kx::sToQs(r.deviceName);
-                             v[2] = QStringLiteral("KBs");
-                             v[3] = traffic(r.uploadRate);
-                             v[4] = traffic(r.downloadRate);
-                         }};
-    paintColumn(&painter, cpu);
-    paintColumn(&painter, memory);
-    paintColumn(&painter, network);
+    for (const HostColumn& column : kHostColumns)
+        paintColumn(&painter, column);
     paintFileSystems(&painter);
-    if (m_images[4])
+    if (m_images[kItemImage])
         paintCountedItems(&painter);
 }
 
-void CBottomWidget::paintColumn(QPainter* painter, const Column& column) const
+void CBottomWidget::paintColumn(QPainter* painter, const HostColumn& column) const
 {
     m_images[column.imageIndex]->drawImage(painter, column.iconX, kIconTop, kIconSize, kIconSize);
 
-    painter->setFont(StripPalette::labelFont(QFont()));
-    painter->setPen(StripPalette::label());
-    for (int i = 0; i < 5; ++i)
-        painter->drawText(column.labelX, kRowBaselines[i], column.labels[i]);
+    const ttservice::CVornSysStatusInfo* record = firstRecord(column.type);
+    const StripState state = StripState::ofHostResource(record);
+    QString values[4] = {kNoValue, kNoValue, kNoValue, kNoValue};
+    if (record)
+        column.fill(*record, values);
 
-    QString values[5] = {QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("-"),
-                         QStringLiteral("-")};
-    QColor stateColor = StripPalette::label();
-    if (const ttservice::CVornSysStatusInfo* record = firstRecord(column.type)) {
-        const bool running = record->running != 0;
-        values[0] = running ? QStringLiteral("正常") : QStringLiteral("异常");
-        stateColor = running ? StripPalette::normal() : StripPalette::abnormal();
-        column.values(*record, values);
-    }
-
-    painter->setFont(StripPalette::valueFont(QFont()));
-    for (int i = 0; i < 5; ++i) {
-        painter->setPen(i == 0 ? stateColor : StripPalette::value());
-        painter->drawText(i == 0 ? column.stateX : column.valueX, kRowBaselines[i], values[i]);
-    }
+    const QFontMetrics labelMetrics(m_fonts.label);
+    const int stateX =
+        column.valueBaseX + labelMetrics.horizontalAdvance(column.labels[column.stateOffsetLabel]);
+    const int valueX =
+        column.valueBaseX + labelMetrics.horizontalAdvance(column.labels[column.valueOffsetLabel]);
+    paintRow(painter, {column.labels[0], state.text, state.color}, column.labelX, stateX, kRowBaselines[0],
+             m_fonts);
+    for (int i = 0; i < 4; ++i)
+        paintRow(painter, {column.labels[i + 1], values[i]}, column.labelX, valueX, kRowBaselines[i + 1],
+                 m_fonts);
 }
 
 void CBottomWidget::paintFileSystems(QPainter* painter) const
 {
-    m_images[2]->drawImage(painter, kFsIconX, kIconTop, kIconSize, kIconSize);
-    const auto fileSystems = m_sysInfo.constFind(ttservice::EQdSysStatusType(9));
+    m_images[kFsImage]->drawImage(painter, kFsIconX, kIconTop, kIconSize, kIconSize);
+    const auto fileSystems = m_sysInfo.constFind(ttservice::QSST_FILE_SYSTEM);
     if (fileSystems == m_sysInfo.constEnd() || fileSystems->isEmpty())
         return;
 
     painter->setPen(StripPalette::label());
-    painter->setFont(StripPalette::valueFont(QFont()));
-    painter->drawText(580, kListHeaderBaseline, QStringLiteral("文件系统"));
+    painter->setFont(m_fonts.value);
+    painter->drawText(kFsHeaderX, kListHeaderBaseline, QStringLiteral("文件系统"));
     painter->drawText(kFsSizeX, kListHeaderBaseline, QStringLiteral("大小"));
     painter->drawText(kFsAvailableX, kListHeaderBaseline, QStringLiteral("可用"));
     painter->drawText(kFsUsedX, kListHeaderBaseline, QStringLiteral("已用"));
@@ -237,23 +266,19 @@ void CBottomWidget::paintFileSystems(QPainter* painter) const
         painter->drawText(kFsSizeX, y, formatKiloBytes(fs->fsSize));
         painter->drawText(kFsAvailableX, y, formatKiloBytes(fs->fsAvailable));
         painter->drawText(kFsUsedX, y, formatKiloBytes(fs->used));
-        if (fs->running == 0) {
-            painter->setPen(StripPalette::abnormal());
-            painter->drawText(kFsStateX, y, QStringLiteral("异常"));
-        }
+        if (fs->running == 0)
+            StripState::of(false).paint(painter, kFsStateX, y);
     }
 }
 
 void CBottomWidget::paintCountedItems(QPainter* painter) const
 {
-    m_images[4]->drawImage(painter, kItemIconX, kIconTop, kIconSize, kIconSize);
-    const auto items = m_sysInfo.constFind(ttservice::EQdSysStatusType(31));
+    m_images[kItemImage]->drawImage(painter, kItemIconX, kIconTop, kIconSize, kIconSize);
+    const auto items = m_sysInfo.constFind(ttservice::QSST_COUNTED_ITEM);
     if (items == m_sysInfo.constEnd() || items->isEmpty())
         return;
 
-    const QFont labelFont = StripPalette::labelFont(QFont());
-    const QFont valueFont = StripPalette::valueFont(QFont());
-    painter->setFont(labelFont);
+    painter->setFont(m_fonts.label);
     painter->setPen(StripPalette::label());
     painter->drawText(kItemNameX, kListHeaderBaseline, kStateLabel);
 
@@ -264,24 +289,18 @@ void CBottomWidget::paintCountedItems(QPainter* painter) const
         if (!item)
             continue;
         const int y = rowBaseline(i, count);
-        painter->setFont(labelFont);
-        painter->setPen(StripPalette::label());
-        painter->drawText(kItemNameX, y, Kx::sToQs(item->itemName));
-        painter->setFont(valueFont);
-        painter->setPen(StripPalette::value());
-        painter->drawText(kItemCountX, y,
-                          Kx::formatIntNumber(item->itemCount, 0, Kx::FormatNone) + QStringLiteral("条"));
+        paintRow(painter,
+                 {Kx::sToQs(item->itemName),
+                  Kx::formatIntNumber(item->itemCount, 0, Kx::FormatNone) + QStringLiteral("条")},
+                 kItemNameX, kItemCountX, y, m_fonts);
         if (isCountAbnormal(*item)) {
             anyAbnormal = true;
-            painter->setPen(StripPalette::abnormal());
-            painter->drawText(kItemRowStateX, y, QStringLiteral("异常"));
+            StripState::of(false).paint(painter, kItemRowStateX, y);
         }
     }
 
-    painter->setFont(valueFont);
-    painter->setPen(anyAbnormal ? StripPalette::abnormal() : StripPalette::normal());
-    painter->drawText(kItemStateX, kListHeaderBaseline,
-                      anyAbnormal ? QStringLiteral("异常") : QStringLiteral("正常"));
+    painter->setFont(m_fonts.value);
+    StripState::of(!anyAbnormal).paint(painter, kItemStateX, kListHeaderBaseline);
 }
 
 void CBottomWidget::mouseMoveEvent(QMouseEvent* event)

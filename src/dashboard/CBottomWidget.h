@@ -2,10 +2,13 @@
 
 #include "WelcomeGlobal.h"
 #include "dashboard/StatusStrip.h"
+#include "dashboard/StripPalette.h"
 #include "dashboard/SysStatusMap.h"
 #include "kx/CBaseWidget.h"
 
 namespace Ocv {
+
+struct HostColumn;
 
 // The host-resource strip: CPU, memory, file systems, network card and counted items.
 class WELCOME_EXPORT CBottomWidget : public Kx::CBaseWidget
@@ -15,6 +18,7 @@ public:
     ~CBottomWidget() override;
 
     void setSysInfo(SysStatusMap& sysInfo);
+    void themeChanged() override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -22,13 +26,14 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    struct Column;
-    void paintColumn(QPainter* painter, const Column& column) const;
+    void resolveFonts();
+    void paintColumn(QPainter* painter, const HostColumn& column) const;
     void paintFileSystems(QPainter* painter) const;
     void paintCountedItems(QPainter* painter) const;
     const ttservice::CVornSysStatusInfo* firstRecord(int type) const;
 
     StatusStrip::Images m_images;
+    StripPalette::Fonts m_fonts;
     SysStatusMap m_sysInfo;
 };
 

@@ -3,6 +3,8 @@
 #include "dashboard/SizeFormat.h"
 #include "dashboard/StatusStrip.h"
 #include "dashboard/StripPalette.h"
+#include "dashboard/StripRow.h"
+#include "dashboard/StripState.h"
 #include "data/CVornClientCenter.h"
 #include "kx/CImage.h"
 #include "kx/CUiResource.h"
@@ -27,6 +29,8 @@ constexpr int kTitleBaseline = 50;
 constexpr int kLabelIndent = 60;
 constexpr int kValueGap = 15; // values start this far right of their label
 constexpr int kRowBaselines[] = {210, 254, 298, 342};
+
+const QString kTitleFontKey = QStringLiteral("ocv_fnt_middle_widget_title");
 } // namespace
 
 CMiddleWidget::CMiddleWidget(QWidget* parent)
@@ -37,9 +41,23 @@ CMiddleWidget::CMiddleWidget(QWidget* parent)
       m_wide(isWideLayout())
 {
     StatusStrip::setUp(this, kHeight);
+    resolveFonts();
 }
 
 CMiddleWidget::~CMiddleWidget() = default;
+
+void CMiddleWidget::themeChanged()
+{
+    Kx::CBaseWidget::themeChanged();
+    resolveFonts();
+    update();
+}
+
+void CMiddleWidget::resolveFonts()
+{
+    m_titleFont = *utils::CSingletonT<Kx::CUiResource>::instance()->getFont(kTitleFontKey);
+    m_fonts = StripPalette::rowFonts(font());
+}
 
 void CMiddleWidget::setSysInfo(SysStatusMap& sysInfo)
 {
@@ -61,10 +79,10 @@ void CMiddleWidget::paintEvent(QPaintEvent*)
     for (int k = 1; k <= 4; ++k)
         painter.drawLine(k * w, 0, k * w, kHeight);
 
-    paintText(QStringLiteral("风控服务"), ttservice::EQdSysStatusType(3), &painter, 1, m_images[0].get());
-    paintText(QStringLiteral("交易服务"), ttservice::EQdSysStatusType(2), &painter, 2, m_images[1].get());
-    paintText(QStringLiteral("核心服务"), ttservice::EQdSysStatusType(1), &painter, 3, m_images[2].get());
-    paintText(QStringLiteral("任务服务"), ttservice::EQdSysStatusType(4), &painter, 4, m_images[3].get());
+    paintText(QStringLiteral("风控服务"), ttservice::QSST_RISK_SERVICE, &painter, 1, m_images[0].get());
+    paintText(QStringLiteral("交易服务"), ttservice::QSST_TRADE_SERVICE, &painter, 2, m_images[1].get());
+    paintText(QStringLiteral("核心服务"), ttservice::QSST_CORE_SERVICE, &painter, 3, m_images[2].get());
+    paintText(QStringLiteral("任务服务"), ttservice::QSST_TASK_SERVICE, &painter, 4, m_images[3].get());
     if (m_images[4])
         paintPlugins(&painter);
 }
@@ -74,11 +92,9 @@ void CMiddleWidget::paintHeader(QPainter* painter, const QString& title, int lef
     const int w = columnWidth();
     image->drawImage(painter, left + (w - kIconSize) / 2, kIconTop, kIconSize, kIconSize);
 
-    const QFont titleFont = *utils::CSingletonT<Kx::CUiResource>::instance()->getFont(
-        QStringLiteral("ocv_fnt_middle_widget_title"));
-    painter->setFont(titleFont);
+    painter->setFont(m_titleFont);
     painter->setPen(StripPalette::label());
-    const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(title);
+    const int titleWidth = QFontMetrics(m_titleFont).horizontalAdvance(title);
     painter->drawText(left + (w - titleWidth) / 2, kTitleBaseline, title);
 }
 
@@ -90,40 +106,27 @@ void CMiddleWidget::paintText(QString title, ttservice::EQdSysStatusType type, Q
     const int left = (column - 1) * columnWidth();
     paintHeader(painter, title, left, image);
 
-    const QFont labelFont = StripPalette::labelFont(font());
-    const QFont valueFont = StripPalette::valueFont(font());
-    const QFontMetrics labelMetrics(labelFont);
-    const QString labels[] = {QStringLiteral("运行状态"), QStringLiteral("运行时间"),
-                              QStringLiteral("CPU使用率"), QStringLiteral("内存占有")};
-
-    painter->setFont(labelFont);
-    painter->setPen(StripPalette::label());
-    for (int i = 0; i < 4; ++i)
-        painter->drawText(left + kLabelIndent, kRowBaselines[i], labels[i]);
-
-    QString state = QStringLiteral("--");
-    QColor stateColor = StripPalette::abnormal();
-    QString runTime = QStringLiteral("--:--:--");
-    QString cpu = QStringLiteral("-%");
-    QString memory;
     const auto records = m_sysInfo.constFind(type);
-    if (records != m_sysInfo.constEnd() && !records->isEmpty() && records->first()) {
-        const ttservice::CVornSysStatusInfo& info = *records->first();
-        const bool healthy = info.running != 0 && info.faultFlag == 0;
-        state = healthy ? QStringLiteral("正常") : QStringLiteral("异常");
-        stateColor = healthy ? StripPalette::normal() : StripPalette::abnormal();
-        runTime = Kx::sToQs(info.runTime);
-        cpu = Kx::formatDoubleNumber(info.cpuUsage, 0, Kx::FormatNone, false, StripPalette::invalidText()) +
-              QStringLiteral("%");
-        memory = formatKiloBytes(info.memoryUsed);
+    const ttservice::CVornSysStatusInfo* info =
+        records != m_sysInfo.constEnd() && !records->isEmpty() ? records->first().get() : nullptr;
+    const StripState state = StripState::ofService(info);
+    StripRow rows[] = {{QStringLiteral("运行状态"), state.text, state.color},
+                       {QStringLiteral("运行时间"), QStringLiteral("--:--:--")},
+                       {QStringLiteral("CPU使用率"), QStringLiteral("-%")},
+                       {QStringLiteral("内存占有"), QString()}};
+    if (info) {
+        rows[1].value = Kx::sToQs(info->runTime);
+        rows[2].value =
+            Kx::formatDoubleNumber(info->cpuUsage, 0, Kx::FormatNone, false, StripPalette::invalidText()) +
+            QStringLiteral("%");
+        rows[3].value = formatKiloBytes(info->memoryUsed);
     }
 
-    const QString values[] = {state, runTime, cpu, memory};
-    painter->setFont(valueFont);
+    const QFontMetrics labelMetrics(m_fonts.label);
+    const int labelX = left + kLabelIndent;
     for (int i = 0; i < 4; ++i) {
-        painter->setPen(i == 0 ? stateColor : StripPalette::value());
-        painter->drawText(left + kLabelIndent + kValueGap + labelMetrics.horizontalAdvance(labels[i]),
-                          kRowBaselines[i], values[i]);
+        const int valueX = labelX + kValueGap + labelMetrics.horizontalAdvance(rows[i].label);
+        paintRow(painter, rows[i], labelX, valueX, kRowBaselines[i], m_fonts);
     }
 }
 
@@ -132,32 +135,23 @@ void CMiddleWidget::paintPlugins(QPainter* painter)
     const int left = 4 * columnWidth();
     paintHeader(painter, QStringLiteral("交易插件"), left, m_images[4].get());
 
-    const QFont labelFont = StripPalette::labelFont(font());
-    const QString totalLabel = QStringLiteral("总计");
-    painter->setFont(labelFont);
-    painter->setPen(StripPalette::label());
-    painter->drawText(left + kLabelIndent, kRowBaselines[0], totalLabel);
-    painter->drawText(left + kLabelIndent, kRowBaselines[1], QStringLiteral("异常"));
-
-    QString total = QStringLiteral("--");
-    QString abnormal = QStringLiteral("--");
-    const auto plugins = m_sysInfo.constFind(ttservice::EQdSysStatusType(5));
+    StripRow total{QStringLiteral("总计"), QStringLiteral("--")};
+    StripRow abnormal{QStringLiteral("异常"), QStringLiteral("--")};
+    const auto plugins = m_sysInfo.constFind(ttservice::QSST_TRADE_PLUGIN);
     if (plugins != m_sysInfo.constEnd()) {
         int abnormalCount = 0;
         for (const auto& plugin : *plugins) {
             if (plugin && plugin->running == 0)
                 ++abnormalCount;
         }
-        total = QString::number(plugins->size());
-        abnormal = QString::number(abnormalCount);
+        total.value = QString::number(plugins->size());
+        abnormal.value = QString::number(abnormalCount);
     }
 
-    const int valueX =
-        left + kLabelIndent + kValueGap + QFontMetrics(labelFont).horizontalAdvance(totalLabel);
-    painter->setFont(StripPalette::valueFont(font()));
-    painter->setPen(StripPalette::value());
-    painter->drawText(valueX, kRowBaselines[0], total);
-    painter->drawText(valueX, kRowBaselines[1], abnormal);
+    const int labelX = left + kLabelIndent;
+    const int valueX = labelX + kValueGap + QFontMetrics(m_fonts.label).horizontalAdvance(total.label);
+    paintRow(painter, total, labelX, valueX, kRowBaselines[0], m_fonts);
+    paintRow(painter, abnormal, labelX, valueX, kRowBaselines[1], m_fonts);
 }
 
 void CMiddleWidget::mouseMoveEvent(QMouseEvent* event)

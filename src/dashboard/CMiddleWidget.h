@@ -2,6 +2,7 @@
 
 #include "WelcomeGlobal.h"
 #include "dashboard/StatusStrip.h"
+#include "dashboard/StripPalette.h"
 #include "dashboard/SysStatusMap.h"
 #include "kx/CBaseWidget.h"
 
@@ -15,6 +16,7 @@ public:
     ~CMiddleWidget() override;
 
     void setSysInfo(SysStatusMap& sysInfo);
+    void themeChanged() override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -25,11 +27,14 @@ protected:
                    Kx::CImage* image);
 
 private:
+    void resolveFonts();
     void paintPlugins(QPainter* painter);
     void paintHeader(QPainter* painter, const QString& title, int left, Kx::CImage* image) const;
     int columnWidth() const;
 
     StatusStrip::Images m_images;
+    QFont m_titleFont;
+    StripPalette::Fonts m_fonts;
     SysStatusMap m_sysInfo;
     bool m_wide = false;
 };

@@ -34,18 +34,21 @@ inline QString invalidText()
     return QStringLiteral("非法值");
 }
 
-inline QFont labelFont(QFont font)
+// The fonts of the label/value rows, derived from a strip's base font.
+struct Fonts
 {
-    font.setPointSize(10);
-    font.setBold(false);
-    return font;
-}
+    QFont label;
+    QFont value;
+};
 
-inline QFont valueFont(QFont font)
+inline Fonts rowFonts(const QFont& base)
 {
-    font.setPointSize(11);
-    font.setBold(true);
-    return font;
+    Fonts fonts{base, base};
+    fonts.label.setPointSize(10);
+    fonts.label.setBold(false);
+    fonts.value.setPointSize(11);
+    fonts.value.setBold(true);
+    return fonts;
 }
 
 } // namespace StripPalette

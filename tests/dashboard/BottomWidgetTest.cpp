@@ -22,6 +22,7 @@ using kit::statusRecord;
 namespace {
 
 const QString kState = QStringLiteral("运行状态");
+const int kBaselines[] = {120, 160, 200, 240, 280};
 
 class BottomWidgetTest : public ::testing::Test
 {
@@ -49,6 +50,8 @@ protected:
                 r.deviceName = "/fs" + std::to_string(i);
                 r.itemName = "item" + std::to_string(i);
                 r.fsSize = 2048;
+                r.fsAvailable = 1024;
+                r.used = 512;
             }));
         }
         return map;
@@ -65,13 +68,46 @@ TEST_F(BottomWidgetTest, EmptyMapShowsLabelsDashesAndIcons)
     auto* strip = makeStrip();
     EXPECT_EQ(strip->objectName(), QStringLiteral("wolcome_bottom_widget"));
     EXPECT_EQ(strip->size(), QSize(1520, 350));
+    EXPECT_TRUE(strip->hasMouseTracking());
     const auto ops = paint(strip, {});
 
+    // A column's values after the state line up after one of its labels.
+    struct Column
+    {
+        int labelX;
+        int valueBase;
+        QString labels[5];
+        int alignLabel;
+    };
+    const Column columns[] = {{80,
+                               95,
+                               {kState, QStringLiteral("空闲占比"), QStringLiteral("用户占比"),
+                                QStringLiteral("内核占比"), QStringLiteral("等待占比")},
+                               0},
+                              {320,
+                               335,
+                               {kState, QStringLiteral("总计"), QStringLiteral("空闲"),
+                                QStringLiteral("用户"), QStringLiteral("缓存")},
+                               1},
+                              {1040,
+                               1055,
+                               {kState, QStringLiteral("网卡名称"), QStringLiteral("流量单位"),
+                                QStringLiteral("上传流量"), QStringLiteral("下载流量")},
+                               0}};
     EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("-")), 15);
-    expectText(ops, QStringLiteral("-"), 95 + advance(labelFont, kState), 120, kGrey, 0);
-    expectText(ops, QStringLiteral("-"), 335 + advance(labelFont, kState), 120, kGrey, 5);
-    expectText(ops, QStringLiteral("-"), 335 + advance(labelFont, QStringLiteral("总计")), 160, kBlack, 6);
-    expectText(ops, QStringLiteral("网卡名称"), 1040, 160, kGrey);
+    for (int c = 0; c < 3; ++c) {
+        const Column& column = columns[c];
+        for (int row = 0; row < 5; ++row) {
+            const int labelOccurrence = row == 0 ? c : 0;
+            expectText(ops, column.labels[row], column.labelX, kBaselines[row], kGrey, labelOccurrence);
+            expectFont(ops, column.labels[row], 10, false, labelOccurrence);
+            const int valueX =
+                column.valueBase + advance(labelFont, column.labels[row == 0 ? 0 : column.alignLabel]);
+            expectText(ops, QStringLiteral("-"), valueX, kBaselines[row], row == 0 ? kGrey : kBlack,
+                       5 * c + row);
+            expectFont(ops, QStringLiteral("-"), 11, true, 5 * c + row);
+        }
+    }
     EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("文件系统")), 0);
     const QRectF icons[] = {
         {105, 20, 70, 70}, {345, 20, 70, 70}, {675, 20, 70, 70}, {1065, 20, 70, 70}, {1300, 20, 70, 70}};
@@ -134,10 +170,20 @@ TEST_F(BottomWidgetTest, FileSystemRowsSpreadDownToTheSameLastBaseline)
 {
     auto* strip = makeStrip();
     auto ops = paint(strip, listOf(9, 1));
-    expectText(ops, QStringLiteral("文件系统"), 580, 120, kGrey);
+    const QString headers[] = {QStringLiteral("文件系统"), QStringLiteral("大小"), QStringLiteral("可用"),
+                               QStringLiteral("已用")};
+    const int headerX[] = {580, 730, 830, 930};
+    for (int i = 0; i < 4; ++i) {
+        expectText(ops, headers[i], headerX[i], 120, kGrey);
+        expectFont(ops, headers[i], 11, true);
+    }
     expectText(ops, QStringLiteral("2.0M"), 730, 282, kGrey);
+    expectText(ops, QStringLiteral("1.0M"), 830, 282, kGrey);
+    expectText(ops, QStringLiteral("512.0K"), 930, 282, kGrey);
+    // The name is right-aligned in a box from x 530 to 700 whose top is 16 above the row's baseline.
     const auto name = PaintRecorder::findText(ops, QStringLiteral("/fs0"));
     EXPECT_NEAR(name.pos.x(), 700 - QFontMetricsF(valueFont).horizontalAdvance(QStringLiteral("/fs0")), 0.01);
+    EXPECT_EQ(name.pos.y(), 282 - 16 + QFontMetrics(valueFont).ascent());
 
     ops = paint(strip, listOf(9, 3));
     const int baselines[] = {174, 228, 282};

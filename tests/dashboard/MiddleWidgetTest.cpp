@@ -8,7 +8,9 @@
 #include "utils/CSingletonT.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -23,6 +25,9 @@ namespace {
 const QString kLabels[] = {QStringLiteral("运行状态"), QStringLiteral("运行时间"),
                            QStringLiteral("CPU使用率"), QStringLiteral("内存占有")};
 const int kBaselines[] = {210, 254, 298, 342};
+const QString kTitles[] = {QStringLiteral("风控服务"), QStringLiteral("交易服务"), QStringLiteral("核心服务"),
+                           QStringLiteral("任务服务"), QStringLiteral("交易插件")};
+const QString kTitleFontKey = QStringLiteral("ocv_fnt_middle_widget_title");
 
 class MiddleWidgetTest : public ::testing::Test
 {
@@ -55,15 +60,13 @@ TEST_F(MiddleWidgetTest, EmptyMapShowsTitledColumnsOfPlaceholders)
     auto* strip = makeStrip();
     EXPECT_EQ(strip->objectName(), QStringLiteral("wolcome_middle_widget"));
     EXPECT_EQ(strip->size(), QSize(1520, 380));
+    EXPECT_TRUE(strip->hasMouseTracking());
     const auto ops = paint(strip, {});
 
-    const QFont title =
-        *utils::CSingletonT<Kx::CUiResource>::instance()->getFont("ocv_fnt_middle_widget_title");
-    const QString titles[] = {QStringLiteral("风控服务"), QStringLiteral("交易服务"),
-                              QStringLiteral("核心服务"), QStringLiteral("任务服务"),
-                              QStringLiteral("交易插件")};
+    const QFont title = *utils::CSingletonT<Kx::CUiResource>::instance()->getFont(kTitleFontKey);
     for (int column = 0; column < 5; ++column)
-        expectText(ops, titles[column], column * 304 + (304 - advance(title, titles[column])) / 2, 50, kGrey);
+        expectText(ops, kTitles[column], column * 304 + (304 - advance(title, kTitles[column])) / 2, 50,
+                   kGrey);
 
     EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("--")), 4 + 2);
     EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("--:--:--")), 4);
@@ -74,6 +77,30 @@ TEST_F(MiddleWidgetTest, EmptyMapShowsTitledColumnsOfPlaceholders)
     const int pluginX = 4 * 304 + 75 + advance(labelFont(strip), QStringLiteral("总计"));
     expectText(ops, QStringLiteral("--"), pluginX, 210, kBlack, 4);
     expectText(ops, QStringLiteral("--"), pluginX, 254, kBlack, 5);
+}
+
+TEST_F(MiddleWidgetTest, ThemeChangeReachesTheNextPaintOfTheTitles)
+{
+    auto* strip = makeStrip();
+    paint(strip, {});
+    QFont* themed = utils::CSingletonT<Kx::CUiResource>::instance()->getFont(kTitleFontKey);
+    const QFont original = *themed;
+    QTemporaryDir dir;
+    QFile theme(dir.filePath(QStringLiteral("theme.json")));
+    ASSERT_TRUE(theme.open(QIODevice::WriteOnly));
+    theme.write(R"({"fonts": {"ocv_fnt_middle_widget_title": {"pointSize": 20}}})");
+    theme.close();
+    ASSERT_TRUE(utils::CSingletonT<Kx::CUiResource>::instance()->loadTheme(theme.fileName()));
+    const QFont changed = *themed;
+    const auto ops = PaintRecorder::record(strip);
+    *themed = original; // later tests expect the shipped theme
+
+    ASSERT_EQ(changed.pointSize(), 20);
+    for (int column = 0; column < 5; ++column) {
+        expectText(ops, kTitles[column], column * 304 + (304 - advance(changed, kTitles[column])) / 2, 50,
+                   kGrey);
+        expectFont(ops, kTitles[column], 20, false);
+    }
 }
 
 TEST_F(MiddleWidgetTest, FrameAndFourDividers)
@@ -113,9 +140,10 @@ TEST_F(MiddleWidgetTest, ServiceColumnShowsFirstRecordOfItsType)
                               QStringLiteral("2.0M")};
     for (int row = 0; row < 4; ++row) {
         expectText(ops, kLabels[row], left + 60, kBaselines[row], kGrey, 1);
+        expectFont(ops, kLabels[row], 10, false, 1);
         expectText(ops, values[row], left + 75 + advance(labelFont(strip), kLabels[row]), kBaselines[row],
                    row == 0 ? kGreen : kBlack);
-        EXPECT_EQ(PaintRecorder::findText(ops, values[row]).font.bold(), true);
+        expectFont(ops, values[row], 11, true);
     }
     EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("99:99:99")), 0);
     EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("--:--:--")), 3);

@@ -55,6 +55,15 @@ inline void expectText(const QVector<kit::PaintOp>& ops, const QString& text, qr
     EXPECT_EQ(op.color, color) << text.toStdString() << " drawn in " << op.color.name().toStdString();
 }
 
+// Asserts the point size and weight of the font text was drawn with.
+inline void expectFont(const QVector<kit::PaintOp>& ops, const QString& text, int pointSize, bool bold,
+                       int occurrence = 0)
+{
+    const QFont font = kit::PaintRecorder::findText(ops, text, occurrence).font;
+    EXPECT_EQ(font.pointSize(), pointSize) << text.toStdString();
+    EXPECT_EQ(font.bold(), bold) << text.toStdString();
+}
+
 inline QVector<kit::PaintOp> images(const QVector<kit::PaintOp>& ops, const QString& key)
 {
     QVector<kit::PaintOp> result;

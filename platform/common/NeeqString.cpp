@@ -1,0 +1,10 @@
+#include "common/NeeqString.h"
+
+namespace Ocv {
+
+QString getNeeqString()
+{
+    return QStringLiteral("股转");
+}
+
+} // namespace Ocv

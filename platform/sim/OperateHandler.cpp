@@ -1,16 +1,103 @@
 #include "sim/OperateHandler.h"
 
+#include "data/Clock.h"
 #include "data/ttservice/COperateDataReq.h"
+#include "data/ttservice/CVornAccountInfo.h"
+#include "data/ttservice/CVornProductInfo.h"
+#include "data/ttservice/CVornUserInfo.h"
+#include "sim/DataCodes.h"
 #include "sim/SimState.h"
+
+#include <QString>
 
 #include <algorithm>
 #include <string>
 
 namespace sim {
 
+namespace {
+
+const int kMaxNameLength = 32; // characters, as the platform's forms allow
+
+// The refusal for an id or name, or empty when it will do.
+std::string checkText(const std::string& text, const std::string& label)
+{
+    if (text.empty())
+        return label + "不能为空";
+    if (QString::fromStdString(text).toUcs4().size() > kMaxNameLength)
+        return label + "超过" + std::to_string(kMaxNameLength) + "个字符: " + text;
+    return std::string();
+}
+
+template <class T> using CheckRecord = std::string (*)(const T& record);
+
+// Adds a record of class T to the population of a code. The key member and, where it differs,
+// the name member must be non-empty, short enough and not taken; nothing is stored on a refusal.
+template <class T>
+OperateHandler creation(int dataType, const char* noun, std::string T::*key, const char* keyLabel,
+                        std::string T::*name, const char* nameLabel, CheckRecord<T> check)
+{
+    return [=](SimState& state, const ttservice::COperateDataReq& req, utils::TTError& error) {
+        const auto refuse = [&error](const std::string& text) { error = utils::TTError(1, text); };
+        if (req.operation != ttservice::QDO_ADD)
+            return refuse(std::string(noun) + "只能新增 (operation " + std::to_string(req.operation) + ")");
+        auto added = boost::dynamic_pointer_cast<T>(req.data);
+        if (!added)
+            return refuse(std::string("新增") + noun + "需要一条 " + T::staticClassName() + " 记录");
+        std::string fault = checkText((*added).*key, keyLabel);
+        if (fault.empty() && name)
+            fault = checkText((*added).*name, nameLabel);
+        if (fault.empty() && check)
+            fault = check(*added);
+        if (!fault.empty())
+            return refuse(fault);
+        for (const ttservice::IDataPtr& record : state.everyParam(dataType)) {
+            auto existing = boost::dynamic_pointer_cast<const T>(record);
+            if (!existing)
+                continue;
+            if ((*existing).*key == (*added).*key)
+                return refuse(std::string(keyLabel) + "已存在: " + (*added).*key);
+            if (name && (*existing).*name == (*added).*name)
+                return refuse(std::string(nameLabel) + "已存在: " + (*added).*name);
+        }
+        auto stored = boost::static_pointer_cast<T>(added->clone());
+        if (stored->createdDay.empty())
+            stored->createdDay = utils::currentDateTime().date().toString("yyyyMMdd").toStdString();
+        state.everyParamForChange(dataType).push_back(stored);
+    };
+}
+
+std::string checkAccount(const ttservice::CVornAccountInfo& account)
+{
+    if (account.accountType < 1 || account.accountType > 12)
+        return "账户类型无效: " + std::to_string(account.accountType);
+    return std::string();
+}
+
+std::string checkUser(const ttservice::CVornUserInfo& user)
+{
+    if (user.clientKind < 0 || user.clientKind > 5)
+        return "终端类型无效: " + std::to_string(user.clientKind);
+    return std::string();
+}
+
+} // namespace
+
 const std::map<int, OperateHandler>& builtInOperateHandlers()
 {
-    static const std::map<int, OperateHandler> handlers;
+    using ttservice::CVornAccountInfo;
+    using ttservice::CVornProductInfo;
+    using ttservice::CVornUserInfo;
+    static const std::map<int, OperateHandler> handlers{
+        {kAccountCode,
+         creation<CVornAccountInfo>(kAccountCode, "账户", &CVornAccountInfo::accountId, "账户编号",
+                                    &CVornAccountInfo::accountName, "账户名称", checkAccount)},
+        {kProductCode,
+         creation<CVornProductInfo>(kProductCode, "产品", &CVornProductInfo::productId, "产品编号",
+                                    &CVornProductInfo::productName, "产品名称", nullptr)},
+        {kUserCode, creation<CVornUserInfo>(kUserCode, "用户", &CVornUserInfo::name, "用户名", nullptr,
+                                            nullptr, checkUser)},
+    };
     return handlers;
 }
 

@@ -1,10 +1,16 @@
 #include "sim/Scenario.h"
 
+#include "data/ttservice/CVornAccountInfo.h"
 #include "data/ttservice/CVornBaseInfoStatistics.h"
 #include "data/ttservice/CVornExchangeInfo.h"
+#include "data/ttservice/CVornProductInfo.h"
 #include "data/ttservice/CVornSubManagerInfo.h"
 #include "data/ttservice/CVornSysStatusInfo.h"
+#include "data/ttservice/CVornUserInfo.h"
 #include "data/ttservice/RecordFactory.h"
+#include "sim/DataCodes.h"
+#include "sim/ExchangeBoard.h"
+#include "sim/Population.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -14,6 +20,7 @@
 
 #include <boost/make_shared.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -137,14 +144,20 @@ int asCode(const QString& key, const QString& where)
 std::string defaultClassFor(int dataType)
 {
     switch (dataType) {
-    case 12235:
+    case kSysStatusCode:
         return ttservice::CVornSysStatusInfo::staticClassName();
-    case 12254:
+    case kStatisticsCode:
         return ttservice::CVornBaseInfoStatistics::staticClassName();
-    case 12255:
+    case kExchangeCode:
         return ttservice::CVornExchangeInfo::staticClassName();
-    case 12277:
+    case kSubManagerCode:
         return ttservice::CVornSubManagerInfo::staticClassName();
+    case kAccountCode:
+        return ttservice::CVornAccountInfo::staticClassName();
+    case kProductCode:
+        return ttservice::CVornProductInfo::staticClassName();
+    case kUserCode:
+        return ttservice::CVornUserInfo::staticClassName();
     default:
         return std::string();
     }
@@ -323,11 +336,83 @@ StoreTarget parseStore(const QJsonObject& object, const QString& where)
     return store;
 }
 
-ServerSpec parseServer(const QJsonObject& object, const QString& where)
+int asCount(const QJsonValue& value, const QString& where)
 {
-    checkKeys(
-        object, where,
-        {"name", "systemTag", "serverTime", "latencyMs", "answers", "errors", "operations", "nullClient"});
+    const int count = asInt(value, where);
+    if (count < 0)
+        fail(where, "must not be negative");
+    return count;
+}
+
+PopulationOptions parsePopulation(const QJsonObject& object, const QString& where)
+{
+    checkKeys(object, where, {"accounts", "products", "users", "seed", "managers"});
+    PopulationOptions options;
+    readOptional(object, "accounts", where, options.accounts, asCount);
+    readOptional(object, "products", where, options.products, asCount);
+    readOptional(object, "users", where, options.users, asCount);
+    int seed = 1;
+    readOptional(object, "seed", where, seed, asInt);
+    options.seed = static_cast<unsigned int>(seed);
+    if (object.contains("managers")) {
+        const QString place = join(where, "managers");
+        const QJsonArray list = asArray(object.value("managers"), place);
+        for (int i = 0; i < list.size(); ++i)
+            options.managers.push_back(asInt(list.at(i), QString("%1[%2]").arg(place).arg(i)));
+    }
+    return options;
+}
+
+std::string asMarket(const QJsonValue& value, const QString& where)
+{
+    const std::string code = asString(value, where);
+    for (const auto* list : {&ExchangeBoard::domesticCodes(), &ExchangeBoard::overseasCodes()}) {
+        if (std::find(list->begin(), list->end(), code) != list->end())
+            return code;
+    }
+    fail(where, QString("unknown exchange '%1'").arg(QString::fromStdString(code)));
+}
+
+std::set<std::string> parseMarkets(const QJsonValue& value, const QString& where)
+{
+    std::set<std::string> codes;
+    const QJsonArray list = asArray(value, where);
+    for (int i = 0; i < list.size(); ++i)
+        codes.insert(asMarket(list.at(i), QString("%1[%2]").arg(where).arg(i)));
+    return codes;
+}
+
+// "generate", or {"generate": true, "tradeDayAhead": [codes], "tradeDayBehind": [codes],
+// "lagSeconds": {code: seconds}}.
+ExchangeOptions parseExchanges(const QJsonValue& value, const QString& where)
+{
+    ExchangeOptions options;
+    if (value.isString()) {
+        if (value.toString() != "generate")
+            fail(where, QString("'%1' is not \"generate\" or an object").arg(value.toString()));
+        options.generate = true;
+        return options;
+    }
+    const QJsonObject object = asObject(value, where);
+    checkKeys(object, where, {"generate", "tradeDayAhead", "tradeDayBehind", "lagSeconds"});
+    options.generate = true;
+    readOptional(object, "generate", where, options.generate, asBool);
+    readOptional(object, "tradeDayAhead", where, options.tradeDayAhead, parseMarkets);
+    readOptional(object, "tradeDayBehind", where, options.tradeDayBehind, parseMarkets);
+    if (object.contains("lagSeconds")) {
+        const QString place = join(where, "lagSeconds");
+        const QJsonObject lags = asObject(object.value("lagSeconds"), place);
+        for (auto it = lags.begin(); it != lags.end(); ++it)
+            options.lagSeconds[asMarket(it.key(), place)] = asCount(it.value(), join(place, it.key()));
+    }
+    return options;
+}
+
+ServerSpec parseServer(const QJsonObject& object, const QString& where, const QDate& today)
+{
+    checkKeys(object, where,
+              {"name", "systemTag", "serverTime", "latencyMs", "answers", "errors", "operations",
+               "nullClient", "population", "exchanges"});
     ServerSpec server;
     server.name = asString(object.value("name"), join(where, "name"));
     readOptional(object, "systemTag", where, server.systemTag, asInt);
@@ -378,6 +463,11 @@ ServerSpec parseServer(const QJsonObject& object, const QString& where)
                 parseStore(asObject(it.value(), entryPlace), entryPlace);
         }
     }
+    if (object.contains("population")) {
+        const QString place = join(where, "population");
+        addPopulation(server, parsePopulation(asObject(object.value("population"), place), place), today);
+    }
+    readOptional(object, "exchanges", where, server.exchanges, parseExchanges);
     return server;
 }
 
@@ -401,13 +491,6 @@ Scenario parseScenario(const QJsonObject& root)
             scenario.roleTypes[asCode(it.key(), "roleTypes")] =
                 asInt(it.value(), join("roleTypes", it.key()));
     }
-    if (root.contains("servers")) {
-        const QJsonArray servers = asArray(root.value("servers"), "servers");
-        for (int i = 0; i < servers.size(); ++i) {
-            const QString place = QString("servers[%1]").arg(i);
-            scenario.servers.push_back(parseServer(asObject(servers.at(i), place), place));
-        }
-    }
     if (root.contains("now") && !root.value("now").isNull()) {
         const std::string text = asString(root.value("now"), "now");
         scenario.now = QDateTime::fromString(QString::fromStdString(text), kTimeFormat);
@@ -415,6 +498,15 @@ Scenario parseScenario(const QJsonObject& root)
             fail(
                 "now",
                 QString("'%1' is not a time like \"2024-06-03 09:30:00\"").arg(QString::fromStdString(text)));
+    }
+    // A generated population is created up to the scenario's day.
+    const QDate today = scenario.now.isValid() ? scenario.now.date() : QDate::currentDate();
+    if (root.contains("servers")) {
+        const QJsonArray servers = asArray(root.value("servers"), "servers");
+        for (int i = 0; i < servers.size(); ++i) {
+            const QString place = QString("servers[%1]").arg(i);
+            scenario.servers.push_back(parseServer(asObject(servers.at(i), place), place, today));
+        }
     }
     readOptional(root, "live", QString(), scenario.live, asBool);
     readOptional(root, "clockRuns", QString(), scenario.clockRuns, asBool);

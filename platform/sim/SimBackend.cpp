@@ -4,21 +4,22 @@
 #include "data/ttservice/CVornExchangeInfo.h"
 #include "data/ttservice/CVornQueryDataReq.h"
 #include "data/ttservice/CVornSysStatusInfo.h"
+#include "sim/DataCodes.h"
+#include "sim/ExchangeBoard.h"
+#include "sim/PopulationCounts.h"
 
 #include <QRegularExpression>
 #include <QString>
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <string>
 #include <utility>
 
 namespace sim {
 
 namespace {
-
-const int kSysStatus = 12235;
-const int kExchanges = 12255;
 
 // Figures that are markers or already nonsense stay as they are.
 bool plain(double value)
@@ -149,6 +150,21 @@ SimBackend::SimBackend(const ServerSpec& server, bool live, unsigned int seed, b
     m_server.answers.clear();
     for (const auto& item : server.operations)
         m_handlers[item.first] = recordStore(item.second);
+    if (holdsPopulation(m_state)) {
+        m_computed[kStatisticsCode] = [](const SimState& state, const ttservice::CVornQueryDataReq&) {
+            return platformStatistics(state, utils::currentDateTime().date());
+        };
+        // Runs under m_mutex, which also guards m_subManagerId.
+        m_computed[kSubManagerCode] = [this](const SimState& state, const ttservice::CVornQueryDataReq&) {
+            return subManagerStatistics(state, m_subManagerId);
+        };
+    }
+    if (server.exchanges.generate) {
+        auto board = std::make_shared<ExchangeBoard>(server.exchanges, seed, live);
+        m_computed[kExchangeCode] = [this, board](const SimState&, const ttservice::CVornQueryDataReq&) {
+            return board->records(clockSecs());
+        };
+    }
     m_clock.start();
 }
 
@@ -161,6 +177,21 @@ void SimBackend::setOperateHandler(int dataType, OperateHandler handler)
         m_handlers[dataType] = std::move(handler);
     else
         m_handlers.erase(dataType);
+}
+
+void SimBackend::setComputedAnswer(int dataType, ComputedAnswer compute)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (compute)
+        m_computed[dataType] = std::move(compute);
+    else
+        m_computed.erase(dataType);
+}
+
+void SimBackend::setSubManagerId(int subManagerId)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_subManagerId = subManagerId;
 }
 
 void SimBackend::setElapsedSource(std::function<qint64()> elapsedMs)
@@ -193,16 +224,18 @@ void SimBackend::answer(const ttservice::CVornQueryDataReq& req, utils::TTError&
         return;
     }
     error = utils::TTError();
-    SimState::Answer* answer = m_state.find(req.dataType, req.param, req.param2);
-    if (!answer) {
-        records.clear();
-    } else {
+    auto computed = m_computed.find(req.dataType);
+    if (computed != m_computed.end()) {
+        records = computed->second(m_state, req);
+    } else if (SimState::Answer* answer = m_state.find(req.dataType, req.param, req.param2)) {
         if (m_live) {
             const qint64 nowMs = elapsedMs();
             drift(req.dataType, answer->records, (nowMs - answer->driftedAtMs) / 1000.0);
             answer->driftedAtMs = nowMs;
         }
         records = cloneRecords(answer->records);
+    } else {
+        records.clear();
     }
     meta = builder.append("count", static_cast<int>(records.size())).obj();
 }
@@ -210,8 +243,8 @@ void SimBackend::answer(const ttservice::CVornQueryDataReq& req, utils::TTError&
 void SimBackend::drift(int dataType, Records& records, double elapsedSeconds)
 {
     Drift drift(m_rng);
-    if (dataType == kExchanges) {
-        const qint64 now = hasTimeService() ? serverTime() : utils::currentDateTime().toSecsSinceEpoch();
+    if (dataType == kExchangeCode) {
+        const qint64 now = clockSecs();
         for (const ttservice::IDataPtr& record : records) {
             auto exchange = boost::dynamic_pointer_cast<ttservice::CVornExchangeInfo>(record);
             if (exchange && exchange->m_nToUpdateSecond >= 1 && exchange->m_bInTradingTime)
@@ -220,7 +253,7 @@ void SimBackend::drift(int dataType, Records& records, double elapsedSeconds)
         }
         return;
     }
-    if (dataType != kSysStatus)
+    if (dataType != kSysStatusCode)
         return;
     for (const ttservice::IDataPtr& record : records) {
         auto status = boost::dynamic_pointer_cast<ttservice::CVornSysStatusInfo>(record);
@@ -301,6 +334,11 @@ qint64 SimBackend::serverTime() const
     default:
         return 0;
     }
+}
+
+qint64 SimBackend::clockSecs() const
+{
+    return hasTimeService() ? serverTime() : utils::currentDateTime().toSecsSinceEpoch();
 }
 
 int SimBackend::answerCount() const

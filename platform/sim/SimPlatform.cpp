@@ -48,6 +48,7 @@ void SimPlatform::install(const Scenario& scenario)
             continue;
         }
         auto backend = std::make_shared<SimBackend>(server, scenario.live, seed, scenario.clockRuns);
+        backend->setSubManagerId(scenario.user.present ? scenario.user.subManagerId : -1);
         clients[server.name] = boost::make_shared<Ocv::CVornClient>(server.name, server.systemTag, backend);
         if (systemName.empty())
             systemName = server.name;

@@ -31,6 +31,26 @@ SimState::Answer& SimState::stored(int dataType, const std::string& param, const
     return code.entries[{param, param2}] = copy;
 }
 
+bool SimState::holds(int dataType) const
+{
+    return m_answers.count(dataType) > 0;
+}
+
+const Records& SimState::everyParam(int dataType) const
+{
+    static const Records none;
+    auto code = m_answers.find(dataType);
+    return code == m_answers.end() || !code->second.fallback ? none : code->second.fallback->records;
+}
+
+Records& SimState::everyParamForChange(int dataType)
+{
+    std::optional<Answer>& fallback = m_answers[dataType].fallback;
+    if (!fallback)
+        fallback = Answer();
+    return fallback->records;
+}
+
 Records cloneRecords(const Records& records)
 {
     Records copies;

@@ -56,6 +56,18 @@ ScenarioBuilder& ScenarioBuilder::loginTypeAuth(bool on)
     return *this;
 }
 
+ScenarioBuilder& ScenarioBuilder::now(const QDateTime& now)
+{
+    m_scenario.now = now;
+    return *this;
+}
+
+ScenarioBuilder& ScenarioBuilder::live(bool on)
+{
+    m_scenario.live = on;
+    return *this;
+}
+
 ScenarioBuilder& ScenarioBuilder::server(const std::string& name, int latencyMs)
 {
     sim::ServerSpec added;
@@ -98,6 +110,19 @@ ScenarioBuilder& ScenarioBuilder::error(int dataType, const std::string& param, 
                                         const std::string& param2)
 {
     m_scenario.servers.back().errors[dataType].entries[{param, param2}] = text;
+    return *this;
+}
+
+ScenarioBuilder& ScenarioBuilder::population(const sim::PopulationOptions& options)
+{
+    const QDate today = m_scenario.now.isValid() ? m_scenario.now.date() : QDate::currentDate();
+    sim::addPopulation(m_scenario.servers.back(), options, today);
+    return *this;
+}
+
+ScenarioBuilder& ScenarioBuilder::exchanges(const sim::ExchangeOptions& options)
+{
+    m_scenario.servers.back().exchanges = options;
     return *this;
 }
 

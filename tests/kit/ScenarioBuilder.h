@@ -2,6 +2,7 @@
 
 #include "data/IData.h"
 #include "data/ttservice/CVornSysStatusInfo.h"
+#include "sim/Population.h"
 #include "sim/Scenario.h"
 
 #include <functional>
@@ -25,6 +26,8 @@ public:
     ScenarioBuilder& roleTypeOf(int userType, int roleType);
     ScenarioBuilder& algorithmBus(bool on);
     ScenarioBuilder& loginTypeAuth(bool on);
+    ScenarioBuilder& now(const QDateTime& now);
+    ScenarioBuilder& live(bool on);
 
     ScenarioBuilder& server(const std::string& name, int latencyMs = 1);
     ScenarioBuilder& nullServer(const std::string& name);
@@ -36,6 +39,9 @@ public:
                             const std::vector<ttservice::IDataPtr>& records, const std::string& param2 = "");
     ScenarioBuilder& error(int dataType, const std::string& param, const std::string& text,
                            const std::string& param2 = "");
+    // A generated population, created up to the scenario's day (set now() first).
+    ScenarioBuilder& population(const sim::PopulationOptions& options);
+    ScenarioBuilder& exchanges(const sim::ExchangeOptions& options);
     // Operations on operateCode add, modify and delete records of the answer to queryCode.
     ScenarioBuilder& store(int operateCode, int queryCode, const std::string& param = "",
                            const std::string& param2 = "");

@@ -5,10 +5,14 @@
 #include "data/CVornClientCenter.h"
 #include "data/CVornTimeServer.h"
 #include "data/Clock.h"
+#include "data/ttservice/CVornBaseInfoStatistics.h"
+#include "data/ttservice/CVornExchangeInfo.h"
 #include "data/ttservice/CVornQueryDataReq.h"
+#include "data/ttservice/CVornSubManagerInfo.h"
 #include "data/ttservice/CVornUserInfo.h"
 #include "sim/Scenario.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QThread>
 
@@ -17,6 +21,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
+#include <future>
 
 namespace {
 
@@ -37,6 +43,34 @@ protected:
         ASSERT_TRUE(error.isEmpty()) << error.toStdString();
     }
     void TearDown() override { sim::SimPlatform::install(sim::Scenario()); }
+
+    sim::Scenario shipped(const char* name)
+    {
+        QString error;
+        sim::Scenario s = sim::Scenario::fromJsonFile(QString(WELCOME_SCENARIO_DIR) + "/" + name, &error);
+        EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+        return s;
+    }
+
+    // The records of one answer from the server with this system tag.
+    template <class T> std::vector<boost::shared_ptr<T>> query(int dataType, int systemTag)
+    {
+        auto req = queryReq(dataType);
+        req->systemTag = systemTag;
+        auto done = std::make_shared<std::promise<std::vector<ttservice::IDataPtr>>>();
+        center->queryData_async(
+            req,
+            [done](const utils::TTError&, const std::vector<ttservice::IDataPtr>& records, int,
+                   const bson::BSONObj&) { done->set_value(records); },
+            0);
+        auto answer = done->get_future();
+        std::vector<boost::shared_ptr<T>> typed;
+        for (const auto& record : answer.wait_for(std::chrono::seconds(3)) == std::future_status::ready
+                                      ? answer.get()
+                                      : std::vector<ttservice::IDataPtr>())
+            typed.push_back(boost::dynamic_pointer_cast<T>(record));
+        return typed;
+    }
 
     Ocv::CVornClientCenter* center = utils::CSingletonT<Ocv::CVornClientCenter>::instance();
     Ocv::CUserManager* users = utils::CSingletonT<Ocv::CUserManager>::instance();
@@ -98,6 +132,48 @@ TEST_F(SimPlatformTest, ReinstallingReplacesServersUserAndClock)
     EXPECT_FALSE(center->getClientByName("solo")->getTimeServer());
     EXPECT_FALSE(users->getUserInfoPtr());
     EXPECT_EQ(utils::currentDateTime(), QDateTime(QDate(2024, 6, 3), QTime(9, 0)));
+}
+
+TEST_F(SimPlatformTest, EveryShippedScenarioInstallsWithItsClientKind)
+{
+    const QStringList names = QDir(WELCOME_SCENARIO_DIR).entryList({"*.json"}, QDir::Files);
+    EXPECT_GE(names.size(), 9);
+    for (const QString& name : names) {
+        const sim::Scenario s = shipped(name.toUtf8().constData());
+        sim::SimPlatform::install(s);
+        EXPECT_EQ(center->getAllClients().size(), s.servers.size()) << name.toStdString();
+        const bool faults = name == "faults.json";
+        EXPECT_EQ(center->hasClientLoginTypeAuth(0), faults || name == "logintype.json")
+            << name.toStdString();
+        EXPECT_EQ(center->isAlgorithmBusClient(), faults || name == "algobus.json") << name.toStdString();
+    }
+}
+
+// The sub-manager's figures come from its share of each server's own population; the trade-day
+// scenario's options reach the generated exchanges.
+TEST_F(SimPlatformTest, PopulationAndExchangeScenariosReachTheServers)
+{
+    sim::SimPlatform::install(shipped("submanager.json"));
+    int totals[2] = {};
+    for (int tag : {1, 2}) {
+        const auto statistics = query<ttservice::CVornBaseInfoStatistics>(12254, tag);
+        const auto mine = query<ttservice::CVornSubManagerInfo>(12277, tag);
+        ASSERT_TRUE(statistics.size() == 1 && statistics[0] && mine.size() == 1 && mine[0]);
+        EXPECT_GT(mine[0]->futuresAccounts + mine[0]->stockAccounts, 0);
+        EXPECT_LT(mine[0]->futuresAccounts + mine[0]->stockAccounts, statistics[0]->accountsA / 2);
+        totals[tag - 1] = statistics[0]->accountsA;
+    }
+    EXPECT_NE(totals[0], totals[1]);
+
+    sim::SimPlatform::install(shipped("tradeday.json"));
+    std::map<std::string, boost::shared_ptr<ttservice::CVornExchangeInfo>> exchanges;
+    for (const auto& info : query<ttservice::CVornExchangeInfo>(12255, 1))
+        exchanges[info->m_strMarketName] = info;
+    ASSERT_EQ(exchanges.size(), 27u);
+    EXPECT_EQ(exchanges["SH"]->m_strMarketTradeDay, "20261207");
+    EXPECT_EQ(exchanges["SHFE"]->m_strMarketTradeDay, "20261208");
+    EXPECT_EQ(exchanges["DCE"]->m_strMarketTradeDay, "20261206");
+    EXPECT_EQ(utils::currentDateTime().toSecsSinceEpoch() - exchanges["CZCE"]->m_nToUpdateSecond, 45);
 }
 
 } // namespace

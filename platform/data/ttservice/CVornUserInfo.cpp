@@ -5,7 +5,8 @@
 namespace ttservice {
 
 #define F(member) TTSERVICE_FIELD(CVornUserInfo, member)
-TTSERVICE_RECORD_IMPL(CVornUserInfo, F(name), F(userType), F(roleType), F(subManagerId), F(macs))
+TTSERVICE_RECORD_IMPL(CVornUserInfo, F(name), F(userType), F(roleType), F(subManagerId), F(macs),
+                      F(managerId), F(online), F(clientKind), F(createdDay))
 #undef F
 
 CVornUserInfo::CVornUserInfo() = default;

@@ -1,7 +1,9 @@
 #include "data/ttservice/RecordFactory.h"
 
+#include "data/ttservice/CVornAccountInfo.h"
 #include "data/ttservice/CVornBaseInfoStatistics.h"
 #include "data/ttservice/CVornExchangeInfo.h"
+#include "data/ttservice/CVornProductInfo.h"
 #include "data/ttservice/CVornSubManagerInfo.h"
 #include "data/ttservice/CVornSysStatusInfo.h"
 #include "data/ttservice/CVornUserInfo.h"
@@ -24,7 +26,8 @@ const std::map<std::string, std::function<IDataPtr()>>& factories()
 {
     static const std::map<std::string, std::function<IDataPtr()>> table{
         entry<CVornSysStatusInfo>(), entry<CVornSubManagerInfo>(), entry<CVornBaseInfoStatistics>(),
-        entry<CVornExchangeInfo>(), entry<CVornUserInfo>()};
+        entry<CVornExchangeInfo>(),  entry<CVornUserInfo>(),       entry<CVornAccountInfo>(),
+        entry<CVornProductInfo>()};
     return table;
 }
 

@@ -21,6 +21,9 @@ using OperateHandler =
     std::function<void(SimState& state, const ttservice::COperateDataReq& req, utils::TTError& error)>;
 
 // The handlers every simulated server has, by operate code; a scenario's own come on top.
+// Adding an account (12203), a product (12224) or a user (12209) puts it into the population:
+// the id and name must be given, at most 32 characters long and not taken (else a failed error
+// says which, and nothing is stored); an empty createdDay becomes today.
 SIM_EXPORT const std::map<int, OperateHandler>& builtInOperateHandlers();
 
 // Keeps records in the answer to (store.queryCode, store.param, store.param2), told apart by

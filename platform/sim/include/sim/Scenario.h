@@ -50,6 +50,15 @@ struct StoreTarget
     std::string param2;
 };
 
+// Exchange records made at query time from the server's clock instead of listed ones.
+struct ExchangeOptions
+{
+    bool generate = false;
+    std::set<std::string> tradeDayAhead;   // trade day one day after the update day
+    std::set<std::string> tradeDayBehind;  // trade day one day before the update day
+    std::map<std::string, int> lagSeconds; // always this far behind the server clock
+};
+
 struct ServerSpec
 {
     enum TimeKind
@@ -67,7 +76,8 @@ struct ServerSpec
     std::map<int, ParamMap<Records>> answers;    // by data-type code; null records allowed
     std::map<int, ParamMap<std::string>> errors; // by data-type code; wins over answers
     std::map<int, StoreTarget> operations;       // by operate code
-    bool nullClient = false;                     // listed, but its client pointer is null
+    ExchangeOptions exchanges;
+    bool nullClient = false; // listed, but its client pointer is null
 };
 
 // A whole simulated platform: the client's kind, the logged-in user and the servers.

@@ -16,10 +16,16 @@
 
 namespace sim {
 
+// An answer made from the server's state when a query comes in.
+using ComputedAnswer = std::function<Records(const SimState& state, const ttservice::CVornQueryDataReq& req)>;
+
 // One simulated server: answers from its state, always with fresh copies of the records, and
 // changes the state through the operate handlers of its codes (the built-in ones and the
 // server's stores). In a live scenario the figures drift on every answer, seeded, so runs are
 // repeatable. A fixed server time advances in a live scenario or when the clock runs.
+// Built in: when the server holds a population (an answer for accounts, products or users), the
+// statistics (12254) and the sub-manager's figures (12277) are counted from it at query time;
+// generated exchanges (12255) follow the server clock.
 class SIM_EXPORT SimBackend : public Ocv::IServerBackend
 {
 public:
@@ -28,6 +34,11 @@ public:
 
     // Replaces the handler of an operate code; an empty handler removes it.
     void setOperateHandler(int dataType, OperateHandler handler);
+    // Answers every query of the code, whatever its params, in place of the stored answer; a
+    // scripted error still wins. An empty function goes back to the stored answer.
+    void setComputedAnswer(int dataType, ComputedAnswer compute);
+    // The logged-in user's sub-manager id, whose figures 12277 counts (-1: no sub-manager).
+    void setSubManagerId(int subManagerId);
     // Milliseconds since the server started, in place of the process clock; set it before the
     // first request.
     void setElapsedSource(std::function<qint64()> elapsedMs);
@@ -44,6 +55,7 @@ public:
 private:
     void drift(int dataType, Records& records, double elapsedSeconds);
     qint64 elapsedMs() const;
+    qint64 clockSecs() const; // the server time, or the platform clock without a time service
 
     ServerSpec m_server; // without its answers: those live in m_state
     bool m_live;
@@ -52,6 +64,8 @@ private:
     std::mt19937 m_rng;
     SimState m_state;
     std::map<int, OperateHandler> m_handlers;
+    std::map<int, ComputedAnswer> m_computed;
+    int m_subManagerId = -1;
     QElapsedTimer m_clock;
     std::function<qint64()> m_elapsedSource;
     int m_answers = 0;

@@ -31,6 +31,14 @@ public:
     // query got so far, so that a change reaches these texts and no others.
     Answer& stored(int dataType, const std::string& param, const std::string& param2);
 
+    // Whether the scenario or an operation gave the code any answer, even an empty one.
+    bool holds(int dataType) const;
+    // The records a code gives every param no entry of its own matches (the population's
+    // accounts, products and users live there); empty when there are none.
+    const Records& everyParam(int dataType) const;
+    // The same records, to change; the code gets an empty list for every param when it had none.
+    Records& everyParamForChange(int dataType);
+
 private:
     std::map<int, ParamMap<Answer>> m_answers;
 };

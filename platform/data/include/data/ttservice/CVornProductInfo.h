@@ -1,0 +1,26 @@
+#pragma once
+
+#include "data/IData.h"
+
+#include <string>
+
+namespace ttservice {
+
+// An investment product. managerId -1: no sub-manager looks after it; active 0: wound up or not
+// yet running. createdDay is "yyyyMMdd".
+class DATA_EXPORT CVornProductInfo : public IData
+{
+    TTSERVICE_RECORD(CVornProductInfo)
+public:
+    CVornProductInfo();
+    ~CVornProductInfo() override;
+    std::string getKey() const override;
+
+    std::string productId;
+    std::string productName;
+    int managerId = -1;
+    int active = 0;
+    std::string createdDay;
+};
+
+} // namespace ttservice

@@ -1,0 +1,17 @@
+#pragma once
+
+namespace sim {
+
+// The data-type codes whose meaning the simulated servers know.
+enum DataCode : int
+{
+    kAccountCode = 12203,    // CVornAccountInfo: query, and add through operate
+    kUserCode = 12209,       // CVornUserInfo: query, and add through operate
+    kProductCode = 12224,    // CVornProductInfo: query, and add through operate
+    kSysStatusCode = 12235,  // CVornSysStatusInfo
+    kStatisticsCode = 12254, // CVornBaseInfoStatistics
+    kExchangeCode = 12255,   // CVornExchangeInfo
+    kSubManagerCode = 12277  // CVornSubManagerInfo
+};
+
+} // namespace sim

@@ -1,0 +1,234 @@
+#include "sim/Population.h"
+
+#include "data/Clock.h"
+#include "data/ttservice/COperateDataReq.h"
+#include "data/ttservice/CVornAccountInfo.h"
+#include "data/ttservice/CVornProductInfo.h"
+#include "data/ttservice/CVornQueryDataReq.h"
+#include "data/ttservice/CVornUserInfo.h"
+#include "sim/SimBackend.h"
+
+#include <boost/make_shared.hpp>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+using ttservice::CVornAccountInfo;
+using ttservice::CVornUserInfo;
+
+// "field=value" of every int field that is not zero, in table order.
+std::string nonZero(const ttservice::IDataPtr& record)
+{
+    std::string text;
+    for (const ttservice::CRecordField& field : record->fieldTable()) {
+        if (field.kind == ttservice::EFieldKind::Int && field.ref<int>(*record) != 0)
+            text += (text.empty() ? "" : " ") + field.name + "=" + std::to_string(field.ref<int>(*record));
+    }
+    return text;
+}
+
+boost::shared_ptr<CVornAccountInfo> account(const std::string& id, int type, const std::string& name = "")
+{
+    auto a = boost::make_shared<CVornAccountInfo>();
+    a->accountId = id;
+    a->accountName = name.empty() ? "n-" + id : name;
+    a->accountType = type;
+    a->brokerName = "金桥期货";
+    return a;
+}
+
+boost::shared_ptr<CVornUserInfo> user(const std::string& name, int clientKind)
+{
+    auto u = boost::make_shared<CVornUserInfo>();
+    u->name = name;
+    u->clientKind = clientKind;
+    u->online = 1;
+    return u;
+}
+
+// Manager 7 looks after F1, S1, P1, u1 (trader) and u2 (risk officer, signal-order client);
+// F2, P3 and u2 were created today. The scripted 12254 and 12277 must give way to the counts.
+class PopulationTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        utils::setFixedCurrentDateTime(QDateTime(QDate(2026, 12, 7), QTime(10, 0)));
+        QString error;
+        const sim::Scenario scenario = sim::Scenario::fromJson(R"({"servers": [{"name": "A", "answers": {
+            "12203": [{"accountId": "F1", "accountName": "n-F1", "accountType": 1, "brokerName": "恒远期货",
+                       "managerId": 7, "tradingEnabled": 1},
+                      {"accountId": "F2", "accountName": "n-F2", "accountType": 1, "brokerName": "恒远期货",
+                       "algoPermission": 1, "createdDay": "20261207"},
+                      {"accountId": "S1", "accountType": 2, "brokerName": "东岳证券", "managerId": 7, "tradingEnabled": 1},
+                      {"accountId": "C1", "accountType": 3, "brokerName": "南溪证券", "tradingEnabled": 1},
+                      {"accountId": "B1", "accountType": 10, "brokerName": "江海银行", "tradingEnabled": 1}],
+            "12224": [{"productId": "P1", "active": 1, "managerId": 7}, {"productId": "P2", "active": 1, "managerId": 8},
+                      {"productId": "P3", "createdDay": "20261207"}],
+            "12209": [{"name": "u1", "userType": 11, "online": 1, "managerId": 7},
+                      {"name": "u2", "userType": 12, "clientKind": 1, "online": 1, "managerId": 7, "createdDay": "20261207"},
+                      {"name": "u3", "clientKind": 1}, {"name": "u4", "userType": 10, "clientKind": 4, "managerId": 8}],
+            "12254": [{}], "12277": [{}]}}]})",
+                                                               &error);
+        ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+        server = scenario.servers.at(0);
+    }
+    void TearDown() override { utils::setFixedCurrentDateTime(QDateTime()); }
+
+    sim::Records ask(sim::SimBackend& backend, int dataType)
+    {
+        ttservice::CVornQueryDataReq req;
+        req.dataType = dataType;
+        req.param = "all";
+        sim::Records records;
+        bson::BSONObj meta;
+        backend.answer(req, lastError, records, meta);
+        return records;
+    }
+    std::string counts(sim::SimBackend& backend, int dataType)
+    {
+        const sim::Records records = ask(backend, dataType);
+        return records.size() == 1 ? nonZero(records[0]) : "answers: " + std::to_string(records.size());
+    }
+
+    utils::TTError add(sim::SimBackend& backend, int dataType, const ttservice::IDataPtr& record,
+                       int operation = ttservice::QDO_ADD)
+    {
+        ttservice::COperateDataReq req;
+        req.dataType = dataType;
+        req.operation = operation;
+        req.data = record;
+        utils::TTError error;
+        bson::BSONObj meta;
+        backend.operate(req, error, meta);
+        return error;
+    }
+
+    sim::ServerSpec server;
+    utils::TTError lastError;
+};
+
+TEST_F(PopulationTest, StatisticsCountThePopulationAndTodaysAdditions)
+{
+    sim::SimBackend backend(server, false, 1);
+    EXPECT_EQ(counts(backend, 12254),
+              "productsA=3 productsB=2 accountsA=5 accountsB=4 usersA=2 usersB=4 securitiesCompanies=2 "
+              "futuresCompanies=1 signalOrdersA=1 signalOrdersB=2 mobileTerminalsB=1 algoPermissionsA=1 "
+              "productsToday=1 usersToday=1 accountsToday=1");
+}
+
+TEST_F(PopulationTest, CreationsShowUpInTheNextAnswersStampedWithToday)
+{
+    sim::SimBackend backend(server, false, 1);
+    // 21 characters, 61 bytes: the limit counts characters.
+    EXPECT_TRUE(
+        add(backend, 12203, account("F9", 6, "新开户-期货期权账户三十二个字符以内的名字")).isSuccess());
+    EXPECT_TRUE(add(backend, 12209, user("u9", 4)).isSuccess());
+    auto product = boost::make_shared<ttservice::CVornProductInfo>();
+    product->productId = "P9";
+    product->productName = "新产品";
+    EXPECT_TRUE(add(backend, 12224, product).isSuccess());
+
+    EXPECT_EQ(counts(backend, 12254),
+              "productsA=4 productsB=2 accountsA=6 accountsB=4 usersA=3 usersB=5 securitiesCompanies=2 "
+              "futuresCompanies=2 signalOrdersA=1 signalOrdersB=2 mobileTerminalsA=1 mobileTerminalsB=2 "
+              "algoPermissionsA=1 productsToday=2 usersToday=2 accountsToday=2");
+    const sim::Records accounts = ask(backend, 12203);
+    ASSERT_EQ(accounts.size(), 6u);
+    EXPECT_EQ(boost::dynamic_pointer_cast<CVornAccountInfo>(accounts.back())->createdDay, "20261207");
+}
+
+TEST_F(PopulationTest, RefusedCreationsNameTheProblemAndStoreNothing)
+{
+    sim::SimBackend backend(server, false, 1);
+    const sim::Records before = ask(backend, 12254);
+    struct Case
+    {
+        int code;
+        ttservice::IDataPtr record;
+        const char* expected;
+        int operation;
+    };
+    const Case cases[] = {
+        {12203, account("N1", 1, std::string(33, 'a')), "账户名称超过32个字符", ttservice::QDO_ADD},
+        {12203, account("F1", 2), "账户编号已存在: F1", ttservice::QDO_ADD},
+        {12203, account("N3", 1, "n-F1"), "账户名称已存在: n-F1", ttservice::QDO_ADD},
+        {12203, account("N4", 13), "账户类型无效", ttservice::QDO_ADD},
+        {12203, user("N5", 0), "CVornAccountInfo", ttservice::QDO_ADD},
+        {12203, account("N6", 1), "只能新增", ttservice::QDO_DELETE},
+        {12209, user("u3", 0), "用户名已存在: u3", ttservice::QDO_ADD},
+        {12209, user("", 0), "用户名不能为空", ttservice::QDO_ADD},
+        {12224, boost::make_shared<ttservice::CVornProductInfo>(), "产品编号不能为空", ttservice::QDO_ADD},
+    };
+    for (const Case& c : cases) {
+        const utils::TTError error = add(backend, c.code, c.record, c.operation);
+        EXPECT_FALSE(error.isSuccess()) << c.expected;
+        EXPECT_NE(error.errorMsg().find(c.expected), std::string::npos) << error.errorMsg();
+    }
+    EXPECT_EQ(ask(backend, 12203).size(), 5u);
+    EXPECT_TRUE(ask(backend, 12254).at(0)->sameFields(*before.at(0)));
+}
+
+TEST_F(PopulationTest, SubManagerSeesWhatItLooksAfterAndOthersSeeEverything)
+{
+    sim::SimBackend backend(server, false, 1);
+    backend.setSubManagerId(7);
+    EXPECT_EQ(counts(backend, 12277),
+              "futuresAccounts=1 stockAccounts=1 riskOfficers=1 traders=1 productCount=1 signalOrderCount=1");
+    backend.setSubManagerId(-1);
+    EXPECT_EQ(counts(backend, 12277),
+              "futuresAccounts=2 stockAccounts=1 creditAccounts=1 investmentManagers=1 "
+              "riskOfficers=1 traders=1 productCount=3 signalOrderCount=2 bankAccounts=1");
+}
+
+TEST_F(PopulationTest, ScriptedAnswersStandWithoutAPopulationAndErrorsWinOverCounts)
+{
+    sim::ServerSpec bare = server;
+    for (int code : {12203, 12224, 12209})
+        bare.answers.erase(code);
+    sim::SimBackend scripted(bare, false, 1);
+    EXPECT_TRUE(add(scripted, 12203, account("F1", 1)).isSuccess());
+    EXPECT_EQ(counts(scripted, 12254), "");
+
+    server.errors[12254].fallback = "统计服务不可用";
+    sim::SimBackend failing(server, false, 1);
+    EXPECT_TRUE(ask(failing, 12254).empty());
+    EXPECT_EQ(lastError.errorMsg(), "统计服务不可用");
+    failing.setComputedAnswer(12277, {});
+    EXPECT_EQ(counts(failing, 12277), "");
+}
+
+TEST(GeneratedPopulation, IsRepeatableMixedAndUniquelyKeyed)
+{
+    const sim::PopulationOptions options{300, 40, 120, 7, {101, 102}};
+    sim::ServerSpec first;
+    sim::ServerSpec second;
+    sim::addPopulation(first, options, QDate(2026, 12, 7));
+    sim::addPopulation(second, options, QDate(2026, 12, 7));
+    for (int code : {12203, 12224, 12209}) {
+        const sim::Records& a = *first.answers.at(code).fallback;
+        const sim::Records& b = *second.answers.at(code).fallback;
+        ASSERT_EQ(a.size(), b.size());
+        std::set<std::string> keys;
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            EXPECT_TRUE(a[i]->sameFields(*b[i]));
+            keys.insert(a[i]->getKey());
+        }
+        EXPECT_EQ(keys.size(), a.size()) << code;
+    }
+    std::set<int> types;
+    std::set<int> managers;
+    for (const auto& record : *first.answers.at(12203).fallback) {
+        auto a = boost::dynamic_pointer_cast<CVornAccountInfo>(record);
+        types.insert(a->accountType);
+        managers.insert(a->managerId);
+    }
+    EXPECT_EQ(first.answers.at(12203).fallback->size(), 300u);
+    EXPECT_GE(types.size(), 10u);
+    EXPECT_EQ(managers, (std::set<int>{-1, 101, 102}));
+}
+
+} // namespace

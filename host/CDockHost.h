@@ -25,6 +25,8 @@ public:
     explicit CDockHost(QWidget* parent = nullptr);
 
     void dock(Kx::IDockableWidget* panel);
+    // Deletes the docked panel, if any.
+    void removePanel();
     Kx::IDockableWidget* panel() const { return m_panel; }
 
     bool handleEvent(int eventId, int a, int b, const QString& text, void* data) override;

@@ -6,12 +6,17 @@
 
 #include "common/IvornDockableWidget.h"
 #include "data/CVornClientCenter.h"
+#include "sim/Scenario.h"
+#include "sim/SimPlatform.h"
 #include "utils/CSingletonT.h"
 
 #include <QComboBox>
 #include <QDockWidget>
+#include <QFileDialog>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QTime>
 #include <QVBoxLayout>
@@ -21,12 +26,11 @@ const QString kNoSystem = QStringLiteral("（不选择系统）");
 }
 
 CHostWindow::CHostWindow(const PanelRegistry& registry, const QString& panelId, QWidget* parent)
-    : QMainWindow(parent)
+    : QMainWindow(parent), m_registry(registry), m_panelId(panelId)
 {
     setWindowTitle(QStringLiteral("welcome-host — %1").arg(panelId));
     m_dockHost = new CDockHost(this);
-    if (Kx::IDockableWidget* panel = registry.create(panelId, m_dockHost))
-        m_dockHost->dock(panel);
+    createPanel();
     setCentralWidget(m_dockHost);
 
     auto* side = new QWidget(this);
@@ -34,10 +38,7 @@ CHostWindow::CHostWindow(const PanelRegistry& registry, const QString& panelId, 
     layout->addWidget(new QLabel(QStringLiteral("交易系统"), side));
     m_systemChooser = new QComboBox(side);
     m_systemChooser->setObjectName(QStringLiteral("host_system_chooser"));
-    m_systemChooser->addItem(kNoSystem, 0);
-    int id = 0;
-    for (const auto& client : utils::CSingletonT<Ocv::CVornClientCenter>::instance()->getAllClients())
-        m_systemChooser->addItem(QString::fromStdString(client.first), ++id);
+    fillChooser();
     layout->addWidget(m_systemChooser);
     layout->addWidget(new QLabel(QStringLiteral("面板请求"), side));
     m_eventList = new QListWidget(side);
@@ -60,6 +61,23 @@ CHostWindow::CHostWindow(const PanelRegistry& registry, const QString& panelId, 
 }
 
 CHostWindow::~CHostWindow() = default;
+
+void CHostWindow::createPanel()
+{
+    if (Kx::IDockableWidget* panel = m_registry.create(m_panelId, m_dockHost))
+        m_dockHost->dock(panel);
+}
+
+void CHostWindow::fillChooser()
+{
+    m_syncingChooser = true;
+    m_systemChooser->clear();
+    m_systemChooser->addItem(kNoSystem, 0);
+    int id = 0;
+    for (const auto& client : utils::CSingletonT<Ocv::CVornClientCenter>::instance()->getAllClients())
+        m_systemChooser->addItem(QString::fromStdString(client.first), ++id);
+    m_syncingChooser = false;
+}
 
 Ocv::IvornDockableWidget* CHostWindow::panel() const
 {
@@ -96,6 +114,69 @@ void CHostWindow::onSystemChosen(int index)
     switchSystem(systemId, systemId == 0 ? QString() : m_systemChooser->itemText(index));
 }
 
+void CHostWindow::noteDialog(const QJsonObject& line)
+{
+    m_eventLog.append(line);
+    const QJsonObject dialog = line.value(QStringLiteral("dialog")).toObject();
+    addNote(QStringLiteral("对话框 %1 \"%2\": %3")
+                .arg(dialog.value(QStringLiteral("class")).toString(),
+                     dialog.value(QStringLiteral("title")).toString(),
+                     dialog.value(QStringLiteral("answer")).toString()));
+}
+
+void CHostWindow::addScenarioMenu(const QList<HostScenario::Entry>& entries)
+{
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("场景"));
+    // The host's own dialogs are named host_… so that the dialog watcher leaves them alone.
+    const auto open = [this](const QString& path) {
+        QString error;
+        if (openScenario(path, &error))
+            return;
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("场景"), error, QMessageBox::Ok, this);
+        box.setObjectName(QStringLiteral("host_scenario_error"));
+        box.exec();
+    };
+    for (const HostScenario::Entry& entry : entries)
+        menu->addAction(entry.title, this, [open, path = entry.path] { open(path); });
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("打开…"), this, [this, open] {
+        QFileDialog dialog(this, QStringLiteral("打开场景"), QString(), QStringLiteral("场景 (*.json)"));
+        dialog.setObjectName(QStringLiteral("host_open_scenario"));
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+            open(dialog.selectedFiles().constFirst());
+    });
+}
+
+bool CHostWindow::openScenario(const QString& path, QString* error)
+{
+    sim::Scenario scenario;
+    if (!HostScenario::load(path, &scenario, error)) {
+        addNote(*error);
+        return false;
+    }
+    if (m_adjust)
+        m_adjust(&scenario);
+    switchPlatform(scenario);
+    addNote(QStringLiteral("场景 %1").arg(path));
+    return true;
+}
+
+void CHostWindow::switchPlatform(const sim::Scenario& scenario)
+{
+    const QString system = m_systemChooser->currentIndex() > 0 ? m_systemChooser->currentText() : QString();
+    const bool active = panel() && panel()->isWidgetActive();
+    // The panel goes first: its answer guards close before the old servers are shut down.
+    m_dockHost->removePanel();
+    sim::SimPlatform::install(scenario);
+    createPanel();
+    fillChooser();
+    if (Ocv::IvornDockableWidget* docked = panel())
+        docked->setWidgetActive(active);
+    const int systemId = m_systemChooser->findText(system) > 0 ? systemIdOf(system) : 0;
+    switchSystem(systemId, systemId == 0 ? QString() : system);
+}
+
 void CHostWindow::addNote(const QString& line)
 {
     m_eventList->addItem(
@@ -112,6 +193,7 @@ void CHostWindow::showServerMessage(const Ocv::CVornClientCenter::ServerMessage&
     const bool error = message.type == 1 || !message.ok;
     auto* box = new QMessageBox(error ? QMessageBox::Critical : QMessageBox::Information, message.title,
                                 message.text, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("host_notice"));
     box->setWindowModality(Qt::NonModal);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->show();

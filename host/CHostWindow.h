@@ -1,18 +1,26 @@
 #pragma once
 
+#include "HostScenario.h"
+#include "PanelRegistry.h"
+
 #include "data/CVornClientCenter.h"
 
 #include <QJsonObject>
 #include <QList>
 #include <QMainWindow>
 
+#include <functional>
+
 class CDockHost;
 class QComboBox;
 class QListWidget;
-class PanelRegistry;
 
 namespace Ocv {
 class IvornDockableWidget;
+}
+
+namespace sim {
+struct Scenario;
 }
 
 // The docking host: the panel in the middle, and beside it a system chooser and the list of
@@ -39,10 +47,28 @@ public:
     const QList<QJsonObject>& eventLog() const { return m_eventLog; }
     // The id the chooser gives that server; 0 for no name, 1 for a name it does not list.
     int systemIdOf(const QString& systemName) const;
+    // A line of the events log about a dialog (DialogWatcher), noted in the side list too.
+    void noteDialog(const QJsonObject& line);
+
+    // The menu "场景": the given scenarios and "打开…" for a file of one's own.
+    void addScenarioMenu(const QList<HostScenario::Entry>& entries);
+    // What a scenario chosen in the menu goes through before it is installed (the clock options).
+    void setScenarioAdjustment(std::function<void(sim::Scenario*)> adjust) { m_adjust = std::move(adjust); }
+    // Loads, adjusts and switches to the scenario; false with a message in error when it is unusable.
+    bool openScenario(const QString& path, QString* error);
+    // Replaces the platform under the panel: the panel is deleted, the scenario installed, a new
+    // panel docked, the chooser refilled and the system chosen before applied again when the new
+    // platform has a server of that name (else no system).
+    void switchPlatform(const sim::Scenario& scenario);
 
 private:
     void onSystemChosen(int index);
+    void fillChooser();
+    void createPanel();
 
+    PanelRegistry m_registry;
+    QString m_panelId;
+    std::function<void(sim::Scenario*)> m_adjust;
     CDockHost* m_dockHost = nullptr;
     QComboBox* m_systemChooser = nullptr;
     QListWidget* m_eventList = nullptr;

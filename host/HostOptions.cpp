@@ -5,15 +5,46 @@
 
 namespace {
 
-bool parseClick(const QString& value, HostClick* click)
+const QString kTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+
+bool parsePointerAction(const QString& value, HostPointerAction* action)
 {
     static const QRegularExpression pattern(QStringLiteral("^([^:]+):(-?\\d+),(-?\\d+)$"));
     const QRegularExpressionMatch match = pattern.match(value);
     if (!match.hasMatch())
         return false;
-    click->objectName = match.captured(1);
-    click->pos = QPoint(match.captured(2).toInt(), match.captured(3).toInt());
+    action->objectName = match.captured(1);
+    action->pos = QPoint(match.captured(2).toInt(), match.captured(3).toInt());
     return true;
+}
+
+// The parser keeps the values of each option apart; the order of --click and --move among each
+// other comes from the arguments themselves, stepping over the values of the other options.
+QVector<HostPointerAction::Kind> pointerOrder(const QStringList& arguments,
+                                              const QList<QCommandLineOption>& options)
+{
+    QStringList takesValue;
+    for (const QCommandLineOption& option : options) {
+        if (!option.valueName().isEmpty())
+            takesValue << option.names();
+    }
+    QVector<HostPointerAction::Kind> order;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--"))
+            break;
+        if (!argument.startsWith(QLatin1Char('-')))
+            continue;
+        const QString name =
+            argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1).section('=', 0, 0);
+        if (name == QLatin1String("click"))
+            order << HostPointerAction::Click;
+        else if (name == QLatin1String("move"))
+            order << HostPointerAction::Move;
+        if (takesValue.contains(name) && !argument.contains(QLatin1Char('=')))
+            ++i;
+    }
+    return order;
 }
 
 } // namespace
@@ -42,12 +73,29 @@ bool HostOptions::parse(const QStringList& arguments, HostOptions* options, QStr
                                   QStringLiteral("WxH"));
     const QCommandLineOption click(QStringLiteral("click"),
                                    QStringLiteral("Press and release at X,Y of the widget with that object "
-                                                  "name, after the first answers (repeatable, in order)."),
+                                                  "name, after the first answers (repeatable, in order "
+                                                  "with --move)."),
                                    QStringLiteral("objectname:x,y"));
-    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
-                                        QStringLiteral("Render the panel to this PNG after the answers and "
-                                                       "clicks, then exit."),
-                                        QStringLiteral("file"));
+    const QCommandLineOption move(
+        QStringLiteral("move"),
+        QStringLiteral("Move the pointer, no button held, to X,Y of the widget with "
+                       "that object name (repeatable, in order with --click)."),
+        QStringLiteral("objectname:x,y"));
+    const QCommandLineOption answer(
+        QStringLiteral("answer"),
+        QStringLiteral("How a scripted run answers a dialog or question that opens modally: accept "
+                       "(its OK button, so its own checks run; rejected when it stays open) or reject "
+                       "(default). Every dialog that opens is a line of the events log."),
+        QStringLiteral("accept|reject"));
+    const QCommandLineOption at(QStringLiteral("at"),
+                                QStringLiteral("Fix the client's clock and the clock of every server with a "
+                                               "time service at this time, e.g. \"2026-12-05 10:30:00\"."),
+                                QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    const QCommandLineOption screenshot(
+        QStringLiteral("screenshot"),
+        QStringLiteral("Render the panel, with the open dialogs of the module drawn over it at their "
+                       "places, to this PNG after the answers and pointer actions, then exit."),
+        QStringLiteral("file"));
     const QCommandLineOption paintLog(
         QStringLiteral("paint-log"),
         QStringLiteral("Write a record of every module and framework widget, followed by the draw "
@@ -55,8 +103,13 @@ bool HostOptions::parse(const QStringList& arguments, HostOptions* options, QStr
         QStringLiteral("file"));
     const QCommandLineOption events(
         QStringLiteral("events"),
-        QStringLiteral("Write every event (id, two ints, text) and server message "
+        QStringLiteral("Write every event (id, two ints, text), server message and dialog "
                        "that reached the host as JSON lines, then exit."),
+        QStringLiteral("file"));
+    const QCommandLineOption requests(
+        QStringLiteral("requests"),
+        QStringLiteral("Write every query and operation the simulated servers received, in order, as "
+                       "JSON lines, then exit."),
         QStringLiteral("file"));
     const QCommandLineOption settle(
         QStringLiteral("settle-ms"),
@@ -68,8 +121,10 @@ bool HostOptions::parse(const QStringList& arguments, HostOptions* options, QStr
                                                    "(default: the current folder)."),
                                     QStringLiteral("dir"));
     const QCommandLineOption verbose(QStringLiteral("verbose"), QStringLiteral("Log at INFO level."));
-    parser.addOptions({scenario, system, systemId, tab, size, click, screenshot, paintLog, events, settle,
-                       outDir, verbose});
+    const QList<QCommandLineOption> all{scenario, system, systemId, tab,        size,     click,
+                                        move,     answer, at,       screenshot, paintLog, events,
+                                        requests, settle, outDir,   verbose};
+    parser.addOptions(all);
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
         return false;
@@ -106,17 +161,42 @@ bool HostOptions::parse(const QStringList& arguments, HostOptions* options, QStr
         }
         options->size = QSize(w, h);
     }
-    for (const QString& value : parser.values(click)) {
-        HostClick c;
-        if (!parseClick(value, &c)) {
-            *error = QStringLiteral("--click takes OBJECTNAME:X,Y, not '%1'").arg(value);
+    const QStringList clicks = parser.values(click);
+    const QStringList moves = parser.values(move);
+    int nextClick = 0;
+    int nextMove = 0;
+    for (const HostPointerAction::Kind kind : pointerOrder(arguments, all)) {
+        const bool isClick = kind == HostPointerAction::Click;
+        const QString value = isClick ? clicks.value(nextClick++) : moves.value(nextMove++);
+        HostPointerAction action;
+        action.kind = kind;
+        if (!parsePointerAction(value, &action)) {
+            *error = QStringLiteral("--%1 takes OBJECTNAME:X,Y, not '%2'")
+                         .arg(isClick ? QStringLiteral("click") : QStringLiteral("move"), value);
             return false;
         }
-        options->clicks.append(c);
+        options->pointerActions.append(action);
+    }
+    if (parser.isSet(answer)) {
+        const QString value = parser.value(answer);
+        if (value != QLatin1String("accept") && value != QLatin1String("reject")) {
+            *error = QStringLiteral("--answer takes accept or reject, not '%1'").arg(value);
+            return false;
+        }
+        options->acceptDialogs = value == QLatin1String("accept");
+    }
+    if (parser.isSet(at)) {
+        options->at = QDateTime::fromString(parser.value(at), kTimeFormat);
+        if (!options->at.isValid()) {
+            *error = QStringLiteral("--at takes a time like \"2026-12-05 10:30:00\", not '%1'")
+                         .arg(parser.value(at));
+            return false;
+        }
     }
     options->screenshot = parser.value(screenshot);
     options->paintLog = parser.value(paintLog);
     options->events = parser.value(events);
+    options->requests = parser.value(requests);
     if (parser.isSet(settle)) {
         bool ok = false;
         options->settleMs = parser.value(settle).toInt(&ok);

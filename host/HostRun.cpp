@@ -6,8 +6,11 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QWidget>
+
+#include <vector>
 
 namespace HostRun {
 
@@ -40,16 +43,21 @@ bool selectTab(QWidget* panel, const QString& tab, QString* error)
     return false;
 }
 
-bool click(QWidget* root, const HostClick& click, QString* error)
+bool pointerAction(QWidget* root, const HostPointerAction& action, QString* error)
 {
     QWidget* target =
-        root->objectName() == click.objectName ? root : root->findChild<QWidget*>(click.objectName);
+        root->objectName() == action.objectName ? root : root->findChild<QWidget*>(action.objectName);
     if (!target) {
-        *error = QStringLiteral("no widget named %1").arg(click.objectName);
+        *error = QStringLiteral("no widget named %1").arg(action.objectName);
         return false;
     }
-    const QPointF local(click.pos);
-    const QPointF global(target->mapToGlobal(click.pos));
+    const QPointF local(action.pos);
+    const QPointF global(target->mapToGlobal(action.pos));
+    if (action.kind == HostPointerAction::Move) {
+        QMouseEvent move(QEvent::MouseMove, local, local, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &move);
+        return true;
+    }
     QMouseEvent press(QEvent::MouseButtonPress, local, local, global, Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QApplication::sendEvent(target, &press);
@@ -59,9 +67,34 @@ bool click(QWidget* root, const HostClick& click, QString* error)
     return true;
 }
 
+QImage screenshot(QWidget* panel)
+{
+    const QPoint origin = panel->mapToGlobal(QPoint(0, 0));
+    std::vector<std::pair<QRect, QWidget*>> dialogs;
+    QRect bounds = panel->rect();
+    for (QWidget* window : panel->findChildren<QWidget*>()) {
+        if (!window->isWindow() || !window->isVisible())
+            continue;
+        const QRect place(window->mapToGlobal(QPoint(0, 0)) - origin, window->size());
+        dialogs.emplace_back(place, window);
+        bounds |= place;
+    }
+    const QPixmap panelImage = panel->grab();
+    if (dialogs.empty())
+        return panelImage.toImage();
+    QImage image(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(panel->palette().color(QPalette::Window));
+    QPainter painter(&image);
+    painter.translate(-bounds.topLeft());
+    painter.drawPixmap(0, 0, panelImage);
+    for (const auto& dialog : dialogs)
+        painter.drawPixmap(dialog.first.topLeft(), dialog.second->grab());
+    return image;
+}
+
 bool writeScreenshot(QWidget* panel, const QString& path, QString* error)
 {
-    if (!panel->grab().save(path, "PNG")) {
+    if (!screenshot(panel).save(path, "PNG")) {
         *error = QStringLiteral("cannot write %1").arg(path);
         return false;
     }

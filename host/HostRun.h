@@ -2,6 +2,7 @@
 
 #include "HostOptions.h"
 
+#include <QImage>
 #include <QString>
 
 class QWidget;
@@ -13,7 +14,11 @@ namespace HostRun {
 void settle(int settleMs);
 
 bool selectTab(QWidget* panel, const QString& tab, QString* error);
-bool click(QWidget* root, const HostClick& click, QString* error);
+// Sends the click or move to the widget below root (or root) with the action's object name.
+bool pointerAction(QWidget* root, const HostPointerAction& action, QString* error);
+// The panel with every shown window below it in the object tree (the module's dialogs) drawn over
+// it at its place relative to the panel; the image grows to hold a dialog reaching past the panel.
+QImage screenshot(QWidget* panel);
 bool writeScreenshot(QWidget* panel, const QString& path, QString* error);
 
 } // namespace HostRun

@@ -1,7 +1,10 @@
 #include "CHostWindow.h"
+#include "DialogWatcher.h"
 #include "HostOptions.h"
 #include "HostRun.h"
+#include "HostScenario.h"
 #include "PanelRegistry.h"
+#include "RequestLog.h"
 #include "ServerMessageSink.h"
 
 #include "PaintLog.h"
@@ -37,7 +40,7 @@ bool hasDisplay()
 bool asksForBatchOutput(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
-        for (const char* option : {"--screenshot", "--paint-log", "--events", "--help", "-h"}) {
+        for (const char* option : {"--screenshot", "--paint-log", "--events", "--requests", "--help", "-h"}) {
             if (std::strncmp(argv[i], option, std::strlen(option)) == 0)
                 return true;
         }
@@ -49,18 +52,6 @@ QTextStream& err()
 {
     static QTextStream stream(stderr);
     return stream;
-}
-
-bool loadScenario(const QString& file, sim::Scenario* scenario)
-{
-    const QString path = file.isEmpty() ? QStringLiteral(":/scenarios/demo.json") : file;
-    QString error;
-    *scenario = sim::Scenario::fromJsonFile(path, &error);
-    if (!error.isEmpty()) {
-        err() << "welcome-host: scenario " << path << ": " << error << Qt::endl;
-        return false;
-    }
-    return true;
 }
 
 // Log lines go to stderr, leaving stdout to what the run prints. The client's logger asks for INFO
@@ -107,9 +98,10 @@ int runBatch(CHostWindow& window, const HostOptions& options)
 {
     QString error;
     HostRun::settle(options.settleMs);
-    for (const HostClick& click : options.clicks) {
-        if (!HostRun::click(window.panel(), click, &error)) {
-            err() << "welcome-host: --click: " << error << Qt::endl;
+    for (const HostPointerAction& action : options.pointerActions) {
+        if (!HostRun::pointerAction(window.panel(), action, &error)) {
+            err() << "welcome-host: " << (action.kind == HostPointerAction::Move ? "--move: " : "--click: ")
+                  << error << Qt::endl;
             return 1;
         }
         HostRun::settle(options.settleMs);
@@ -121,6 +113,10 @@ int runBatch(CHostWindow& window, const HostOptions& options)
         !kit::writeJsonLines(options.paintLog, kit::paintLog(window.panel()), &error))
         return err() << "welcome-host: " << error << Qt::endl, 1;
     if (!options.events.isEmpty() && !kit::writeJsonLines(options.events, window.eventLog(), &error))
+        return err() << "welcome-host: " << error << Qt::endl, 1;
+    const auto* center = utils::CSingletonT<Ocv::CVornClientCenter>::instance();
+    if (!options.requests.isEmpty() &&
+        !kit::writeJsonLines(options.requests, RequestLog::lines(*center), &error))
         return err() << "welcome-host: " << error << Qt::endl, 1;
     return 0;
 }
@@ -150,12 +146,20 @@ int main(int argc, char** argv)
 
     setUpLogging(options.verbose);
     Ocv::registerDataMetaTypes();
-    sim::Scenario scenario;
-    if (!loadScenario(options.scenarioFile, &scenario))
-        return 2;
+    const bool windowed = !options.isBatch() && !headless;
     // In a window the servers' clocks run, so the board's clock ticks; scripted runs stay repeatable.
-    if (!options.isBatch() && !headless)
-        scenario.clockRuns = true;
+    const auto adjust = [windowed, at = options.at](sim::Scenario* scenario) {
+        if (at.isValid())
+            HostScenario::fixClocks(scenario, at);
+        if (windowed)
+            scenario->clockRuns = true;
+    };
+    sim::Scenario scenario;
+    if (!HostScenario::load(options.scenarioFile, &scenario, &error)) {
+        err() << "welcome-host: " << error << Qt::endl;
+        return 2;
+    }
+    adjust(&scenario);
     sim::SimPlatform::install(scenario);
 
     Ocv::CVornClientCenter* center = utils::CSingletonT<Ocv::CVornClientCenter>::instance();
@@ -171,7 +175,16 @@ int main(int argc, char** argv)
             ServerMessageSink::handlerFor(shown, [shown](const ServerMessageSink::Message& message) {
                 shown->showServerMessage(message);
             }));
-        window->setShowsNotices(!options.isBatch() && !headless);
+        window->setShowsNotices(windowed);
+        window->setScenarioAdjustment(adjust);
+        if (windowed)
+            window->addScenarioMenu(HostScenario::shipped());
+        // In a window the user answers; a run that ends by itself must not wait on a dialog.
+        const DialogWatcher::Answer answer = windowed                ? DialogWatcher::None
+                                             : options.acceptDialogs ? DialogWatcher::Accept
+                                                                     : DialogWatcher::Reject;
+        DialogWatcher watcher(answer);
+        QObject::connect(&watcher, &DialogWatcher::dialogNoted, shown, &CHostWindow::noteDialog);
         window->resize(options.size);
         window->show();
         if (!options.tab.isEmpty() && !HostRun::selectTab(window->panel(), options.tab, &error))

@@ -64,7 +64,8 @@ void CVornClient::queryData_async(const boost::shared_ptr<ttservice::CVornQueryD
     // The request is copied: the sender may reuse its object before the answer comes.
     auto copy = std::make_shared<ttservice::CVornQueryDataReq>(req ? *req : ttservice::CVornQueryDataReq());
     const bool valid = static_cast<bool>(req);
-    utils::CSingletonT<CVornClientCenter>::instance()->noteSentRequest(m_name, copy->dataType, copy->param);
+    utils::CSingletonT<CVornClientCenter>::instance()->noteSentRequest(m_name, copy->dataType, copy->param,
+                                                                       copy->param2);
     std::shared_ptr<IServerBackend> backend = m_backend;
     const int systemTag = m_systemTag;
     m_worker->post(backend ? backend->latencyMs() : 0, [backend, copy, valid, callback, tag, systemTag] {

@@ -28,7 +28,8 @@ void CVornClientCenter::queryData_async(const boost::shared_ptr<ttservice::CVorn
         client->queryData_async(req, callback, tag);
         return;
     }
-    noteSentRequest(std::string(), req ? req->dataType : 0, req ? req->param : std::string());
+    noteSentRequest(std::string(), req ? req->dataType : 0, req ? req->param : std::string(),
+                    req ? req->param2 : std::string());
     std::lock_guard<std::mutex> lock(m_mutex);
     if (CDelayWorker* worker = fallbackWorker()) {
         worker->post(0, [callback, tag] {
@@ -287,16 +288,17 @@ void CVornClientCenter::shutdown()
     fallback.reset();
 }
 
-void CVornClientCenter::noteSentRequest(const std::string& server, int dataType, const std::string& param)
+void CVornClientCenter::noteSentRequest(const std::string& server, int dataType, const std::string& param,
+                                        const std::string& param2)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_sent.push_back(SentRequest{server, dataType, param});
+    m_sent.push_back(SentRequest{server, dataType, param, param2, ++m_sentCount});
 }
 
 void CVornClientCenter::noteSentOperation(const std::string& server, const ttservice::COperateDataReq& req)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_sentOperations.push_back(SentOperation{server, req.dataType, req.operation, req.data});
+    m_sentOperations.push_back(SentOperation{server, req.dataType, req.operation, req.data, ++m_sentCount});
 }
 
 bool isBjBelongStock()

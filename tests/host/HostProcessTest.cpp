@@ -159,6 +159,32 @@ TEST_F(HostProcessTest, ClickOnServiceStripAsksHostForStatusView)
     EXPECT_EQ(events[0]["text"].toString(), QString());
 }
 
+TEST_F(HostProcessTest, MoveOverServiceStripShowsTheHand)
+{
+    ASSERT_EQ(run({"--move", "wolcome_middle_widget:10,10", "--paint-log", path("paint.jsonl")}), 0)
+        << output.toStdString();
+    const QJsonObject middle = recordOf(readLines("paint.jsonl"), "Ocv::CMiddleWidget");
+    EXPECT_EQ(middle["cursor"].toInt(), int(Qt::PointingHandCursor));
+}
+
+TEST_F(HostProcessTest, RequestLogListsTheQueriesOnTheChosenServer)
+{
+    writeScenario(R"({
+      "user": {"name": "admin", "type": 1, "roleType": 1, "rights": "all"},
+      "servers": [{"name": "s1", "systemTag": 1, "latencyMs": 5},
+                  {"name": "s2", "systemTag": 2, "latencyMs": 5}]
+    })");
+    ASSERT_EQ(run({"--system", "s2", "--requests", path("requests.jsonl")}), 0) << output.toStdString();
+    const auto lines = readLines("requests.jsonl");
+    ASSERT_FALSE(lines.isEmpty());
+    int statusQueries = 0;
+    for (const QJsonObject& line : lines) {
+        EXPECT_EQ(line["server"], "s2");
+        statusQueries += line["kind"] == "query" && line["code"] == 12235;
+    }
+    EXPECT_EQ(statusQueries, 1);
+}
+
 TEST_F(HostProcessTest, ScreenshotIsWrittenAndBadInputIsReported)
 {
     ASSERT_EQ(run({"--screenshot", path("shot.png"), "--settle-ms", "100"}), 0) << output.toStdString();
@@ -166,6 +192,8 @@ TEST_F(HostProcessTest, ScreenshotIsWrittenAndBadInputIsReported)
 
     EXPECT_NE(run({"--click", "no_such_widget:1,1", "--events", path("e.jsonl")}), 0);
     EXPECT_TRUE(output.contains("no widget named no_such_widget"));
+    EXPECT_EQ(run({"--at", "2026-12-05 25:00:00", "--events", path("e.jsonl")}), 2);
+    EXPECT_TRUE(output.contains("--at takes a time"));
 
     writeScenario("{\"servers\": [");
     EXPECT_EQ(run({"--events", path("e.jsonl")}), 2);

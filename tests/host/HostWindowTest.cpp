@@ -4,12 +4,16 @@
 #include "ScenarioBuilder.h"
 #include "ServerMessageSink.h"
 
+#include "AnswerWait.h"
+
+#include "common/IvornDockableWidget.h"
 #include "data/ttservice/CVornQueryDataReq.h"
 #include "kx/CBaseWidget.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QThread>
 
 #include <boost/make_shared.hpp>
@@ -90,6 +94,47 @@ TEST_F(HostWindowTest, MessagesJoinTheEventLogAndShowWithoutBlocking)
     ASSERT_NE(notice, nullptr);
     EXPECT_FALSE(notice->isModal());
     EXPECT_EQ(notice->icon(), QMessageBox::Information);
+}
+
+TEST(HostWindowPlatform, SwitchingScenariosRebuildsThePanelWhileAnswersAreOnTheirWay)
+{
+    Ocv::CVornClientCenter* center = utils::CSingletonT<Ocv::CVornClientCenter>::instance();
+    const auto status = std::vector<ttservice::IDataPtr>{kit::statusRecord(3)};
+    kit::ScenarioBuilder()
+        .server("a1")
+        .answer(12235, status)
+        .server("slow", 300)
+        .answer(12235, status)
+        .install();
+    CHostWindow window(PanelRegistry::standard(), "wlc");
+    window.show();
+    window.panel()->setWidgetActive(true);
+    window.switchSystem(2, "slow");
+    QPointer<QWidget> first = window.panel();
+    ASSERT_GT(center->pendingRequests(), 0);
+
+    const sim::Scenario next = kit::ScenarioBuilder()
+                                   .server("b1")
+                                   .answer(12235, status)
+                                   .server("slow", 300)
+                                   .answer(12235, status)
+                                   .scenario();
+    window.switchPlatform(next);
+    window.switchPlatform(next);
+    EXPECT_TRUE(first.isNull());
+    ASSERT_NE(window.panel(), nullptr);
+    EXPECT_TRUE(window.panel()->isWidgetActive());
+    EXPECT_EQ(window.panel()->systemName(), "slow");
+    const auto* chooser = window.findChild<QComboBox*>("host_system_chooser");
+    EXPECT_EQ(chooser->itemText(1), "b1");
+    EXPECT_EQ(chooser->currentText(), "slow");
+    EXPECT_TRUE(kit::waitForAnswers(5000));
+    EXPECT_EQ(center->sentRequests().back().server, "slow");
+
+    // A platform without the chosen server leaves the panel without a system.
+    window.switchPlatform(kit::ScenarioBuilder().server("c1").scenario());
+    EXPECT_EQ(window.panel()->systemId(), 0);
+    EXPECT_EQ(chooser->currentIndex(), 0);
 }
 
 } // namespace

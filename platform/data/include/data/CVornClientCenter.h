@@ -32,11 +32,14 @@ class CVornClient;
 class DATA_EXPORT CVornClientCenter
 {
 public:
+    // Queries and operations share one count, so the two lists can be merged back in sending order.
     struct SentRequest
     {
         std::string server;
         int dataType;
         std::string param;
+        std::string param2;
+        long long order = 0;
     };
     struct SentOperation
     {
@@ -44,6 +47,7 @@ public:
         int dataType;
         int operation;
         boost::shared_ptr<ttservice::IData> data;
+        long long order = 0;
     };
     struct ServerMessage
     {
@@ -102,7 +106,8 @@ public:
     void shutdown();
 
     // Called by the clients for every request they send.
-    void noteSentRequest(const std::string& server, int dataType, const std::string& param);
+    void noteSentRequest(const std::string& server, int dataType, const std::string& param,
+                         const std::string& param2);
     void noteSentOperation(const std::string& server, const ttservice::COperateDataReq& req);
 
 private:
@@ -118,6 +123,7 @@ private:
     std::map<std::string, boost::shared_ptr<ttservice::CVornExchangeInfo>> m_exchanges;
     std::vector<SentRequest> m_sent;
     std::vector<SentOperation> m_sentOperations;
+    long long m_sentCount = 0;
     std::vector<ServerMessage> m_messages;
     std::function<void(const ServerMessage&)> m_messageHandler;
     std::unique_ptr<CDelayWorker> m_fallback;

@@ -1,0 +1,214 @@
+#include "ControlTestKit.h"
+
+#include "kx/CPushButton.h"
+#include "kx/CSmallNormalButton.h"
+#include "kx/CStandardTabControl.h"
+#include "kx/CTabButton.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using kit::PaintOp;
+using kit::PaintRecorder;
+using kxtest::backgroundOf;
+using kxtest::Events;
+using kxtest::themeColor;
+
+class PushButton : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        kxtest::loadShippedTheme();
+        button->setText(QStringLiteral("Apply"));
+        button->resize(120, 32);
+        sink.resize(200, 100);
+        sink.show();
+    }
+
+    kxtest::EventSink sink;
+    Kx::CPushButton* button = new Kx::CPushButton(7, &sink);
+    QSignalSpy clicks{button, &Kx::CPushButton::clicked};
+};
+
+TEST_F(PushButton, AClickInsideDeliversEventFiveAndEmitsClicked)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(sink.received, (Events{{5, 7, 0, QStringLiteral("Apply"), button}}));
+    ASSERT_EQ(clicks.count(), 1);
+    EXPECT_EQ(clicks.at(0).at(0).toInt(), 7);
+
+    QTest::mousePress(button, Qt::LeftButton);
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(-5, -5));
+    QTest::mouseClick(button, Qt::RightButton);
+    EXPECT_EQ(clicks.count(), 1) << "released outside or another button: no click";
+}
+
+TEST_F(PushButton, DisabledShowsItsLookAndNeverClicks)
+{
+    QTest::mousePress(button, Qt::LeftButton);
+    button->setEnabled(false);
+    EXPECT_EQ(backgroundOf(button), themeColor("clr_btn_disable"));
+    EXPECT_EQ(PaintRecorder::findText(PaintRecorder::record(button), QStringLiteral("Apply")).color,
+              themeColor("clr_btn_text_disable"));
+    QTest::mouseClick(button, Qt::LeftButton);
+    QTest::keyClick(button, Qt::Key_Space);
+    button->click();
+    button->setEnabled(true);
+    QTest::mouseRelease(button, Qt::LeftButton);
+    EXPECT_TRUE(sink.received.empty()) << "a press from before the button was disabled does not count";
+    EXPECT_EQ(clicks.count(), 0);
+}
+
+TEST_F(PushButton, SpaceClicksOnReleaseEnterAndReturnAtOnce)
+{
+    QTest::keyPress(button, Qt::Key_Space);
+    EXPECT_EQ(clicks.count(), 0);
+    EXPECT_EQ(backgroundOf(button), themeColor("clr_btn_press"));
+    QTest::keyRelease(button, Qt::Key_Space);
+    EXPECT_EQ(clicks.count(), 1);
+    QTest::keyClick(button, Qt::Key_Return);
+    QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(button, Qt::Key_A);
+    QTest::keyClick(button, Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(clicks.count(), 3);
+    EXPECT_EQ(sink.received.size(), 3u);
+}
+
+TEST_F(PushButton, HoverPressAndFocusLooksWithTheTextCentred)
+{
+    EXPECT_EQ(backgroundOf(button), themeColor("clr_btn_normal"));
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(button, &enter);
+    EXPECT_EQ(backgroundOf(button), themeColor("clr_btn_hover"));
+    QTest::mousePress(button, Qt::LeftButton);
+    EXPECT_EQ(backgroundOf(button), themeColor("clr_btn_press"));
+    QMouseEvent away(QEvent::MouseMove, QPointF(-9, -9), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(button, &away);
+    EXPECT_EQ(backgroundOf(button), themeColor("clr_btn_hover")) << "pressed look only while inside";
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(-9, -9));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(button, &leave);
+    EXPECT_EQ(backgroundOf(button), themeColor("clr_btn_normal"));
+
+    const QVector<PaintOp> ops = PaintRecorder::record(button);
+    const PaintOp text = PaintRecorder::findText(ops, QStringLiteral("Apply"));
+    const QFontMetricsF metrics(kxtest::themeFont("fnt_default_normal"));
+    EXPECT_EQ(text.color, themeColor("clr_btn_text"));
+    EXPECT_NEAR(text.pos.x(), (120 - metrics.horizontalAdvance(QStringLiteral("Apply"))) / 2, 1.0);
+    EXPECT_NEAR(text.pos.y(), (32 - metrics.height()) / 2 + metrics.ascent(), 1.0);
+    auto focusLines = [&] {
+        const QVector<PaintOp> now = PaintRecorder::record(button);
+        return std::count_if(now.begin(), now.end(), [](const PaintOp& op) {
+            return op.kind == PaintOp::Rect && !op.fill.isValid() && op.color == themeColor("clr_focus_line");
+        });
+    };
+    EXPECT_EQ(focusLines(), 0);
+    QApplication::setActiveWindow(&sink);
+    button->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(button->hasFocus());
+    EXPECT_EQ(focusLines(), 1);
+}
+
+TEST_F(PushButton, ColoursFollowTheThemeAndAStyleSheetBorderIsDrawn)
+{
+    QTemporaryDir dir;
+    auto loadBackground = [&](const char* value) {
+        QFile file(dir.filePath(QStringLiteral("t.json")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QByteArray(R"({"colors": {"clr_t_button_bg": ")") + value + R"("}})");
+        file.close();
+        ASSERT_TRUE(utils::CSingletonT<Kx::CUiResource>::instance()->loadTheme(file.fileName()));
+    };
+    loadBackground("#102030");
+    button->setButtonColor(Kx::CButtonColor(QStringLiteral("clr_t_button_bg")));
+    EXPECT_EQ(backgroundOf(button), QColor(0x10, 0x20, 0x30));
+    loadBackground("#405060");
+    EXPECT_EQ(backgroundOf(button), QColor(0x40, 0x50, 0x60));
+
+    button->setStyleSheet(QStringLiteral("border: 2px solid #ff0000;"));
+    const QVector<PaintOp> ops = PaintRecorder::record(button);
+    EXPECT_EQ(backgroundOf(button), QColor(0x40, 0x50, 0x60));
+    EXPECT_TRUE(std::any_of(ops.begin(), ops.end(),
+                            [](const PaintOp& op) { return op.color == Qt::red || op.fill == Qt::red; }));
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("Apply")), 1);
+}
+
+TEST(SmallButton, FitsItsTextInALayoutAndTakesTheNavigationLook)
+{
+    kxtest::loadShippedTheme();
+    kxtest::EventSink sink;
+    auto* row = new QHBoxLayout(&sink);
+    auto* fitted = new Kx::CSmallNormalButton(3, true, Kx::CSmallNormalButton::SmallNavigation, &sink);
+    auto* stretched = new Kx::CSmallNormalButton(4, false, Kx::CSmallNormalButton::SmallNormal, &sink);
+    fitted->setText(QStringLiteral("Export"));
+    stretched->setText(QStringLiteral("Go"));
+    row->addWidget(fitted);
+    row->addWidget(stretched);
+    sink.resize(400, 40);
+    sink.show();
+    EXPECT_EQ(fitted->width(), fitted->sizeHint().width());
+    EXPECT_GT(stretched->width(), stretched->sizeHint().width());
+    const int before = fitted->width();
+    fitted->setText(QStringLiteral("Export everything"));
+    row->activate();
+    const QFontMetricsF metrics(kxtest::themeFont("fnt_soft_keyboard_normal"));
+    EXPECT_NEAR(fitted->width() - before,
+                metrics.horizontalAdvance(QStringLiteral("Export everything")) -
+                    metrics.horizontalAdvance(QStringLiteral("Export")),
+                1.0);
+
+    EXPECT_EQ(backgroundOf(fitted), themeColor("clr_nav_exchang_btn_normal"));
+    EXPECT_EQ(backgroundOf(stretched), themeColor("clr_btn_normal"));
+    QTest::mouseClick(stretched, Qt::LeftButton);
+    EXPECT_EQ(sink.received, (Events{{5, 4, 0, QStringLiteral("Go"), stretched}}));
+}
+
+TEST(TabButton, AloneAClickChecksItForGoodAndDeliversItsId)
+{
+    kxtest::EventSink sink;
+    auto* tab = new Kx::CTabButton(4, &sink, false);
+    tab->setText(QStringLiteral("tab"));
+    QSignalSpy toggled(tab, &Kx::CTabButton::toggled);
+    sink.show();
+    QTest::mouseClick(tab, Qt::LeftButton);
+    QTest::mouseClick(tab, Qt::LeftButton);
+    EXPECT_TRUE(tab->isChecked());
+    EXPECT_EQ(toggled.count(), 1);
+    const kxtest::Event click{5, 4, 0, QStringLiteral("tab"), tab};
+    EXPECT_EQ(sink.received, (Events{click, click}));
+}
+
+TEST(TabButton, TheCheckedTabHasTheCheckedLookAndTheKeyboardSwitchesTabs)
+{
+    kxtest::loadShippedTheme();
+    QWidget window;
+    auto* tabs = new Kx::CStandardTabControl(&window);
+    tabs->addTabWidget(QStringLiteral("zero"), new QWidget);
+    tabs->addTabWidget(QStringLiteral("one"), new QWidget);
+    tabs->resize(300, 200);
+    window.show();
+    Kx::CTabButton* zero = tabs->tabButton(0);
+    Kx::CTabButton* one = tabs->tabButton(1);
+    EXPECT_EQ(backgroundOf(zero), themeColor("clr_widget_background"));
+    EXPECT_EQ(PaintRecorder::findText(PaintRecorder::record(zero), QStringLiteral("zero")).color,
+              themeColor("clr_radio_tab_btn_checked"));
+    EXPECT_EQ(backgroundOf(one), themeColor("clr_nav_exchang_btn_normal"));
+    EXPECT_EQ(PaintRecorder::findText(PaintRecorder::record(one), QStringLiteral("one")).color,
+              themeColor("clr_default"));
+
+    QTest::keyClick(one, Qt::Key_Space);
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    EXPECT_TRUE(one->isChecked());
+    EXPECT_FALSE(zero->isChecked());
+    EXPECT_EQ(backgroundOf(zero), themeColor("clr_nav_exchang_btn_normal"));
+}
+
+} // namespace

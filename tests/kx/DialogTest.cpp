@@ -1,0 +1,197 @@
+#include "ControlTestKit.h"
+
+#include "kx/CCommonDialog.h"
+#include "kx/CMessageBox.h"
+#include "kx/CPushButton.h"
+#include "kx/CSimpleTextWidget.h"
+#include "kx/CTabButton.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using kit::PaintOp;
+using kit::PaintRecorder;
+using kxtest::themeColor;
+
+class ValidatingDialog : public Kx::CCommonDialog
+{
+public:
+    using Kx::CCommonDialog::CCommonDialog;
+    using Kx::CCommonDialog::titleBarHeight;
+    bool allow = false;
+    int asked = 0;
+
+protected:
+    bool onAccept() override
+    {
+        ++asked;
+        return allow;
+    }
+};
+
+class CommonDialog : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        kxtest::loadShippedTheme();
+        inner->setFixedSize(300, 120);
+        dialog->setTitle(QStringLiteral("编辑用户"));
+        dialog->setInnerWidget(inner);
+        dialog->setStandardButtons(Kx::CCommonDialog::Ok | Kx::CCommonDialog::Cancel);
+        dialog->show();
+    }
+
+    Kx::CPushButton* button(const char* name) const
+    {
+        return dialog->findChild<Kx::CPushButton*>(QLatin1String(name));
+    }
+
+    kxtest::EventSink owner;
+    ValidatingDialog* dialog = new ValidatingDialog(&owner);
+    QWidget* inner = new QWidget;
+    QSignalSpy finished{dialog, &QDialog::finished};
+};
+
+TEST_F(CommonDialog, OkAcceptsOnlyWhenOnAcceptAgrees)
+{
+    ASSERT_TRUE(button("common_dialog_ok"));
+    EXPECT_EQ(button("common_dialog_ok")->text(), QStringLiteral("确定"));
+    QTest::mouseClick(button("common_dialog_ok"), Qt::LeftButton);
+    EXPECT_EQ(dialog->asked, 1);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(finished.count(), 0);
+
+    dialog->allow = true;
+    QTest::mouseClick(button("common_dialog_ok"), Qt::LeftButton);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialog->clickedButton(), Kx::CCommonDialog::Ok);
+    EXPECT_TRUE(owner.received.empty()) << "the dialog consumes its own buttons' clicks";
+}
+
+TEST_F(CommonDialog, CancelEscapeAndTheCloseGlyphRejectWhileEnterAsksOk)
+{
+    ASSERT_TRUE(button("common_dialog_cancel"));
+    EXPECT_EQ(button("common_dialog_cancel")->text(), QStringLiteral("取消"));
+    QTest::mouseClick(button("common_dialog_cancel"), Qt::LeftButton);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->clickedButton(), Kx::CCommonDialog::Cancel);
+    dialog->show();
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
+    dialog->show();
+    QTest::mouseClick(dialog, Qt::LeftButton, {}, QPoint(dialog->width() - 6, 6));
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->clickedButton(), Kx::CCommonDialog::NoButton);
+    EXPECT_EQ(finished.count(), 3);
+    for (const QList<QVariant>& args : finished)
+        EXPECT_EQ(args.at(0).toInt(), QDialog::Rejected);
+    EXPECT_EQ(dialog->asked, 0);
+
+    dialog->show();
+    QTest::keyClick(dialog, Qt::Key_Return);
+    EXPECT_EQ(dialog->asked, 1);
+}
+
+TEST_F(CommonDialog, PaintsItsTitleOwnsItsInnerWidgetAndPassesOnWhatItDoesNotHandle)
+{
+    EXPECT_EQ(dialog->objectName(), QStringLiteral("common_dialog"));
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("编辑用户"));
+    const QVector<PaintOp> ops = PaintRecorder::record(dialog);
+    const PaintOp title = PaintRecorder::findText(ops, QStringLiteral("编辑用户"));
+    const QFontMetricsF metrics(kxtest::themeFont("fnt_default_normal_heavy"));
+    EXPECT_EQ(title.color, themeColor("clr_dialog_title_text"));
+    EXPECT_NEAR(title.pos.y(), (dialog->titleBarHeight() - metrics.height()) / 2 + metrics.ascent(), 1.0);
+    EXPECT_TRUE(std::any_of(ops.begin(), ops.end(), [&](const PaintOp& op) {
+        return op.fill == themeColor("clr_dialog_title") && op.rect.top() == 0 &&
+               op.rect.height() == dialog->titleBarHeight() && op.rect.width() == dialog->width();
+    }));
+
+    EXPECT_EQ(inner->parentWidget(), dialog);
+    EXPECT_GE(dialog->width(), inner->width());
+    EXPECT_GE(dialog->height(),
+              dialog->titleBarHeight() + inner->height() + button("common_dialog_ok")->height());
+    QPointer<QWidget> replaced(inner);
+    auto* tab = new Kx::CTabButton(31, nullptr, false);
+    dialog->setInnerWidget(tab);
+    EXPECT_TRUE(replaced.isNull());
+    tab->click();
+    EXPECT_EQ(owner.received, (kxtest::Events{{5, 31, 0, QString(), tab}}));
+}
+
+// Drives the modal box that the call under test runs: presses a key or clicks a button by name.
+void answerModal(std::function<void(QWidget*)> act)
+{
+    QTimer::singleShot(0, [act] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box) {
+            ADD_FAILURE() << "no modal box";
+            for (QWidget* w : QApplication::topLevelWidgets())
+                w->close();
+            return;
+        }
+        act(box);
+    });
+}
+
+TEST(MessageBox, QuestionReturnsTheButtonPressedAndCancelWhenClosed)
+{
+    kxtest::loadShippedTheme();
+    QString seenName, seenText;
+    answerModal([&](QWidget* box) {
+        seenName = box->objectName();
+        seenText = box->findChild<Kx::CSimpleTextWidget*>(QStringLiteral("message_box_text"))->text();
+        QTest::mouseClick(box->findChild<Kx::CPushButton*>(QStringLiteral("common_dialog_ok")),
+                          Qt::LeftButton);
+    });
+    const auto okCancel = Kx::CMessageBox::Ok | Kx::CMessageBox::Cancel;
+    EXPECT_EQ(Kx::CMessageBox::question(nullptr, QStringLiteral("删除"), QStringLiteral("确定删除该用户吗？"),
+                                        okCancel, Kx::CMessageBox::Cancel),
+              Kx::CMessageBox::Ok);
+    EXPECT_EQ(seenName, QStringLiteral("message_box"));
+    EXPECT_EQ(seenText, QStringLiteral("确定删除该用户吗？"));
+
+    answerModal([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
+    EXPECT_EQ(Kx::CMessageBox::question(nullptr, QStringLiteral("t"), QStringLiteral("x"), okCancel,
+                                        Kx::CMessageBox::Cancel),
+              Kx::CMessageBox::Cancel)
+        << "Enter clicks the default button";
+    answerModal([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
+    EXPECT_EQ(Kx::CMessageBox::question(nullptr, QStringLiteral("t"), QStringLiteral("x")),
+              Kx::CMessageBox::Cancel);
+}
+
+// With the shipped theme no control falls back to the magenta placeholder in any of its looks.
+TEST(ControlTheme, NoControlPaintsThePlaceholderWithTheShippedTheme)
+{
+    kxtest::loadShippedTheme();
+    const QColor magenta(255, 0, 255);
+    kxtest::EventSink sink;
+    Kx::CMessageBox box(&sink, QStringLiteral("t"), QStringLiteral("text"),
+                        Kx::CMessageBox::Ok | Kx::CMessageBox::Cancel, Kx::CMessageBox::Ok);
+    box.setWarning(true);
+    auto* checked = new Kx::CTabButton(1, &sink, true);
+    auto* label = new Kx::CSimpleTextWidget(2, Qt::AlignLeft, &sink);
+    label->setText(QStringLiteral("x"), 10);
+    QList<QWidget*> widgets{&box,    box.button(Kx::CMessageBox::Ok),
+                            checked, new Kx::CTabButton(3, &sink, false),
+                            label,   box.findChild<QWidget*>(QStringLiteral("message_box_text"))};
+    for (bool enabled : {true, false}) {
+        for (QWidget* widget : widgets) {
+            widget->setEnabled(enabled);
+            for (const PaintOp& op : PaintRecorder::record(widget))
+                EXPECT_TRUE(op.color != magenta && op.fill != magenta)
+                    << widget->metaObject()->className() << " " << (enabled ? "enabled" : "disabled");
+        }
+    }
+}
+
+} // namespace

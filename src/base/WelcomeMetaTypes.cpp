@@ -15,6 +15,7 @@ void registerWelcomeMetaTypes()
         qRegisterMetaType<SysStatusMap>("Ocv::SysStatusMap");
         qRegisterMetaType<boost::shared_ptr<ttservice::CVornSubManagerInfo>>(
             "boost::shared_ptr<ttservice::CVornSubManagerInfo>");
+        qRegisterMetaType<ExchangeInfoList>("Ocv::ExchangeInfoList");
     });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "WelcomeGlobal.h"
+#include "dashboard/ExchangeInfoList.h"
 #include "dashboard/SysStatusMap.h"
 
 #include <QMetaType>
@@ -13,6 +14,7 @@ class CVornSubManagerInfo;
 
 Q_DECLARE_METATYPE(Ocv::SysStatusMap)
 Q_DECLARE_METATYPE(boost::shared_ptr<ttservice::CVornSubManagerInfo>)
+Q_DECLARE_METATYPE(Ocv::ExchangeInfoList)
 
 namespace Ocv {
 

@@ -1,0 +1,128 @@
+#pragma once
+
+#include "WelcomeGlobal.h"
+#include "base/CAnswerGuard.h"
+#include "base/WelcomeMetaTypes.h"
+#include "dashboard/ExchangeInfoList.h"
+#include "data/DataCallbacks.h"
+#include "kx/CBaseWidget.h"
+
+#include <QMap>
+#include <QString>
+
+#include <boost/shared_ptr.hpp>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QPainter;
+class QTimer;
+
+namespace Kx {
+class CImage;
+class CSimpleTextWidget;
+class CVScrollWidgetList;
+class CWidgetList;
+} // namespace Kx
+namespace ttservice {
+class CVornExchangeInfo;
+}
+
+namespace Ocv {
+
+class CExchangeTabButton;
+class CVornTimeServer;
+
+// The exchange board of the dashboard's right column: the server clock, and on two tabs the
+// domestic exchanges the user may see (trade day, last market-data update and what is wrong with
+// them) and the overseas ones.
+class WELCOME_EXPORT CRightWidget : public Kx::CBaseWidget
+{
+    Q_OBJECT
+public:
+    explicit CRightWidget(QWidget* parent);
+    ~CRightWidget() override;
+
+    // The system whose server is asked and whose clock is shown.
+    void setCurrentService(std::string systemName);
+    void onActive() override;
+    bool handleEvent(int eventId, int a, int b, const QString& text, void* data) override;
+
+signals:
+    void sigShowError(bool isError, QString text);
+    // Carries an answer's exchange records to the GUI thread (queued).
+    void sigAnswer(quint64 requestNumber, Ocv::ExchangeInfoList records);
+
+public slots:
+    void slotTimeOut();
+    void slotShowError(bool isError, QString text);
+    void slotServerTimeTimeOut();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+    void refresh();
+    // Runs on the data-service thread: logs and collects the records, hands them on with their number.
+    void onQueryData(quint64 requestNumber, const utils::TTError& error,
+                     const std::vector<ttservice::IDataPtr>& records, int, const bson::BSONObj&);
+    void drawDomesticText(QPainter* painter);
+    void drawOverSeaText();
+    void paintText(const std::string& code, const QString& name, Kx::CImage* icon, int row,
+                   QPainter* painter);
+
+private slots:
+    void slotAnswer(quint64 requestNumber, Ocv::ExchangeInfoList records);
+
+private:
+    // Which groups of domestic exchanges the user may see.
+    struct GroupFlags
+    {
+        bool stock = false;
+        bool futures = false;
+        bool stockOption = false;
+        bool neeq = false;
+        bool shHk = false;
+        bool szHk = false;
+        bool gold = false;
+        bool energy = false;
+        bool szStockOption = false;
+        bool gzFutures = false;
+    };
+    struct OverseasItem
+    {
+        QString name;
+        QString iconKey;
+    };
+
+    void initGroupFlags();
+    void initOverseasListItem();
+    void createOverseasUi();
+    void createExchangeItemList(Kx::CWidgetList* list, const QString& iconKey, const QString& name,
+                                const std::string& code);
+    void showTab(bool domestic);
+    void paintServerClock(QPainter* painter) const;
+    boost::shared_ptr<CVornTimeServer> timeServer() const;
+
+    std::string m_strSystemName;
+    // GUI thread only: written by slotAnswer, read by paintEvent.
+    QMap<std::string, boost::shared_ptr<ttservice::CVornExchangeInfo>> m_exchangeInfo;
+    GroupFlags m_groups;
+    std::unique_ptr<Kx::CImage> m_serverTimeIcon;
+    std::map<QString, std::unique_ptr<Kx::CImage>> m_domesticIcons; // by image key
+    QTimer* m_pRefreshTimer = nullptr;
+    QTimer* m_pClockTimer = nullptr;
+    CExchangeTabButton* m_pDomesticTab = nullptr;
+    CExchangeTabButton* m_pOverseasTab = nullptr;
+    Kx::CVScrollWidgetList* m_pOverseasList = nullptr;
+    std::map<std::string, OverseasItem> m_overseasItems;
+    std::map<std::string, Kx::CSimpleTextWidget*> m_overseasNames;
+    std::map<std::string, Kx::CSimpleTextWidget*> m_overseasStatus;
+
+    // The number of the latest request; GUI thread only. Answers to earlier ones are dropped.
+    quint64 m_requestNumber = 0;
+    CAnswerGuard m_answerGuard;
+};
+
+} // namespace Ocv

@@ -1,0 +1,314 @@
+#include "StripTestSupport.h"
+
+#include "AnswerWait.h"
+#include "PaintRecorder.h"
+#include "ScenarioBuilder.h"
+
+#include "dashboard/CExchangeTabButton.h"
+#include "dashboard/CRightWidget.h"
+#include "dashboard/CWelcomeImageWidget.h"
+#include "data/CVornClientCenter.h"
+#include "data/ttservice/CVornExchangeInfo.h"
+#include "kx/CSimpleTextWidget.h"
+#include "kx/CUiResource.h"
+#include "kx/CVScrollWidgetList.h"
+#include "sim/SimPlatform.h"
+#include "utils/CSingletonT.h"
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <boost/make_shared.hpp>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace striptest;
+using kit::PaintRecorder;
+
+namespace {
+
+const QDateTime kMorning(QDate(2026, 12, 7), QTime(10, 0));
+
+ttservice::IDataPtr exchange(const char* code, const char* tradeDay, const QDateTime& update,
+                             bool trading = true)
+{
+    auto info = boost::make_shared<ttservice::CVornExchangeInfo>();
+    info->m_strMarketName = code;
+    info->m_strMarketTradeDay = tradeDay;
+    info->m_nToUpdateSecond = update.isValid() ? int(update.toSecsSinceEpoch()) : 0;
+    info->m_bInTradingTime = trading;
+    return info;
+}
+
+class RightWidgetTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { builder.user(600).now(kMorning).server("s1"); }
+    void TearDown() override
+    {
+        sink.reset();
+        kit::waitForAnswers();
+    }
+
+    // Installs the scenario with the time service of every server adjusted, shows a new board.
+    Ocv::CRightWidget* make(sim::ServerSpec::TimeKind time = sim::ServerSpec::LocalTime, int serverAhead = 0)
+    {
+        sim::Scenario scenario = builder.scenario();
+        for (auto& server : scenario.servers) {
+            server.timeKind = time;
+            server.fixedTime = scenario.now.addSecs(serverAhead);
+        }
+        sim::SimPlatform::install(scenario);
+        sink = std::make_unique<EventSink>();
+        board = new Ocv::CRightWidget(sink.get());
+        sink->show();
+        return board;
+    }
+    QVector<kit::PaintOp> askAndPaint(const std::string& system = "s1")
+    {
+        board->setCurrentService(system);
+        EXPECT_TRUE(kit::waitForAnswers());
+        return PaintRecorder::record(board);
+    }
+    Ocv::CExchangeTabButton* tab(int index) const
+    {
+        return static_cast<Ocv::CExchangeTabButton*>(board->findChildren<Kx::CTabButton*>().value(index));
+    }
+    int rowBottom(int row) const { return 80 + tab(0)->height() + 5 + 60 * row; }
+    void expectRow(const QVector<kit::PaintOp>& ops, int row, const QString& name, const QString& date,
+                   const QColor& color, int occurrence = 0) const
+    {
+        expectText(ops, name, 10, rowBottom(row) - 12, color);
+        expectText(ops, date, 80, rowBottom(row) - 39, color, occurrence);
+    }
+    QStringList overseasTexts() const
+    {
+        QStringList texts;
+        for (auto* text : board->findChildren<Kx::CSimpleTextWidget*>())
+            texts << text->text();
+        return texts;
+    }
+
+    kit::ScenarioBuilder builder;
+    std::unique_ptr<EventSink> sink;
+    Ocv::CRightWidget* board = nullptr;
+};
+
+// Trade days ahead or behind their market data are wrong only before 21:00, when no night session
+// has rolled over yet; a delay counts at any hour. The server runs 20 s ahead of the local clock.
+TEST_F(RightWidgetTest, WarningsFollowTheLocalHourAndTheServerClock)
+{
+    const QString mismatch = QStringLiteral("交易日和行情不匹配,建议重启");
+    const QString stale = QStringLiteral("行情日期未更新");
+    const QString delayed = QStringLiteral(" (延迟31秒)");
+    for (const QTime& clock : {QTime(10, 0), QTime(21, 30)}) {
+        const bool late = clock.hour() >= 21;
+        const QDateTime server = QDateTime(kMorning.date(), clock).addSecs(20);
+        const QString at = server.addSecs(-5).toString(QStringLiteral(" hh:mm:ss"));
+        builder.now(QDateTime(kMorning.date(), clock))
+            .answer(12255, {exchange("SH", "20261208", server.addSecs(-5)),
+                            exchange("SZ", "20261206", server.addSecs(-5)),
+                            exchange("CFFEX", "20261207", server.addSecs(-30)),
+                            exchange("SHFE", "20261207", server.addSecs(-31)),
+                            exchange("CZCE", "20261209", server.addSecs(-5), false)});
+        make(sim::ServerSpec::FixedTime, 20);
+        const auto ops = askAndPaint();
+        SCOPED_TRACE(clock.toString().toStdString());
+        expectText(ops, server.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")), 80, 31, kGrey);
+        expectRow(ops, 1, QStringLiteral("上证所"), late ? "2026-12-08" + at : "2026-12-08 --:--:--",
+                  late ? kGrey : kRed);
+        expectRow(ops, 2, QStringLiteral("深交所"), late ? "2026-12-06" + at : "2026-12-06 --:--:--",
+                  late ? kGrey : kRed);
+        expectRow(ops, 3, QStringLiteral("中金所"), "2026-12-07" + server.addSecs(-30).toString(" hh:mm:ss"),
+                  kGrey);
+        expectRow(ops, 4, QStringLiteral("上期所"), "2026-12-07" + server.addSecs(-31).toString(" hh:mm:ss"),
+                  kRed);
+        expectRow(ops, 5, QStringLiteral("郑商所"), QStringLiteral("2026-12-09 --:--:--"), kGrey);
+        expectText(ops, delayed, 80, rowBottom(4) - 20, kRed);
+        if (!late) {
+            expectText(ops, stale, 80, rowBottom(1) - 20, kRed);
+            expectText(ops, mismatch, 55, rowBottom(2) - 20, kRed);
+        }
+        // The clock's two lines, a name and a date per row, and the warnings: nothing more.
+        EXPECT_EQ(PaintRecorder::texts(ops).size(), 2 + 2 * 15 + (late ? 1 : 3));
+        EXPECT_EQ(kit::PaintRecorder::findText(ops, QStringLiteral("上证所")).font.pixelSize(), 13);
+    }
+}
+
+TEST_F(RightWidgetTest, RowsFollowTheGroupsTheUserMaySee)
+{
+    const QStringList all = {"上证所", "深交所",   "中金所", "上期所",   "郑商所",
+                             "大商所", "广期所",   "沪港通", "深港通",   "上期权",
+                             "北交所", "全国股转", "金交所", "能源中心", "深期权"};
+    builder.answer(12255, {exchange("NEEQ", "20261207", kMorning.addSecs(-2))});
+    make();
+    auto ops = askAndPaint();
+    for (int k = 0; k < all.size(); ++k)
+        expectText(ops, all[k], 10, rowBottom(k + 1) - 12, kGrey);
+    // One record behind both Beijing rows.
+    expectRow(ops, 11, all[10], QStringLiteral("2026-12-07 09:59:58"), kGrey, 0);
+    expectRow(ops, 12, all[11], QStringLiteral("2026-12-07 09:59:58"), kGrey, 1);
+    EXPECT_EQ(images(ops, QStringLiteral("ocv_img_wolcome_BJ")).value(0).rect,
+              QRectF(10, rowBottom(11) - 60, 36, 36));
+
+    struct Case
+    {
+        bool algorithmBus;
+        bool loginType;
+        std::set<int> rights;
+        QStringList names;
+    };
+    for (const Case& c :
+         {Case{true, false, {}, {"上证所", "深交所", "沪港通", "深港通", "深期权"}},
+          Case{false, false, {10745, 10089}, {"上证所", "深交所", "沪港通"}}, Case{false, true, {}, {}}}) {
+        builder.user(c.rights.empty() ? 600 : 10)
+            .rights(c.rights)
+            .algorithmBus(c.algorithmBus)
+            .loginTypeAuth(c.loginType);
+        make();
+        ops = PaintRecorder::record(board);
+        for (int k = 0; k < c.names.size(); ++k)
+            expectText(ops, c.names[k], 10, rowBottom(k + 1) - 12, kGrey);
+        EXPECT_EQ(PaintRecorder::texts(ops).size(), 2 * c.names.size()) << "no system, so no clock";
+    }
+}
+
+TEST_F(RightWidgetTest, WithoutATimeServiceTheClockIsLeftOutAndDelaysCountOnTheLocalClock)
+{
+    builder.answer(
+        12255, {exchange("SH", "20261207", kMorning.addSecs(-40)), exchange("SZ", "n/a", kMorning, false),
+                exchange("CFFEX", "20261207", QDateTime(), false), exchange("SHFE", "", kMorning, false)});
+    make(sim::ServerSpec::NoTime);
+    const auto ops = askAndPaint();
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("服务器")), 0);
+    EXPECT_EQ(images(ops, QStringLiteral("ocv_img_wolcome_server_time")).value(0).rect,
+              QRectF(10, 10, 36, 36));
+    expectText(ops, QStringLiteral(" (延迟40秒)"), 80, rowBottom(1) - 20, kRed);
+    expectRow(ops, 2, QStringLiteral("深交所"), QStringLiteral("n/a --:--:--"), kGrey);
+    expectRow(ops, 3, QStringLiteral("中金所"), QStringLiteral("2026-12-07 --:--:--"), kGrey);
+    expectRow(ops, 4, QStringLiteral("上期所"), QStringLiteral("- --:--:--"), kGrey);
+    expectRow(ops, 5, QStringLiteral("郑商所"), QStringLiteral("- -"), kGrey);
+
+    make(); // the local clock as time service
+    const auto clock = askAndPaint();
+    expectText(clock, QStringLiteral("服务器"), 10, 58, kGrey);
+    expectText(clock, QStringLiteral("2026-12-07 10:00:00"), 80, 31, kGrey);
+    EXPECT_EQ(kit::PaintRecorder::findText(clock, QStringLiteral("服务器")).font.pixelSize(), 13);
+    EXPECT_FALSE(kit::PaintRecorder::findText(clock, QStringLiteral("服务器")).font.bold());
+}
+
+TEST_F(RightWidgetTest, OverseasTabShowsEveryOverseasExchangeAndASecondClickChangesNothing)
+{
+    builder.answer(12255, {exchange("CBF", "20261207", QDateTime()), exchange("SGX", "20261208", kMorning)});
+    make();
+    askAndPaint();
+    auto* list = board->findChild<Kx::CVScrollWidgetList*>();
+    EXPECT_EQ(list->geometry(), QRect(0, 100, 230, 790));
+    EXPECT_FALSE(list->isVisible());
+    QStringList texts = overseasTexts();
+    ASSERT_EQ(texts.size(), 26);
+    EXPECT_EQ(texts.mid(0, 4),
+              (QStringList{"芝加哥期权交易所", "2026-12-07 --:--:--", "芝加哥期货交易所", "-- --:--:--"}));
+    EXPECT_EQ(texts.mid(24), (QStringList{"新加坡交易所", "2026-12-08 10:00:00"}));
+
+    for (int click : {1, 1, 0, 0}) {
+        QTest::mouseClick(tab(click), Qt::LeftButton);
+        EXPECT_EQ(tab(click)->isChecked(), true);
+        EXPECT_EQ(tab(1 - click)->isChecked(), false);
+        EXPECT_EQ(list->isVisible(), click == 1);
+        EXPECT_EQ(PaintRecorder::countText(PaintRecorder::record(board), QStringLiteral("上证所")),
+                  click == 0 ? 1 : 0);
+    }
+    EXPECT_TRUE(sink->events.isEmpty());
+
+    // Every overseas code answered: each row shows its own record.
+    builder = kit::ScenarioBuilder();
+    builder.user(600).now(kMorning).server("s1").exchanges({true, {}, {}, {}});
+    make();
+    askAndPaint();
+    texts = overseasTexts();
+    const QRegularExpression shown(QStringLiteral("^2026-12-0\\d \\d\\d:\\d\\d:\\d\\d$"));
+    for (int k = 1; k < texts.size(); k += 2)
+        EXPECT_TRUE(shown.match(texts[k]).hasMatch()) << texts[k].toStdString();
+}
+
+TEST_F(RightWidgetTest, StaleAnswersAreDroppedAndMissingExchangesKeepTheirRecords)
+{
+    builder.server("slow", 150).answer(12255, {exchange("SH", "20261207", kMorning.addSecs(-1))});
+    builder.server("fast").answer(12255, {exchange("SZ", "20261207", kMorning.addSecs(-2))});
+    builder.server("other").answer(12255, {exchange("SHFE", "20261207", kMorning.addSecs(-3))});
+    make();
+    board->setCurrentService("slow");
+    askAndPaint("fast");
+    const auto ops = askAndPaint("other");
+    auto* center = utils::CSingletonT<Ocv::CVornClientCenter>::instance();
+    EXPECT_EQ(center->exchangeInfo("SH"), nullptr);
+    ASSERT_NE(center->exchangeInfo("SZ"), nullptr);
+    expectRow(ops, 1, QStringLiteral("上证所"), QStringLiteral("- -"), kGrey);
+    expectRow(ops, 2, QStringLiteral("深交所"), QStringLiteral("2026-12-07 09:59:58"), kGrey);
+    expectRow(ops, 4, QStringLiteral("上期所"), QStringLiteral("2026-12-07 09:59:57"), kGrey);
+
+    // Destroyed while its query is on its way: the answer finds nobody.
+    board->setCurrentService("slow");
+    sink.reset();
+    EXPECT_TRUE(kit::waitForAnswers());
+}
+
+TEST_F(RightWidgetTest, TabButtonsShowTheirCheckedState)
+{
+    make();
+    const Kx::CButtonColor normal("clr_nav_exchang_btn_normal", "clr_nav_exchang_btn_hover",
+                                  "clr_nav_exchang_btn_press", "clr_nav_exchang_btn_disable");
+    const Kx::CButtonColor checked("clr_nav_exchang_btn_press", "clr_nav_exchang_btn_press",
+                                   "clr_nav_exchang_btn_press", "clr_nav_exchang_btn_disable");
+    for (int checkedTab : {1, 0}) {
+        tab(checkedTab)->setTabChecked(true);
+        tab(1 - checkedTab)->setTabChecked(false);
+        for (int k = 0; k < 2; ++k) {
+            EXPECT_EQ(tab(k)->buttonColor(), k == checkedTab ? checked : normal);
+            EXPECT_EQ(tab(k)->textColorKeys(), Kx::CButtonColor("clr_radio_tab_btn_checked"));
+            const auto label = PaintRecorder::findText(PaintRecorder::record(tab(k)), tab(k)->text());
+            EXPECT_EQ(label.font.bold(), k == checkedTab);
+        }
+    }
+    EXPECT_EQ(tab(1)->geometry().topLeft(), QPoint(115, 74));
+    EXPECT_EQ(tab(1)->width(), 115);
+}
+
+TEST(WelcomeImageWidget, CentresThePictureAtItsNaturalSizeWhenItFits)
+{
+    QTemporaryDir dir;
+    QFile svg(dir.filePath(QStringLiteral("p.svg")));
+    ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
+    svg.write(
+        R"(<svg xmlns="http://www.w3.org/2000/svg" width="600" height="90"><rect width="600" height="90"/></svg>)");
+    svg.close();
+    QFile theme(dir.filePath(QStringLiteral("t.json")));
+    ASSERT_TRUE(theme.open(QIODevice::WriteOnly));
+    theme.write(R"({"images": {"ocv_img_welcome_background": "p.svg"}})");
+    theme.close();
+    auto* res = utils::CSingletonT<Kx::CUiResource>::instance();
+    const QSize shipped = res->imageSize(QStringLiteral("ocv_img_welcome_background"));
+    ASSERT_TRUE(res->loadTheme(theme.fileName()));
+
+    Ocv::CWelcomeImageWidget picture(nullptr);
+    EXPECT_EQ(picture.getImageSize(), QSize(600, 90));
+    for (const auto& c : {std::make_pair(1000, 200), std::make_pair(1001, 200), std::make_pair(599, 0)}) {
+        picture.resize(c.first, 300);
+        EXPECT_EQ(images(PaintRecorder::record(&picture), QStringLiteral("ocv_img_welcome_background"))
+                      .value(0)
+                      .rect,
+                  QRectF(c.second, 0, 600, 90))
+            << c.first;
+    }
+    theme.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    theme.write(R"({"images": {"ocv_img_welcome_background": ":/welcome/icons/welcome_background.svg"}})");
+    theme.close();
+    ASSERT_TRUE(res->loadTheme(theme.fileName()));
+    EXPECT_EQ(res->imageSize(QStringLiteral("ocv_img_welcome_background")), shipped);
+}
+
+} // namespace

@@ -3,6 +3,7 @@
 
 #include "AnswerWait.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QPushButton>
 #include <QTimer>

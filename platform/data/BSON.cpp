@@ -178,6 +178,40 @@ BSONObjBuilder& BSONObjBuilder::append(const std::string& key, const char* value
     return append(key, std::string(value ? value : ""));
 }
 
+BSONObjBuilder& BSONObjBuilder::append(const std::string& key, const BSONObj& document)
+{
+    bson_t empty = BSON_INITIALIZER;
+    bson_append_document(m_doc, key.c_str(), static_cast<int>(key.size()),
+                         document.raw() ? document.raw() : &empty);
+    return *this;
+}
+
+BSONObjBuilder& BSONObjBuilder::appendArray(const std::string& key, const std::vector<BSONObj>& documents)
+{
+    bson_t child;
+    bson_append_array_begin(m_doc, key.c_str(), static_cast<int>(key.size()), &child);
+    bson_t empty = BSON_INITIALIZER;
+    for (std::size_t i = 0; i < documents.size(); ++i) {
+        const std::string index = std::to_string(i);
+        bson_append_document(&child, index.c_str(), static_cast<int>(index.size()),
+                             documents[i].raw() ? documents[i].raw() : &empty);
+    }
+    bson_append_array_end(m_doc, &child);
+    return *this;
+}
+
+BSONObjBuilder& BSONObjBuilder::appendArray(const std::string& key, const std::vector<int>& values)
+{
+    bson_t child;
+    bson_append_array_begin(m_doc, key.c_str(), static_cast<int>(key.size()), &child);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const std::string index = std::to_string(i);
+        bson_append_int32(&child, index.c_str(), static_cast<int>(index.size()), values[i]);
+    }
+    bson_append_array_end(m_doc, &child);
+    return *this;
+}
+
 BSONObj BSONObjBuilder::obj() const
 {
     return BSONObj::adopt(bson_copy(m_doc));

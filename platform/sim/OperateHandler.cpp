@@ -1,6 +1,7 @@
 #include "sim/OperateHandler.h"
 
 #include "data/Clock.h"
+#include "data/ttservice/CLoginInfo.h"
 #include "data/ttservice/COperateDataReq.h"
 #include "data/ttservice/CVornAccountInfo.h"
 #include "data/ttservice/CVornProductInfo.h"
@@ -81,6 +82,22 @@ std::string checkUser(const ttservice::CVornUserInfo& user)
     return std::string();
 }
 
+void endLogin(SimState& state, const ttservice::COperateDataReq& req, utils::TTError& error)
+{
+    if (req.operation != ttservice::QDO_DELETE) {
+        error = utils::TTError(1, "登录信息只能删除 (operation " + std::to_string(req.operation) + ")");
+        return;
+    }
+    auto login = boost::dynamic_pointer_cast<ttservice::CLoginInfo>(req.data);
+    if (!login) {
+        error = utils::TTError(1, std::string("强制登出需要一条 ") +
+                                      ttservice::CLoginInfo::staticClassName() + " 记录");
+        return;
+    }
+    if (state.endLogin(*login) == 0)
+        error = utils::TTError(1, "登录信息不存在或已登出");
+}
+
 } // namespace
 
 const std::map<int, OperateHandler>& builtInOperateHandlers()
@@ -97,6 +114,7 @@ const std::map<int, OperateHandler>& builtInOperateHandlers()
                                     &CVornProductInfo::productName, "产品名称", nullptr)},
         {kUserCode, creation<CVornUserInfo>(kUserCode, "用户", &CVornUserInfo::name, "用户名", nullptr,
                                             nullptr, checkUser)},
+        {kLogoutCode, endLogin},
     };
     return handlers;
 }

@@ -1,15 +1,18 @@
 #include "sim/Scenario.h"
 
+#include "data/ttservice/CAccountAlgoRange.h"
 #include "data/ttservice/CVornAccountInfo.h"
 #include "data/ttservice/CVornBaseInfoStatistics.h"
 #include "data/ttservice/CVornExchangeInfo.h"
 #include "data/ttservice/CVornProductInfo.h"
 #include "data/ttservice/CVornSubManagerInfo.h"
 #include "data/ttservice/CVornSysStatusInfo.h"
+#include "data/ttservice/CVornTypedUserInfo.h"
 #include "data/ttservice/CVornUserInfo.h"
 #include "data/ttservice/RecordFactory.h"
 #include "sim/DataCodes.h"
 #include "sim/ExchangeBoard.h"
+#include "sim/ListGenerator.h"
 #include "sim/Population.h"
 
 #include <QFile>
@@ -158,24 +161,88 @@ std::string defaultClassFor(int dataType)
         return ttservice::CVornProductInfo::staticClassName();
     case kUserCode:
         return ttservice::CVornUserInfo::staticClassName();
+    case kTypedUserCode:
+        return ttservice::CVornTypedUserInfo::staticClassName();
+    case kAlgoRangeCode:
+        return ttservice::CAccountAlgoRange::staticClassName();
     default:
         return std::string();
     }
 }
 
-ttservice::IDataPtr parseRecord(const QJsonValue& value, int dataType, const QString& where)
+ttservice::IDataPtr parseRecordOf(const QJsonValue& value, const std::string& defaultClass,
+                                  const QString& where);
+
+// A record of class T (or null), where "$type" may name nothing else.
+template <class T> boost::shared_ptr<T> parseTyped(const QJsonValue& value, const QString& where)
+{
+    const ttservice::IDataPtr record = parseRecordOf(value, T::staticClassName(), where);
+    auto typed = boost::dynamic_pointer_cast<T>(record);
+    if (record && !typed)
+        fail(where, QString("expected a %1").arg(T::staticClassName()));
+    return typed;
+}
+
+// {"permissions": {"TWAP": [1, 2], "POV": []}}, or null.
+boost::shared_ptr<ttservice::CAlgoSetting> parseAlgoSetting(const QJsonValue& value, const QString& where)
+{
+    if (value.isNull())
+        return boost::shared_ptr<ttservice::CAlgoSetting>();
+    const QJsonObject object = asObject(value, where);
+    checkKeys(object, where, {"permissions"});
+    auto setting = boost::make_shared<ttservice::CAlgoSetting>();
+    const QString place = join(where, "permissions");
+    const QJsonObject codes = asObject(object.value("permissions"), place);
+    for (auto it = codes.begin(); it != codes.end(); ++it) {
+        const QString codePlace = join(place, it.key());
+        std::set<int>& values = setting->permissions[it.key().toStdString()];
+        const QJsonArray list = asArray(it.value(), codePlace);
+        for (int i = 0; i < list.size(); ++i)
+            values.insert(asInt(list.at(i), QString("%1[%2]").arg(codePlace).arg(i)));
+    }
+    return setting;
+}
+
+// The members of the list records that are not table fields; false for any other key.
+bool parseNested(ttservice::IData& record, const QString& key, const QJsonValue& value, const QString& where)
+{
+    if (auto* info = dynamic_cast<ttservice::CVornTypedUserInfo*>(&record)) {
+        if (key != "users")
+            return false;
+        const QJsonArray list = asArray(value, where);
+        for (int i = 0; i < list.size(); ++i)
+            info->users.push_back(
+                parseTyped<ttservice::CVornTypedUserItem>(list.at(i), QString("%1[%2]").arg(where).arg(i)));
+        return true;
+    }
+    if (auto* range = dynamic_cast<ttservice::CAccountAlgoRange*>(&record)) {
+        if (key == "account") {
+            range->account = parseTyped<ttservice::CVornAccountInfo>(value, where);
+            return true;
+        }
+        if (key == "settings") {
+            const QJsonArray list = asArray(value, where);
+            for (int i = 0; i < list.size(); ++i)
+                range->settings.push_back(parseAlgoSetting(list.at(i), QString("%1[%2]").arg(where).arg(i)));
+            return true;
+        }
+    }
+    return false;
+}
+
+ttservice::IDataPtr parseRecordOf(const QJsonValue& value, const std::string& defaultClass,
+                                  const QString& where)
 {
     if (value.isNull())
         return ttservice::IDataPtr();
     const QJsonObject object = asObject(value, where);
-    std::string className = defaultClassFor(dataType);
+    std::string className = defaultClass;
     if (object.contains("$type"))
         className = asString(object.value("$type"), join(where, "$type"));
     if (className == "null")
         return ttservice::IDataPtr();
     if (className.empty())
-        fail(where,
-             QString("data type %1 has no default record class; name one with \"$type\"").arg(dataType));
+        fail(where, "no default record class here; name one with \"$type\"");
     ttservice::IDataPtr record = ttservice::createRecord(className);
     if (!record)
         fail(join(where, "$type"),
@@ -190,8 +257,11 @@ ttservice::IDataPtr parseRecord(const QJsonValue& value, int dataType, const QSt
             continue;
         }
         const ttservice::CRecordField* field = record->findField(key.toStdString());
-        if (!field)
+        if (!field) {
+            if (parseNested(*record, key, it.value(), place))
+                continue;
             fail(where, QString("unknown field '%1' of %2").arg(key, QString::fromStdString(className)));
+        }
         switch (field->kind) {
         case ttservice::EFieldKind::Int:
             field->ref<int>(*record) = asInt(it.value(), place);
@@ -208,6 +278,15 @@ ttservice::IDataPtr parseRecord(const QJsonValue& value, int dataType, const QSt
         }
     }
     return record;
+}
+
+ttservice::IDataPtr parseRecord(const QJsonValue& value, int dataType, const QString& where)
+{
+    const std::string className = defaultClassFor(dataType);
+    if (className.empty() && value.isObject() && !value.toObject().contains("$type"))
+        fail(where,
+             QString("data type %1 has no default record class; name one with \"$type\"").arg(dataType));
+    return parseRecordOf(value, className, where);
 }
 
 // Reads an optional key into field with the given reader; an absent key leaves field as it is.
@@ -344,6 +423,43 @@ int asCount(const QJsonValue& value, const QString& where)
     return count;
 }
 
+// [{"kind": 1, "userName": ..., every other CVornTypedUserItem field}]
+void parseLogins(const QJsonValue& value, const QString& where, ServerSpec& server)
+{
+    const QJsonArray list = asArray(value, where);
+    LoginLists& lists = editLogins(server);
+    for (int i = 0; i < list.size(); ++i) {
+        const QString place = QString("%1[%2]").arg(where).arg(i);
+        QJsonObject object = asObject(list.at(i), place);
+        const int kind = asInt(object.value("kind"), join(place, "kind"));
+        if (kind < 1 || kind > kLoginKinds)
+            fail(join(place, "kind"), QString("%1 is not a user kind 1 to %2").arg(kind).arg(kLoginKinds));
+        object.remove("kind");
+        lists[kind].push_back(parseTyped<ttservice::CVornTypedUserItem>(object, place));
+    }
+}
+
+void parseAlgoRanges(const QJsonValue& value, const QString& where, ServerSpec& server)
+{
+    const QJsonArray list = asArray(value, where);
+    AlgoRanges& ranges = editAlgoRanges(server);
+    for (int i = 0; i < list.size(); ++i)
+        ranges.push_back(
+            parseTyped<ttservice::CAccountAlgoRange>(list.at(i), QString("%1[%2]").arg(where).arg(i)));
+}
+
+GenerateOptions parseGenerate(const QJsonObject& object, const QString& where)
+{
+    checkKeys(object, where, {"logins", "algoAccounts", "seed"});
+    GenerateOptions options;
+    readOptional(object, "logins", where, options.logins, asCount);
+    readOptional(object, "algoAccounts", where, options.algoAccounts, asCount);
+    int seed = 1;
+    readOptional(object, "seed", where, seed, asInt);
+    options.seed = static_cast<unsigned int>(seed);
+    return options;
+}
+
 PopulationOptions parsePopulation(const QJsonObject& object, const QString& where)
 {
     checkKeys(object, where, {"accounts", "products", "users", "seed", "managers"});
@@ -408,11 +524,13 @@ ExchangeOptions parseExchanges(const QJsonValue& value, const QString& where)
     return options;
 }
 
-ServerSpec parseServer(const QJsonObject& object, const QString& where, const QDate& today)
+ServerSpec parseServer(const QJsonObject& object, const QString& where, const QDateTime& now,
+                       const UserSpec& user)
 {
     checkKeys(object, where,
               {"name", "systemTag", "serverTime", "latencyMs", "answers", "errors", "operations",
-               "nullClient", "population", "exchanges"});
+               "nullClient", "population", "exchanges", "logins", "algoRanges", "generate", "userLogin"});
+    const QDate today = now.date();
     ServerSpec server;
     server.name = asString(object.value("name"), join(where, "name"));
     readOptional(object, "systemTag", where, server.systemTag, asInt);
@@ -468,6 +586,19 @@ ServerSpec parseServer(const QJsonObject& object, const QString& where, const QD
         addPopulation(server, parsePopulation(asObject(object.value("population"), place), place), today);
     }
     readOptional(object, "exchanges", where, server.exchanges, parseExchanges);
+    // Scripted entries come first, and generated ranges draw on the population made above.
+    if (object.contains("logins"))
+        parseLogins(object.value("logins"), join(where, "logins"), server);
+    if (object.contains("algoRanges"))
+        parseAlgoRanges(object.value("algoRanges"), join(where, "algoRanges"), server);
+    if (object.contains("generate")) {
+        const QString place = join(where, "generate");
+        addGeneratedLists(server, parseGenerate(asObject(object.value("generate"), place), place), now);
+    }
+    bool userLogin = true;
+    readOptional(object, "userLogin", where, userLogin, asBool);
+    if (server.logins && user.present && userLogin)
+        addUserLogin(server, user, now);
     return server;
 }
 
@@ -499,13 +630,14 @@ Scenario parseScenario(const QJsonObject& root)
                 "now",
                 QString("'%1' is not a time like \"2024-06-03 09:30:00\"").arg(QString::fromStdString(text)));
     }
-    // A generated population is created up to the scenario's day.
-    const QDate today = scenario.now.isValid() ? scenario.now.date() : QDate::currentDate();
+    // A generated population is created up to the scenario's day, generated logins up to its time.
+    const QDateTime now = scenario.now.isValid() ? scenario.now : QDateTime::currentDateTime();
     if (root.contains("servers")) {
         const QJsonArray servers = asArray(root.value("servers"), "servers");
         for (int i = 0; i < servers.size(); ++i) {
             const QString place = QString("servers[%1]").arg(i);
-            scenario.servers.push_back(parseServer(asObject(servers.at(i), place), place, today));
+            scenario.servers.push_back(
+                parseServer(asObject(servers.at(i), place), place, now, scenario.user));
         }
     }
     readOptional(root, "live", QString(), scenario.live, asBool);
@@ -556,6 +688,28 @@ Scenario Scenario::fromJsonFile(const QString& path, QString* error)
     if (error && !error->isEmpty())
         *error = path + ": " + *error;
     return scenario;
+}
+
+namespace {
+
+template <class T> T& ownCopy(std::shared_ptr<const T>& shared)
+{
+    if (!shared || shared.use_count() > 1)
+        shared = std::make_shared<T>(shared ? *shared : T());
+    // Made just above, or by an earlier call and held by this server alone, and not const.
+    return const_cast<T&>(*shared);
+}
+
+} // namespace
+
+LoginLists& editLogins(ServerSpec& server)
+{
+    return ownCopy(server.logins);
+}
+
+AlgoRanges& editAlgoRanges(ServerSpec& server)
+{
+    return ownCopy(server.algoRanges);
 }
 
 boost::shared_ptr<ttservice::CVornSysStatusInfo> statusRecord(int statusType)

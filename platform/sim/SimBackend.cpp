@@ -6,6 +6,7 @@
 #include "data/ttservice/CVornSysStatusInfo.h"
 #include "sim/DataCodes.h"
 #include "sim/ExchangeBoard.h"
+#include "sim/ListAnswers.h"
 #include "sim/PopulationCounts.h"
 
 #include <QRegularExpression>
@@ -148,6 +149,22 @@ SimBackend::SimBackend(const ServerSpec& server, bool live, unsigned int seed, b
       m_handlers(builtInOperateHandlers())
 {
     m_server.answers.clear();
+    if (server.logins) {
+        m_state.setLogins(*server.logins);
+        const int systemTag = server.systemTag;
+        m_computed[kTypedUserCode] = [systemTag](const SimState& state,
+                                                 const ttservice::CVornQueryDataReq& req) {
+            return typedUserAnswer(state, req.param, systemTag);
+        };
+    }
+    if (server.algoRanges) {
+        m_state.setAlgoRanges(server.algoRanges);
+        m_computed[kAlgoRangeCode] = [](const SimState& state, const ttservice::CVornQueryDataReq& req) {
+            return algoRangeAnswer(state, req.param, req.param2);
+        };
+    }
+    m_server.logins.reset();
+    m_server.algoRanges.reset();
     for (const auto& item : server.operations)
         m_handlers[item.first] = recordStore(item.second);
     if (holdsPopulation(m_state)) {

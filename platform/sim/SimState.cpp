@@ -1,5 +1,9 @@
 #include "sim/SimState.h"
 
+#include "data/ttservice/CLoginInfo.h"
+
+#include <algorithm>
+
 namespace sim {
 
 SimState::SimState(const std::map<int, ParamMap<Records>>& answers)
@@ -49,6 +53,54 @@ Records& SimState::everyParamForChange(int dataType)
     if (!fallback)
         fallback = Answer();
     return fallback->records;
+}
+
+void SimState::setLogins(const LoginLists& logins)
+{
+    m_logins = logins;
+}
+
+bool SimState::holdsLogins() const
+{
+    return m_logins.has_value();
+}
+
+const LoginItems& SimState::logins(int kind) const
+{
+    static const LoginItems none;
+    if (!m_logins)
+        return none;
+    auto list = m_logins->find(kind);
+    return list == m_logins->end() ? none : list->second;
+}
+
+int SimState::endLogin(const ttservice::CLoginInfo& login)
+{
+    if (!m_logins)
+        return 0;
+    const auto matches = [&login](const ttservice::CVornTypedUserItemPtr& item) {
+        return item && item->userName == login.userName && item->loginTime == login.loginTime &&
+               item->address == login.address && item->terminalTypeId == login.terminalTypeId &&
+               item->mac == login.mac && item->diskSerial == login.diskSerial;
+    };
+    int ended = 0;
+    for (auto& list : *m_logins) {
+        LoginItems& items = list.second;
+        const auto kept = std::remove_if(items.begin(), items.end(), matches);
+        ended += static_cast<int>(items.end() - kept);
+        items.erase(kept, items.end());
+    }
+    return ended;
+}
+
+void SimState::setAlgoRanges(const std::shared_ptr<const AlgoRanges>& ranges)
+{
+    m_algoRanges = ranges;
+}
+
+const std::shared_ptr<const AlgoRanges>& SimState::algoRanges() const
+{
+    return m_algoRanges;
 }
 
 Records cloneRecords(const Records& records)

@@ -1,5 +1,6 @@
 #include "ScenarioBuilder.h"
 
+#include "sim/ListGenerator.h"
 #include "sim/SimPlatform.h"
 
 #include <boost/make_shared.hpp>
@@ -133,6 +134,27 @@ ScenarioBuilder& ScenarioBuilder::store(int operateCode, int queryCode, const st
     return *this;
 }
 
+ScenarioBuilder& ScenarioBuilder::logins(int kind, const std::vector<ttservice::CVornTypedUserItemPtr>& items)
+{
+    sim::LoginItems& list = sim::editLogins(m_scenario.servers.back())[kind];
+    list.insert(list.end(), items.begin(), items.end());
+    return *this;
+}
+
+ScenarioBuilder& ScenarioBuilder::algoRanges(const std::vector<ttservice::CAccountAlgoRangePtr>& ranges)
+{
+    sim::AlgoRanges& list = sim::editAlgoRanges(m_scenario.servers.back());
+    list.insert(list.end(), ranges.begin(), ranges.end());
+    return *this;
+}
+
+ScenarioBuilder& ScenarioBuilder::generate(const sim::GenerateOptions& options)
+{
+    const QDateTime now = m_scenario.now.isValid() ? m_scenario.now : QDateTime::currentDateTime();
+    sim::addGeneratedLists(m_scenario.servers.back(), options, now);
+    return *this;
+}
+
 void ScenarioBuilder::install() const
 {
     sim::SimPlatform::install(m_scenario);
@@ -147,6 +169,57 @@ statusRecord(int statusType, const std::function<void(ttservice::CVornSysStatusI
     if (fill)
         fill(*record);
     return record;
+}
+
+} // namespace kit
+
+namespace kit {
+
+ttservice::CVornTypedUserItemPtr loginItem(const std::string& userName, const std::string& loginTime,
+                                           int terminalTypeId)
+{
+    auto item = boost::make_shared<ttservice::CVornTypedUserItem>();
+    item->userName = userName;
+    item->userType = 13;
+    item->userTypeText = "交易员";
+    item->terminalTypeId = terminalTypeId;
+    item->organizationId = 1;
+    item->organizationName = "东岳证券";
+    item->address = "192.168.1." + std::to_string(userName.size() + loginTime.size());
+    item->mac = "00:1A:2B:3C:4D:" + std::to_string(10 + userName.size() % 90);
+    item->diskSerial = "WD-" + userName;
+    item->loginTime = loginTime;
+    item->clientVersion = "V6.2.3.1208";
+    return item;
+}
+
+boost::shared_ptr<ttservice::CLoginInfo> loginOf(const ttservice::CVornTypedUserItem& item)
+{
+    auto login = boost::make_shared<ttservice::CLoginInfo>();
+    login->userName = item.userName;
+    login->address = item.address;
+    login->terminalTypeId = item.terminalTypeId;
+    login->mac = item.mac;
+    login->diskSerial = item.diskSerial;
+    login->loginTime = item.loginTime;
+    return login;
+}
+
+ttservice::CAccountAlgoRangePtr algoRange(const std::string& accountId,
+                                          const std::vector<std::map<std::string, std::set<int>>>& settings)
+{
+    auto range = boost::make_shared<ttservice::CAccountAlgoRange>();
+    range->account = boost::make_shared<ttservice::CVornAccountInfo>();
+    range->account->accountId = accountId;
+    range->account->accountName = "n-" + accountId;
+    range->account->accountType = 2;
+    range->account->brokerName = "东岳证券";
+    range->account->algoPermission = 1;
+    for (const auto& permissions : settings) {
+        range->settings.push_back(boost::make_shared<ttservice::CAlgoSetting>());
+        range->settings.back()->permissions = permissions;
+    }
+    return range;
 }
 
 } // namespace kit

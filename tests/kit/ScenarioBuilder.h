@@ -1,11 +1,15 @@
 #pragma once
 
 #include "data/IData.h"
+#include "data/ttservice/CAccountAlgoRange.h"
+#include "data/ttservice/CLoginInfo.h"
 #include "data/ttservice/CVornSysStatusInfo.h"
+#include "data/ttservice/CVornTypedUserItem.h"
 #include "sim/Population.h"
 #include "sim/Scenario.h"
 
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -42,6 +46,12 @@ public:
     // A generated population, created up to the scenario's day (set now() first).
     ScenarioBuilder& population(const sim::PopulationOptions& options);
     ScenarioBuilder& exchanges(const sim::ExchangeOptions& options);
+    // Logins of a user kind (1..5) the server lists; with no items the server still lists logins.
+    ScenarioBuilder& logins(int kind, const std::vector<ttservice::CVornTypedUserItemPtr>& items);
+    ScenarioBuilder& algoRanges(const std::vector<ttservice::CAccountAlgoRangePtr>& ranges);
+    // Made-up logins and ranges, up to the scenario's time (set now() first); ranges draw on a
+    // population given before.
+    ScenarioBuilder& generate(const sim::GenerateOptions& options);
     // Operations on operateCode add, modify and delete records of the answer to queryCode.
     ScenarioBuilder& store(int operateCode, int queryCode, const std::string& param = "",
                            const std::string& param2 = "");
@@ -57,5 +67,16 @@ private:
 // A system-status record of the given type, adjusted by fill.
 boost::shared_ptr<ttservice::CVornSysStatusInfo>
 statusRecord(int statusType, const std::function<void(ttservice::CVornSysStatusInfo&)>& fill = {});
+
+// A desktop-client login of that user at that time from a machine of its own.
+ttservice::CVornTypedUserItemPtr loginItem(const std::string& userName, const std::string& loginTime,
+                                           int terminalTypeId = 1);
+
+// What a logout of that login sends.
+boost::shared_ptr<ttservice::CLoginInfo> loginOf(const ttservice::CVornTypedUserItem& item);
+
+// An account with one setting per map given.
+ttservice::CAccountAlgoRangePtr algoRange(const std::string& accountId,
+                                          const std::vector<std::map<std::string, std::set<int>>>& settings);
 
 } // namespace kit

@@ -188,8 +188,8 @@ TEST_F(SimBackendTest, RefusedOperationsAnswerAnErrorAndChangeNothing)
     EXPECT_EQ(operate(backend, 700, ttservice::QDO_ADD, "SSE").errorMsg(), "a record with key SSE exists");
     EXPECT_EQ(operate(backend, 700, ttservice::QDO_DELETE, "HK").errorMsg(), "no record with key HK");
     EXPECT_FALSE(operate(backend, 700, ttservice::QDO_MODIFY, "HK").isSuccess());
-    EXPECT_EQ(operate(backend, 626, ttservice::QDO_ADD, "HK").errorMsg(),
-              "no handler for operation on data type 626");
+    EXPECT_EQ(operate(backend, 627, ttservice::QDO_ADD, "HK").errorMsg(),
+              "no handler for operation on data type 627");
     backend.setOperateHandler(701, sim::recordStore(sim::StoreTarget{12255, "all", ""}));
     EXPECT_EQ(operate(backend, 701, ttservice::QDO_ADD, "HK").errorMsg(), "只读");
     EXPECT_EQ(markets(backend, "all"), std::vector<std::string>{"SSE:"});

@@ -8,7 +8,9 @@
 #include "data/ttservice/CVornBaseInfoStatistics.h"
 #include "data/ttservice/CVornExchangeInfo.h"
 #include "data/ttservice/CVornQueryDataReq.h"
+#include "data/ttservice/CAccountAlgoRange.h"
 #include "data/ttservice/CVornSubManagerInfo.h"
+#include "data/ttservice/CVornTypedUserInfo.h"
 #include "data/ttservice/CVornUserInfo.h"
 #include "sim/Scenario.h"
 
@@ -20,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <future>
@@ -53,10 +56,14 @@ protected:
     }
 
     // The records of one answer from the server with this system tag.
-    template <class T> std::vector<boost::shared_ptr<T>> query(int dataType, int systemTag)
+    template <class T>
+    std::vector<boost::shared_ptr<T>> query(int dataType, int systemTag, const std::string& param = "",
+                                            const std::string& param2 = "")
     {
         auto req = queryReq(dataType);
         req->systemTag = systemTag;
+        req->param = param;
+        req->param2 = param2;
         auto done = std::make_shared<std::promise<std::vector<ttservice::IDataPtr>>>();
         center->queryData_async(
             req,
@@ -70,6 +77,18 @@ protected:
                                       : std::vector<ttservice::IDataPtr>())
             typed.push_back(boost::dynamic_pointer_cast<T>(record));
         return typed;
+    }
+
+    // The logged-in user's own login is among the server's desktop logins, from one of its MACs.
+    void expectUserLogin(const sim::Scenario& s, const sim::ServerSpec& server)
+    {
+        const auto answer = query<ttservice::CVornTypedUserInfo>(12311, server.systemTag, "1");
+        ASSERT_EQ(answer.size(), 1u) << server.name;
+        const QStringList macs = QString::fromStdString(s.user.macs).split(' ', Qt::SkipEmptyParts);
+        EXPECT_TRUE(std::any_of(answer[0]->users.begin(), answer[0]->users.end(), [&](const auto& item) {
+            return item && item->userName == s.user.name &&
+                   (macs.isEmpty() ? item->mac.empty() : macs.contains(QString::fromStdString(item->mac)));
+        })) << server.name;
     }
 
     Ocv::CVornClientCenter* center = utils::CSingletonT<Ocv::CVornClientCenter>::instance();
@@ -137,7 +156,7 @@ TEST_F(SimPlatformTest, ReinstallingReplacesServersUserAndClock)
 TEST_F(SimPlatformTest, EveryShippedScenarioInstallsWithItsClientKind)
 {
     const QStringList names = QDir(WELCOME_SCENARIO_DIR).entryList({"*.json"}, QDir::Files);
-    EXPECT_GE(names.size(), 9);
+    EXPECT_GE(names.size(), 10);
     for (const QString& name : names) {
         const sim::Scenario s = shipped(name.toUtf8().constData());
         sim::SimPlatform::install(s);
@@ -146,6 +165,18 @@ TEST_F(SimPlatformTest, EveryShippedScenarioInstallsWithItsClientKind)
         EXPECT_EQ(center->hasClientLoginTypeAuth(0), faults || name == "logintype.json")
             << name.toStdString();
         EXPECT_EQ(center->isAlgorithmBusClient(), faults || name == "algobus.json") << name.toStdString();
+        for (const sim::ServerSpec& server : s.servers) {
+            if (server.logins)
+                expectUserLogin(s, server);
+        }
+        if (name == "large.json") {
+            int logins = 0;
+            for (const auto& list : *s.servers[0].logins)
+                logins += static_cast<int>(list.second.size());
+            EXPECT_EQ(logins, 1000000 + 1);
+            EXPECT_EQ(s.servers[0].algoRanges->size(), 100000u);
+            EXPECT_EQ(query<ttservice::CAccountAlgoRange>(12374, 1, "all", "13").size(), 100000u);
+        }
     }
 }
 

@@ -1,11 +1,15 @@
 #include "data/ttservice/RecordFactory.h"
 
+#include "data/ttservice/CAccountAlgoRange.h"
+#include "data/ttservice/CLoginInfo.h"
 #include "data/ttservice/CVornAccountInfo.h"
 #include "data/ttservice/CVornBaseInfoStatistics.h"
 #include "data/ttservice/CVornExchangeInfo.h"
 #include "data/ttservice/CVornProductInfo.h"
 #include "data/ttservice/CVornSubManagerInfo.h"
 #include "data/ttservice/CVornSysStatusInfo.h"
+#include "data/ttservice/CVornTypedUserInfo.h"
+#include "data/ttservice/CVornTypedUserItem.h"
 #include "data/ttservice/CVornUserInfo.h"
 
 #include <boost/make_shared.hpp>
@@ -27,7 +31,8 @@ const std::map<std::string, std::function<IDataPtr()>>& factories()
     static const std::map<std::string, std::function<IDataPtr()>> table{
         entry<CVornSysStatusInfo>(), entry<CVornSubManagerInfo>(), entry<CVornBaseInfoStatistics>(),
         entry<CVornExchangeInfo>(),  entry<CVornUserInfo>(),       entry<CVornAccountInfo>(),
-        entry<CVornProductInfo>()};
+        entry<CVornProductInfo>(),   entry<CVornTypedUserItem>(),  entry<CVornTypedUserInfo>(),
+        entry<CLoginInfo>(),         entry<CAccountAlgoRange>()};
     return table;
 }
 

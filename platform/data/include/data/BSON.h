@@ -3,6 +3,7 @@
 #include "data/DataGlobal.h"
 
 #include <string>
+#include <vector>
 
 struct _bson_t;
 
@@ -52,6 +53,9 @@ public:
     BSONObjBuilder& append(const std::string& key, bool value);
     BSONObjBuilder& append(const std::string& key, const std::string& value);
     BSONObjBuilder& append(const std::string& key, const char* value);
+    BSONObjBuilder& append(const std::string& key, const BSONObj& document);
+    BSONObjBuilder& appendArray(const std::string& key, const std::vector<BSONObj>& documents);
+    BSONObjBuilder& appendArray(const std::string& key, const std::vector<int>& values);
 
     // A copy of what has been appended so far; the builder stays usable.
     BSONObj obj() const;

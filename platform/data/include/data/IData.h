@@ -30,12 +30,14 @@ public:
     int getSystemTag() const;
     void setSystemTag(int tag);
 
-    // Appends every field of the record's table under its member name.
+    // Appends every field of the record's table under its member name; a record with members
+    // outside the table appends those too.
     virtual void toBsonWithBson(bson::BSONObjBuilder& builder) const;
     // Sets the fields present in the document; the others keep their values.
     void fromBson(const bson::BSONObj& obj);
-    // True when both records are of the same class and every table field is equal.
-    bool sameFields(const IData& other) const;
+    // True when both records are of the same class and every table field is equal; a record with
+    // members outside the table compares those too.
+    virtual bool sameFields(const IData& other) const;
 
     virtual const char* className() const = 0;
     virtual IDataPtr clone() const = 0;

@@ -64,7 +64,16 @@ public:                                                                         
     static const char* staticClassName();                                                                    \
     static const ::ttservice::CRecordFieldTable& staticFieldTable();
 
+// A record whose copy would share what it should own defines clone() itself and uses
+// TTSERVICE_RECORD_IMPL_OWN_CLONE.
 #define TTSERVICE_RECORD_IMPL(T, ...)                                                                        \
+    ::ttservice::IDataPtr T::clone() const                                                                   \
+    {                                                                                                        \
+        return boost::make_shared<T>(*this);                                                                 \
+    }                                                                                                        \
+    TTSERVICE_RECORD_IMPL_OWN_CLONE(T, __VA_ARGS__)
+
+#define TTSERVICE_RECORD_IMPL_OWN_CLONE(T, ...)                                                              \
     const char* T::staticClassName()                                                                         \
     {                                                                                                        \
         return #T;                                                                                           \
@@ -72,10 +81,6 @@ public:                                                                         
     const char* T::className() const                                                                         \
     {                                                                                                        \
         return staticClassName();                                                                            \
-    }                                                                                                        \
-    ::ttservice::IDataPtr T::clone() const                                                                   \
-    {                                                                                                        \
-        return boost::make_shared<T>(*this);                                                                 \
     }                                                                                                        \
     const ::ttservice::CRecordFieldTable& T::staticFieldTable()                                              \
     {                                                                                                        \

@@ -11,7 +11,10 @@ enum DataCode : int
     kSysStatusCode = 12235,  // CVornSysStatusInfo
     kStatisticsCode = 12254, // CVornBaseInfoStatistics
     kExchangeCode = 12255,   // CVornExchangeInfo
-    kSubManagerCode = 12277  // CVornSubManagerInfo
+    kSubManagerCode = 12277, // CVornSubManagerInfo
+    kTypedUserCode = 12311,  // CVornTypedUserInfo, param the user kind "1".."5"
+    kAlgoRangeCode = 12374,  // CAccountAlgoRange, param "all" and param2 "13"
+    kLogoutCode = 626        // CLoginInfo: delete ends that login
 };
 
 } // namespace sim

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "data/IData.h"
+#include "data/ttservice/CAccountAlgoRange.h"
+#include "data/ttservice/CVornTypedUserItem.h"
 #include "sim/ParamMap.h"
 #include "sim/SimGlobal.h"
 
@@ -9,6 +11,7 @@
 #include <QString>
 
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -59,6 +62,24 @@ struct ExchangeOptions
     std::map<std::string, int> lagSeconds; // always this far behind the server clock
 };
 
+// The logins a server lists, by user kind: 1 online (desktop clients), 2 API, 3 transparent proxy,
+// 4 signal order, 5 mobile. The items are shared by the scenario, the server and its answers, and
+// never changed once listed: a list may hold a million.
+using LoginItems = std::vector<ttservice::CVornTypedUserItemPtr>;
+using LoginLists = std::map<int, LoginItems>;
+const int kLoginKinds = 5;
+
+// The accounts with algorithm permissions a server lists; shared like the logins.
+using AlgoRanges = std::vector<ttservice::CAccountAlgoRangePtr>;
+
+// Logins and algorithm ranges made up from the seed; the same options give the same lists.
+struct GenerateOptions
+{
+    int logins = 0;
+    int algoAccounts = 0;
+    unsigned int seed = 1;
+};
+
 struct ServerSpec
 {
     enum TimeKind
@@ -77,8 +98,16 @@ struct ServerSpec
     std::map<int, ParamMap<std::string>> errors; // by data-type code; wins over answers
     std::map<int, StoreTarget> operations;       // by operate code
     ExchangeOptions exchanges;
+    // Null: the server lists none and 12311 / 12374 answer from answers like any code. Copies of
+    // a ServerSpec share them; change them through editLogins / editAlgoRanges.
+    std::shared_ptr<const LoginLists> logins;
+    std::shared_ptr<const AlgoRanges> algoRanges;
     bool nullClient = false; // listed, but its client pointer is null
 };
+
+// The server's lists to add to, made for it first when it has none or shares them with a copy.
+SIM_EXPORT LoginLists& editLogins(ServerSpec& server);
+SIM_EXPORT AlgoRanges& editAlgoRanges(ServerSpec& server);
 
 // A whole simulated platform: the client's kind, the logged-in user and the servers.
 struct SIM_EXPORT Scenario

@@ -19,13 +19,15 @@ namespace sim {
 // An answer made from the server's state when a query comes in.
 using ComputedAnswer = std::function<Records(const SimState& state, const ttservice::CVornQueryDataReq& req)>;
 
-// One simulated server: answers from its state, always with fresh copies of the records, and
+// One simulated server: answers from its state, always with fresh copies of the records (the
+// list records 12311 and 12374 are fresh over shared, never changed items), and
 // changes the state through the operate handlers of its codes (the built-in ones and the
 // server's stores). In a live scenario the figures drift on every answer, seeded, so runs are
 // repeatable. A fixed server time advances in a live scenario or when the clock runs.
 // Built in: when the server holds a population (an answer for accounts, products or users), the
 // statistics (12254) and the sub-manager's figures (12277) are counted from it at query time;
-// generated exchanges (12255) follow the server clock.
+// generated exchanges (12255) follow the server clock. A server that lists logins answers 12311
+// from them per kind and ends one on 626; one that lists algorithm ranges answers 12374.
 class SIM_EXPORT SimBackend : public Ocv::IServerBackend
 {
 public:

@@ -7,7 +7,13 @@
 #include <QtGlobal>
 
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
+
+namespace ttservice {
+class CLoginInfo;
+}
 
 namespace sim {
 
@@ -39,8 +45,23 @@ public:
     // The same records, to change; the code gets an empty list for every param when it had none.
     Records& everyParamForChange(int dataType);
 
+    // The logins the server lists, own lists of the shared items; a state without lists holds none.
+    void setLogins(const LoginLists& logins);
+    bool holdsLogins() const;
+    // Empty for a kind without logins.
+    const LoginItems& logins(int kind) const;
+    // Takes every login that matches (user, address, terminal, MAC, disk, login time) off every
+    // kind's list; how many went.
+    int endLogin(const ttservice::CLoginInfo& login);
+
+    void setAlgoRanges(const std::shared_ptr<const AlgoRanges>& ranges);
+    // Null when the server lists none.
+    const std::shared_ptr<const AlgoRanges>& algoRanges() const;
+
 private:
     std::map<int, ParamMap<Answer>> m_answers;
+    std::optional<LoginLists> m_logins;
+    std::shared_ptr<const AlgoRanges> m_algoRanges;
 };
 
 // Fresh copies of the records; null records stay null.

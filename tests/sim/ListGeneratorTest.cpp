@@ -1,0 +1,162 @@
+#include "sim/ListGenerator.h"
+
+#include "data/ttservice/CVornAccountInfo.h"
+#include "data/ttservice/CVornTypedUserInfo.h"
+#include "sim/Population.h"
+
+#include <QDateTime>
+
+#include <boost/make_shared.hpp>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+
+namespace {
+
+const QDateTime kNow(QDate(2026, 12, 7), QTime(10, 30));
+
+// 20,000 logins and 400 ranges over a population whose algorithm accounts come first.
+class ListGeneratorTest : public ::testing::Test
+{
+protected:
+    static sim::ServerSpec generated(unsigned int seed)
+    {
+        sim::ServerSpec server;
+        sim::addPopulation(server, sim::PopulationOptions{200, 0, 0, 5, {}}, kNow.date());
+        sim::addGeneratedLists(server, sim::GenerateOptions{20000, 400, seed}, kNow);
+        return server;
+    }
+
+    void SetUp() override { server = generated(3); }
+
+    static int loginCount(const sim::ServerSpec& s)
+    {
+        int count = 0;
+        for (const auto& list : *s.logins)
+            count += static_cast<int>(list.second.size());
+        return count;
+    }
+
+    static ttservice::CVornTypedUserInfo listed(const sim::ServerSpec& s, int kind)
+    {
+        ttservice::CVornTypedUserInfo info;
+        info.users = s.logins->at(kind);
+        return info;
+    }
+
+    sim::ServerSpec server;
+};
+
+TEST_F(ListGeneratorTest, TheSameSeedGivesTheSameListsAndAnotherSeedOthers)
+{
+    const sim::ServerSpec again = generated(3);
+    const sim::ServerSpec other = generated(4);
+    EXPECT_EQ(loginCount(server), 20000);
+    EXPECT_EQ(loginCount(other), 20000);
+    for (int kind = 1; kind <= 5; ++kind) {
+        EXPECT_TRUE(listed(server, kind).sameFields(listed(again, kind))) << kind;
+        EXPECT_FALSE(listed(server, kind).sameFields(listed(other, kind))) << kind;
+    }
+    ASSERT_EQ(server.algoRanges->size(), 400u);
+    for (std::size_t i = 0; i < server.algoRanges->size(); ++i)
+        ASSERT_TRUE(server.algoRanges->at(i)->sameFields(*again.algoRanges->at(i))) << i;
+}
+
+TEST_F(ListGeneratorTest, LoginsMixKindsUsersAndTheOddEntriesADialogMustShow)
+{
+    std::set<std::string> sessions;
+    std::map<int, int> organisations;
+    std::set<int> userTypes;
+    std::set<int> unknownTerminals;
+    int emptyMacs = 0;
+    for (const auto& list : *server.logins) {
+        EXPECT_GT(list.second.size(), 500u) << list.first;
+        for (const auto& item : list.second) {
+            // What a logout names must single the login out.
+            EXPECT_TRUE(sessions.insert(item->userName + "|" + item->loginTime).second) << item->getKey();
+            const QDateTime at =
+                QDateTime::fromString(QString::fromStdString(item->loginTime), "yyyy-MM-dd HH:mm:ss");
+            EXPECT_TRUE(at.isValid() && at <= kNow && at > kNow.addDays(-4)) << item->loginTime;
+            if (item->organizationId == -1 || item->organizationId == 2147483647) {
+                EXPECT_EQ(item->organizationName, "");
+            }
+            ++organisations[item->organizationId];
+            userTypes.insert(item->userType);
+            emptyMacs += item->mac.empty();
+            if (item->terminalTypeId < 1 || item->terminalTypeId > 6)
+                unknownTerminals.insert(item->terminalTypeId);
+        }
+    }
+    EXPECT_GT(organisations[-1], 0);
+    EXPECT_GT(organisations[2147483647], 0);
+    EXPECT_GT(emptyMacs, 0);
+    EXPECT_FALSE(unknownTerminals.empty());
+    for (int type : {1, 10, 11, 13, 16, 80, 99})
+        EXPECT_EQ(userTypes.count(type), 1u) << type;
+}
+
+TEST_F(ListGeneratorTest, RangesTakeThePopulationsAlgorithmAccountsFirstWithTheOddSettings)
+{
+    std::vector<std::string> population;
+    for (const auto& record : *server.answers.at(12203).fallback) {
+        auto account = boost::dynamic_pointer_cast<ttservice::CVornAccountInfo>(record);
+        if (account->algoPermission)
+            population.push_back(account->accountId);
+    }
+    ASSERT_FALSE(population.empty());
+    std::set<std::string> ids;
+    int withoutSettings = 0;
+    int emptySets = 0;
+    int outsideCodes = 0;
+    const std::set<std::string> known{"TWAP",   "VWAP", "VWAPPLUS", "IS",    "ICEBERG", "VP",  "PINLINE",
+                                      "SWITCH", "MSO",  "DMA",      "FLOAT", "GRID",    "MOO", "MOC"};
+    for (std::size_t i = 0; i < server.algoRanges->size(); ++i) {
+        const auto& range = server.algoRanges->at(i);
+        ASSERT_TRUE(range->account);
+        if (i < population.size()) {
+            EXPECT_EQ(range->account->accountId, population[i]);
+        }
+        EXPECT_TRUE(ids.insert(range->getKey()).second) << range->getKey();
+        EXPECT_FALSE(range->account->brokerName.empty());
+        withoutSettings += range->settings.empty();
+        for (const auto& setting : range->settings) {
+            for (const auto& code : setting->permissions) {
+                emptySets += code.second.empty();
+                outsideCodes += known.count(code.first) == 0;
+            }
+        }
+    }
+    EXPECT_GT(withoutSettings, 0);
+    EXPECT_GT(emptySets, 0);
+    EXPECT_GT(outsideCodes, 0);
+}
+
+TEST(UserLogin, GoesFirstAmongTheDesktopLoginsOnceBesidesTheUsersOtherMachines)
+{
+    sim::ServerSpec server;
+    sim::addGeneratedLists(server, sim::GenerateOptions{50, 0, 1}, kNow);
+    sim::UserSpec user;
+    user.name = "admin";
+    user.type = 10;
+    user.macs = "00:1A:2B:3C:4D:5E 00:1A:2B:3C:4D:5F";
+    auto elsewhere = boost::make_shared<ttservice::CVornTypedUserItem>();
+    elsewhere->userName = "admin";
+    elsewhere->mac = "00:1A:2B:3C:4D:99";
+    sim::editLogins(server)[1].push_back(elsewhere);
+    sim::addUserLogin(server, user, kNow);
+    sim::addUserLogin(server, user, kNow);
+    const sim::LoginItems& desktop = server.logins->at(1);
+    EXPECT_EQ(desktop[0]->userName, "admin");
+    EXPECT_EQ(desktop[0]->mac, "00:1A:2B:3C:4D:5E");
+    EXPECT_EQ(desktop[0]->userTypeText, "管理员");
+    EXPECT_EQ(desktop[0]->loginTime, "2026-12-07 10:05:00");
+    int own = 0;
+    for (const auto& item : desktop)
+        own += item->userName == "admin";
+    EXPECT_EQ(own, 2);
+}
+
+} // namespace

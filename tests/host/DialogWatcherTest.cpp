@@ -3,6 +3,7 @@
 
 #include "AnswerWait.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QPushButton>
 #include <QTimer>

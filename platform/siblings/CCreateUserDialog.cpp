@@ -1,0 +1,66 @@
+#include "siblings/CCreateUserDialog.h"
+
+#include "data/CUserManager.h"
+#include "data/ttservice/CVornUserInfo.h"
+#include "kx/CComboBox.h"
+#include "utils/CSingletonT.h"
+
+#include <QLineEdit>
+
+#include <boost/make_shared.hpp>
+
+namespace Ocv {
+
+namespace {
+constexpr int kUserCode = 12209;
+
+CCreationDialog::Items userTypes()
+{
+    return {{11, QStringLiteral("交易员")},      {10, QStringLiteral("投资经理")},
+            {12, QStringLiteral("风控员")},      {13, QStringLiteral("查询员")},
+            {14, QStringLiteral("平仓员")},      {15, QStringLiteral("报单员")},
+            {16, QStringLiteral("独立交易员")},  {20, QStringLiteral("投资顾问")},
+            {21, QStringLiteral("独立投资顾问")}};
+}
+
+CCreationDialog::Items clientKinds()
+{
+    return {{0, QStringLiteral("桌面客户端")}, {1, QStringLiteral("信号单")},   {2, QStringLiteral("VIP")},
+            {3, QStringLiteral("代理")},       {4, QStringLiteral("移动终端")}, {5, QStringLiteral("API")}};
+}
+} // namespace
+
+CCreateUserDialog::CCreateUserDialog(QWidget* parent)
+    : CCreationDialog(parent, QStringLiteral("一键创建用户"), QStringLiteral("create_user_dialog"))
+{
+    addSystemRow();
+    m_userName = addLineEdit(QStringLiteral("user_name"), QStringLiteral("用户名"));
+    m_userType = addComboBox(QStringLiteral("user_type"), QStringLiteral("用户类型"), userTypes());
+    m_clientKind = addComboBox(QStringLiteral("client_kind"), QStringLiteral("终端类型"), clientKinds());
+}
+
+CCreateUserDialog::~CCreateUserDialog() = default;
+
+void CCreateUserDialog::switchSystem(const std::string& systemName)
+{
+    setSystemName(systemName);
+}
+
+bool CCreateUserDialog::validate()
+{
+    return checkText(m_userName, QStringLiteral("用户名"), true);
+}
+
+void CCreateUserDialog::submit()
+{
+    auto user = boost::make_shared<ttservice::CVornUserInfo>();
+    user->name = trimmed(m_userName).toStdString();
+    user->userType = selectedCode(m_userType);
+    user->roleType = utils::CSingletonT<CUserManager>::instance()->getUserRoleType(user->userType);
+    user->managerId = ownManagerId();
+    user->online = 0;
+    user->clientKind = selectedCode(m_clientKind);
+    sendAdd(kUserCode, user);
+}
+
+} // namespace Ocv

@@ -1,0 +1,135 @@
+#pragma once
+
+#include "AnswerWait.h"
+#include "ScenarioBuilder.h"
+
+#include "data/CVornClient.h"
+#include "data/CVornClientCenter.h"
+#include "data/ttservice/CVornBaseInfoStatistics.h"
+#include "data/ttservice/CVornQueryDataReq.h"
+#include "kx/CComboBox.h"
+#include "kx/CPushButton.h"
+#include "kx/CSimpleTextWidget.h"
+#include "kx/CUiResource.h"
+#include "sim/SimPlatform.h"
+#include "siblings/CAccountOpeningDialog.h"
+#include "siblings/CCreateAccountDialog.h"
+#include "siblings/CCreateUserDialog.h"
+#include "siblings/CProductBatchCreateDialog.h"
+
+#include <QDialog>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QTest>
+
+#include <boost/make_shared.hpp>
+
+#include <gtest/gtest.h>
+
+namespace siblingstest {
+
+using Stats = ttservice::CVornBaseInfoStatistics;
+
+// Two servers with small populations on a fixed day, so that the "today" counts are exact.
+class CreationDialogTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        static const bool themed = utils::CSingletonT<Kx::CUiResource>::instance()->loadTheme(
+            QStringLiteral(SIBLINGS_SHIPPED_THEME));
+        Q_UNUSED(themed);
+        kit::ScenarioBuilder()
+            .now(QDateTime(QDate(2026, 12, 5), QTime(10, 30)))
+            .server("主服务器", 20)
+            .population({30, 10, 20, 7, {}})
+            .server("备用服务器", 20)
+            .population({5, 3, 4, 9, {}})
+            .install();
+    }
+    void TearDown() override { sim::SimPlatform::install(sim::Scenario()); }
+
+    // The server's next base statistics, as the dashboard would query them.
+    Stats statistics(const std::string& server = "主服务器")
+    {
+        auto req = boost::make_shared<ttservice::CVornQueryDataReq>();
+        req->dataType = 12254;
+        Stats stats; // written on the worker, read once the answer is counted as done
+        center->getClientByName(server)->queryData_async(
+            req,
+            [&stats](const utils::TTError&, const std::vector<ttservice::IDataPtr>& records, int,
+                     const bson::BSONObj&) {
+                if (auto first = records.empty() ? nullptr : boost::dynamic_pointer_cast<Stats>(records[0]))
+                    stats = *first;
+            },
+            0);
+        EXPECT_TRUE(kit::waitForAnswers());
+        return stats;
+    }
+
+    template <class W = QLineEdit> static W* field(QWidget* dialog, const QString& name)
+    {
+        auto* widget = dialog->findChild<W*>(name);
+        EXPECT_TRUE(widget) << name.toStdString();
+        return widget;
+    }
+    // As a user would: select all, delete, then the input method's commit.
+    static void type(QWidget* dialog, const QString& name, const QString& text)
+    {
+        QLineEdit* edit = field(dialog, name);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QInputMethodEvent input;
+        input.setCommitString(text);
+        QCoreApplication::sendEvent(edit, &input);
+    }
+    static void choose(QWidget* dialog, const char* name, int code)
+    {
+        auto* combo = field<Kx::CComboBox>(dialog, name);
+        combo->setCurrentIndex(combo->findData(code));
+    }
+    // The message line's text while it is shown.
+    static QString message(QWidget* dialog, const QString& name)
+    {
+        auto* line = field<Kx::CSimpleTextWidget>(dialog, name);
+        return line && line->isVisible() ? line->text() : QString();
+    }
+    static void click(QWidget* dialog, const char* button)
+    {
+        QTest::mouseClick(field<Kx::CPushButton>(dialog, button), Qt::LeftButton);
+    }
+
+    // Clicks OK and waits for the answers. While they are out the dialog must stay open and
+    // take no second OK. Returns the records the click sent.
+    std::vector<Ocv::CVornClientCenter::SentOperation> submit(QDialog* dialog)
+    {
+        const std::size_t before = center->sentOperations().size();
+        click(dialog, "common_dialog_ok");
+        auto sent = center->sentOperations();
+        sent.erase(sent.begin(), sent.begin() + before);
+        if (!sent.empty()) {
+            EXPECT_TRUE(dialog->isVisible());
+            EXPECT_FALSE(field<Kx::CPushButton>(dialog, "common_dialog_ok")->isEnabled());
+            click(dialog, "common_dialog_ok");
+            QTest::keyClick(dialog, Qt::Key_Return);
+            EXPECT_EQ(center->sentOperations().size(), before + sent.size()) << "submitted twice";
+        }
+        EXPECT_TRUE(kit::waitForAnswers());
+        return sent;
+    }
+
+    // The texts of the success reports, each an information with the usual flags.
+    std::vector<QString> shownMessages() const
+    {
+        std::vector<QString> texts;
+        for (const auto& shown : center->serverMessages())
+            texts.push_back(shown.ok && shown.type == 0 && shown.title == "提示" && shown.b1 && !shown.b2
+                                ? shown.text
+                                : "(not a success report)");
+        return texts;
+    }
+
+    Ocv::CVornClientCenter* center = utils::CSingletonT<Ocv::CVornClientCenter>::instance();
+};
+
+} // namespace siblingstest

@@ -2,14 +2,22 @@
 #include "ScenarioBuilder.h"
 
 #include "dashboard/CBottomWidget.h"
+#include "dashboard/CLeftWidget.h"
 #include "dashboard/CMiddleWidget.h"
+#include "dashboard/CRightWidget.h"
+#include "dashboard/CTopWidget.h"
 #include "dashboard/CWelcomeWidget.h"
 #include "data/MetaTypes.h"
+#include "data/ttservice/CVornSubManagerInfo.h"
+#include "sim/Population.h"
 #include "panel/CWelcomePanel.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QImage>
 #include <QPainter>
+
+#include <boost/make_shared.hpp>
 
 #include <benchmark/benchmark.h>
 
@@ -119,6 +127,96 @@ void BM_AnswerHandOff(benchmark::State& state)
     state.counters["records"] = double(records.size());
 }
 BENCHMARK(BM_AnswerHandOff)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// A platform with a population, generated exchanges and full status records, as in the demo.
+void installFullPlatform(int latencyMs)
+{
+    sim::PopulationOptions population;
+    population.accounts = 300;
+    population.products = 40;
+    population.users = 120;
+    population.managers = {5};
+    sim::ExchangeOptions exchanges;
+    exchanges.generate = true;
+    kit::ScenarioBuilder()
+        .now(QDateTime(QDate(2026, 12, 7), QTime(10, 0)))
+        .server("s1", latencyMs)
+        .answer(12235, fullStatus(4, 4))
+        .population(population)
+        .exchanges(exchanges)
+        .install();
+}
+
+// Paints the whole status-mode dashboard: top strip, both status strips and the exchange board.
+void BM_StatusDashboardPaint(benchmark::State& state)
+{
+    installFullPlatform(0);
+    QWidget window;
+    window.resize(1760, 890);
+    auto* dashboard = new Ocv::CWelcomeWidget(&window);
+    window.show();
+    dashboard->setSystem(1, QStringLiteral("s1"));
+    if (!kit::waitForAnswers(10000))
+        state.SkipWithError("no answer");
+    QImage image(dashboard->size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        dashboard->render(&image);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_StatusDashboardPaint)->Unit(benchmark::kMillisecond);
+
+// The exchange board's once-a-second repaint with every domestic row shown.
+void BM_ExchangeBoardRepaint(benchmark::State& state)
+{
+    installFullPlatform(0);
+    QWidget window;
+    auto* board = new Ocv::CRightWidget(&window);
+    window.show();
+    board->setCurrentService("s1");
+    if (!kit::waitForAnswers(10000))
+        state.SkipWithError("no answer");
+    QImage image(board->size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        board->render(&image);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_ExchangeBoardRepaint)->Unit(benchmark::kMillisecond);
+
+void BM_ManagerBoardPaint(benchmark::State& state)
+{
+    kit::ScenarioBuilder().server("s1").user(1, 1, 5).install();
+    Ocv::CLeftWidget board(nullptr);
+    auto info = boost::make_shared<ttservice::CVornSubManagerInfo>();
+    info->futuresAccounts = 1234;
+    info->traders = 56;
+    info->productCount = 78;
+    board.setManagerInfo(info);
+    QImage image(board.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        board.render(&image);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_ManagerBoardPaint)->Unit(benchmark::kMillisecond);
+
+// From the statistics query to the top strip repainted: worker, queued hand-over, text layout.
+void BM_StatisticsHandOff(benchmark::State& state)
+{
+    installFullPlatform(0);
+    QWidget window;
+    auto* strip = new Ocv::CTopWidget(&window);
+    window.show();
+    QImage image(strip->size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        strip->setCurrentService("s1");
+        if (!kit::waitForAnswers(10000))
+            state.SkipWithError("no answer");
+        strip->render(&image);
+    }
+}
+BENCHMARK(BM_StatisticsHandOff)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -121,9 +121,14 @@ bool HostOptions::parse(const QStringList& arguments, HostOptions* options, QStr
                                                    "(default: the current folder)."),
                                     QStringLiteral("dir"));
     const QCommandLineOption verbose(QStringLiteral("verbose"), QStringLiteral("Log at INFO level."));
+    const QCommandLineOption idle(
+        QStringLiteral("idle-seconds"),
+        QStringLiteral("Stay up for N seconds as in a window (clocks and timers running, also without a "
+                       "display), then print the share of one core the process used, and exit."),
+        QStringLiteral("N"));
     const QList<QCommandLineOption> all{scenario, system, systemId, tab,        size,     click,
                                         move,     answer, at,       screenshot, paintLog, events,
-                                        requests, settle, outDir,   verbose};
+                                        requests, settle, outDir,   verbose,    idle};
     parser.addOptions(all);
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
@@ -197,6 +202,14 @@ bool HostOptions::parse(const QStringList& arguments, HostOptions* options, QStr
     options->paintLog = parser.value(paintLog);
     options->events = parser.value(events);
     options->requests = parser.value(requests);
+    if (parser.isSet(idle)) {
+        bool ok = false;
+        options->idleSeconds = parser.value(idle).toInt(&ok);
+        if (!ok || options->idleSeconds <= 0) {
+            *error = QStringLiteral("--idle-seconds takes a whole number of seconds above 0");
+            return false;
+        }
+    }
     if (parser.isSet(settle)) {
         bool ok = false;
         options->settleMs = parser.value(settle).toInt(&ok);

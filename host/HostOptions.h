@@ -37,6 +37,7 @@ struct HostOptions
     int settleMs = -1; // -1: until every request is answered
     QString outDir;
     bool verbose = false;
+    int idleSeconds = 0; // > 0: stay up that long as in a window, then print the CPU share used
 
     // True when the run ends by itself after writing its outputs.
     bool isBatch() const

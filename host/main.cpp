@@ -18,6 +18,8 @@
 #include "utils/CSingletonT.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QDir>
 #include <QFile>
 #include <QTextStream>
@@ -26,6 +28,8 @@
 #include <log4cxx/consoleappender.h>
 #include <log4cxx/logger.h>
 #include <log4cxx/patternlayout.h>
+
+#include <sys/resource.h>
 
 #include <cstring>
 #include <memory>
@@ -121,6 +125,32 @@ int runBatch(CHostWindow& window, const HostOptions& options)
     return 0;
 }
 
+double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// What the shown panel costs while nobody touches it: its timers, clock and repaints only.
+int runIdle(QApplication& app, const HostOptions& options)
+{
+    HostRun::settle(options.settleMs);
+    const double cpuBefore = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    QTimer::singleShot(options.idleSeconds * 1000, &app, &QApplication::quit);
+    app.exec();
+    const double seconds = wall.elapsed() / 1000.0;
+    const double share = 100.0 * (cpuSeconds() - cpuBefore) / seconds;
+    QTextStream(stdout) << QStringLiteral("idle cpu: %1 % of one core over %2 s")
+                               .arg(share, 0, 'f', 3)
+                               .arg(seconds, 0, 'f', 1)
+                        << Qt::endl;
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -146,7 +176,7 @@ int main(int argc, char** argv)
 
     setUpLogging(options.verbose);
     Ocv::registerDataMetaTypes();
-    const bool windowed = !options.isBatch() && !headless;
+    const bool windowed = !options.isBatch() && (!headless || options.idleSeconds > 0);
     // In a window the servers' clocks run, so the board's clock ticks; scripted runs stay repeatable.
     const auto adjust = [windowed, at = options.at](sim::Scenario* scenario) {
         if (at.isValid())
@@ -195,6 +225,8 @@ int main(int argc, char** argv)
 
         if (options.isBatch())
             status = runBatch(*window, options);
+        else if (options.idleSeconds > 0)
+            status = runIdle(app, options);
         else if (headless)
             status = renderTabs(*window, options);
         else

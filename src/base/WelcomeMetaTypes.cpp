@@ -1,6 +1,7 @@
 #include "base/WelcomeMetaTypes.h"
 
 #include "data/MetaTypes.h"
+#include "data/ttservice/CVornBaseInfoStatistics.h"
 #include "data/ttservice/CVornSubManagerInfo.h"
 
 #include <mutex>
@@ -16,6 +17,8 @@ void registerWelcomeMetaTypes()
         qRegisterMetaType<boost::shared_ptr<ttservice::CVornSubManagerInfo>>(
             "boost::shared_ptr<ttservice::CVornSubManagerInfo>");
         qRegisterMetaType<ExchangeInfoList>("Ocv::ExchangeInfoList");
+        qRegisterMetaType<boost::shared_ptr<ttservice::CVornBaseInfoStatistics>>(
+            "boost::shared_ptr<ttservice::CVornBaseInfoStatistics>");
     });
 }
 

@@ -10,10 +10,12 @@
 
 namespace ttservice {
 class CVornSubManagerInfo;
-}
+class CVornBaseInfoStatistics;
+} // namespace ttservice
 
 Q_DECLARE_METATYPE(Ocv::SysStatusMap)
 Q_DECLARE_METATYPE(boost::shared_ptr<ttservice::CVornSubManagerInfo>)
+Q_DECLARE_METATYPE(boost::shared_ptr<ttservice::CVornBaseInfoStatistics>)
 Q_DECLARE_METATYPE(Ocv::ExchangeInfoList)
 
 namespace Ocv {

@@ -4,6 +4,9 @@
 #include "dashboard/CBottomWidget.h"
 #include "dashboard/CLeftWidget.h"
 #include "dashboard/CMiddleWidget.h"
+#include "dashboard/CRightWidget.h"
+#include "dashboard/CWelcomeImageWidget.h"
+#include "dashboard/CTopWidget.h"
 #include "data/CUserManager.h"
 #include "data/CVornClientCenter.h"
 #include "data/CVornClient.h"
@@ -19,6 +22,7 @@
 
 #include <boost/make_shared.hpp>
 
+#include <algorithm>
 #include <climits>
 
 namespace Ocv {
@@ -33,6 +37,7 @@ constexpr int kSelectorHeight = 24;
 constexpr int kSelectorX = 10;
 constexpr int kSelectorY = 5;
 constexpr int kSelectorGap = 10;
+constexpr int kRightBoardX = 1520;
 
 CVornClientCenter* clientCenter()
 {
@@ -78,10 +83,21 @@ void CWelcomeWidget::createUi()
 
     // The top strip, the exchange board (both left out of the wide layout) and the manager card
     // join the dashboard here as they become available.
+    const std::string server = currentServerName().toStdString();
     if (m_bStatusMode) {
+        if (!isWideLayout()) {
+            m_pTopWidget = new CTopWidget(this);
+            m_pTopWidget->setCurrentService(server);
+            m_pRightWidget = new CRightWidget(this);
+            m_pRightWidget->setCurrentService(server);
+        }
         m_pMiddleWidget = new CMiddleWidget(this);
         m_pBottomWidget = new CBottomWidget(this);
     } else {
+        if (!isWideLayout()) {
+            m_pRightWidget = new CRightWidget(this);
+            m_pRightWidget->setCurrentService(server);
+        }
         m_pLeftWidget = new CLeftWidget(this);
         // The board reacts to plain moves with its hand cursor; it leaves tracking to its host.
         m_pLeftWidget->setMouseTracking(true);
@@ -100,7 +116,9 @@ void CWelcomeWidget::resetWidget(bool showSelector)
 
     const int y = showSelector ? m_pServerSelector->height() + kSelectorGap : 0;
     if (m_bStatusMode) {
-        const int topHeight = 0; // no top strip yet
+        if (m_pTopWidget)
+            m_pTopWidget->move(0, y);
+        const int topHeight = m_pTopWidget ? m_pTopWidget->height() : 0;
         if (m_pMiddleWidget)
             m_pMiddleWidget->move(0, y + topHeight);
         if (m_pBottomWidget)
@@ -108,6 +126,10 @@ void CWelcomeWidget::resetWidget(bool showSelector)
     } else if (m_pLeftWidget) {
         m_pLeftWidget->move(0, y);
     }
+    if (m_pRightWidget)
+        m_pRightWidget->move(kRightBoardX, y);
+    if (m_pImageWidget)
+        m_pImageWidget->move(0, y);
 }
 
 QString CWelcomeWidget::currentServerName() const
@@ -118,8 +140,19 @@ QString CWelcomeWidget::currentServerName() const
 void CWelcomeWidget::setSystem(int systemId, const QString& systemName)
 {
     m_strSystemName = systemId != 0 ? systemName : QString();
+    retargetRegions();
     refresh();
     resetWidget(m_strSystemName.isEmpty());
+}
+
+// The regions that query for themselves follow the dashboard's current server.
+void CWelcomeWidget::retargetRegions()
+{
+    const std::string server = currentServerName().toStdString();
+    if (m_pTopWidget)
+        m_pTopWidget->setCurrentService(server);
+    if (m_pRightWidget)
+        m_pRightWidget->setCurrentService(server);
 }
 
 void CWelcomeWidget::refresh()
@@ -228,6 +261,7 @@ QString CWelcomeWidget::param() const
 bool CWelcomeWidget::handleEvent(int eventId, int a, int b, const QString& text, void* data)
 {
     if (eventId == EventId::ComboChanged) {
+        retargetRegions();
         refresh();
         return true;
     }
@@ -236,9 +270,11 @@ bool CWelcomeWidget::handleEvent(int eventId, int a, int b, const QString& text,
 
 void CWelcomeWidget::autoScalingImage(int width, int height)
 {
-    // Only layouts with the welcome picture scale it; none of the current ones has one.
-    Q_UNUSED(width);
-    Q_UNUSED(height);
+    // None of the current layouts creates the picture; a layout that does gets it sized here.
+    if (!m_pImageWidget)
+        return;
+    const QSize image = m_pImageWidget->getImageSize();
+    m_pImageWidget->resize(std::max(width, image.width()), std::max(height, image.height()));
 }
 
 void CWelcomeWidget::slotShowError(bool isError, QString text)
@@ -255,6 +291,7 @@ void CWelcomeWidget::slotShowError(bool isError, QString text)
 
 void CWelcomeWidget::slotQueryUserLog(const QString& text)
 {
+
     deliverEvent(EventId::OpenView, -1, ViewId::UserLog, text, nullptr);
 }
 

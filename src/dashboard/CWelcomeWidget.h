@@ -79,6 +79,7 @@ private slots:
 
 private:
     QString currentServerName() const;
+    void retargetRegions();
 
     Kx::CComboBox* m_pServerSelector = nullptr;
     CTopWidget* m_pTopWidget = nullptr;

@@ -169,9 +169,12 @@ TEST_F(LeftWidgetTest, ManagerModeDashboardShowsTheBoardWithTheAnsweredRecord)
     builder.rights({10041}).answer(12277, {info});
     builder.install();
     Ocv::CWelcomeWidget dashboard(nullptr);
-    auto* board = dashboard.findChild<Ocv::CLeftWidget*>();
+    auto* board = dashboard.findChild<QWidget*>(QStringLiteral("wolcome_left_widget"));
     ASSERT_NE(board, nullptr);
     EXPECT_EQ(board->pos(), QPoint(0, 34));
+    const QWidget* exchanges = dashboard.findChild<QWidget*>(QStringLiteral("wolcome_right_widget"));
+    ASSERT_NE(exchanges, nullptr);
+    EXPECT_EQ(exchanges->pos(), QPoint(1520, 34));
     dashboard.setSystem(1, QStringLiteral("s1"));
     ASSERT_TRUE(kit::waitForAnswers());
     EXPECT_EQ(board->pos(), QPoint(0, 0));

@@ -21,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <initializer_list>
 #include <memory>
 
 using kit::PaintRecorder;
@@ -33,11 +35,14 @@ Ocv::CVornClientCenter* center()
     return utils::CSingletonT<Ocv::CVornClientCenter>::instance();
 }
 
-std::vector<std::pair<std::string, int>> sent()
+// The dashboard's own queries; the regions that query for themselves are left out unless asked for.
+std::vector<std::pair<std::string, int>> sent(std::initializer_list<int> codes = {12235, 12277})
 {
     std::vector<std::pair<std::string, int>> result;
-    for (const auto& request : center()->sentRequests())
-        result.emplace_back(request.server, request.dataType);
+    for (const auto& request : center()->sentRequests()) {
+        if (std::find(codes.begin(), codes.end(), request.dataType) != codes.end())
+            result.emplace_back(request.server, request.dataType);
+    }
     return result;
 }
 
@@ -54,6 +59,8 @@ protected:
         return widget.get();
     }
     Kx::CComboBox* selector() const { return widget->findChild<Kx::CComboBox*>(); }
+    QWidget* right() const { return widget->findChild<QWidget*>(QStringLiteral("wolcome_right_widget")); }
+    QWidget* top() const { return widget->findChild<QWidget*>(QStringLiteral("wolcome_top_widget")); }
     QWidget* middle() const { return widget->findChild<QWidget*>(QStringLiteral("wolcome_middle_widget")); }
     QWidget* bottom() const { return widget->findChild<QWidget*>(QStringLiteral("wolcome_bottom_widget")); }
     QVector<kit::PaintOp> middleOps() const { return PaintRecorder::record(middle()); }
@@ -75,9 +82,12 @@ TEST_F(WelcomeWidgetTest, OneServerHidesSelectorButKeepsItsRoom)
     EXPECT_EQ(w->objectName(), QStringLiteral("welcome_widget"));
     EXPECT_TRUE(w->isStatusMode());
     EXPECT_FALSE(selector()->isVisibleTo(w));
-    EXPECT_EQ(middle()->pos(), QPoint(0, 34));
-    EXPECT_EQ(bottom()->pos(), QPoint(0, 34 + 380));
+    EXPECT_EQ(top()->pos(), QPoint(0, 34));
+    EXPECT_EQ(right()->pos(), QPoint(1520, 34));
+    EXPECT_EQ(middle()->pos(), QPoint(0, 34 + 160));
+    EXPECT_EQ(bottom()->pos(), QPoint(0, 34 + 160 + 380));
     EXPECT_TRUE(sent().empty()) << "nothing is queried before activation, a switch or a tick";
+    EXPECT_EQ(sent({12254}), (Sent{{"s1", 12254}})) << "the top strip asks as soon as it has its server";
 }
 
 TEST_F(WelcomeWidgetTest, SeveralServersShowSelectorInNameOrder)
@@ -96,17 +106,20 @@ TEST_F(WelcomeWidgetTest, SystemNameTargetsQueriesAndHidesSelector)
 {
     builder.server("s1").server("s2");
     auto* w = make();
+    center()->clearSentRequests();
     w->setSystem(7, QStringLiteral("s2"));
-    EXPECT_EQ(sent(), (Sent{{"s2", 12235}}));
+    EXPECT_EQ(sent({12235, 12254}), (Sent{{"s2", 12254}, {"s2", 12235}}));
     EXPECT_FALSE(selector()->isVisibleTo(w));
-    EXPECT_EQ(middle()->pos(), QPoint(0, 0));
-    EXPECT_EQ(bottom()->pos(), QPoint(0, 380));
+    EXPECT_EQ(top()->pos(), QPoint(0, 0));
+    EXPECT_EQ(right()->pos(), QPoint(1520, 0));
+    EXPECT_EQ(middle()->pos(), QPoint(0, 160));
+    EXPECT_EQ(bottom()->pos(), QPoint(0, 540));
 
     // Id 0 means no system: the name is dropped and the selector's server is used.
     w->setSystem(0, QStringLiteral("s2"));
-    EXPECT_EQ(sent(), (Sent{{"s2", 12235}, {"s1", 12235}}));
+    EXPECT_EQ(sent({12235, 12254}), (Sent{{"s2", 12254}, {"s2", 12235}, {"s1", 12254}, {"s1", 12235}}));
     EXPECT_TRUE(selector()->isVisibleTo(w));
-    EXPECT_EQ(middle()->pos(), QPoint(0, 34));
+    EXPECT_EQ(middle()->pos(), QPoint(0, 34 + 160));
 }
 
 TEST_F(WelcomeWidgetTest, UnknownServerSendsNothing)
@@ -121,8 +134,9 @@ TEST_F(WelcomeWidgetTest, SelectorChangeRefreshesTheChosenServer)
 {
     builder.server("s1").server("s2");
     make();
+    center()->clearSentRequests();
     selector()->setCurrentIndex(1);
-    EXPECT_EQ(sent(), (Sent{{"s2", 12235}}));
+    EXPECT_EQ(sent({12235, 12254}), (Sent{{"s2", 12254}, {"s2", 12235}}));
 }
 
 TEST_F(WelcomeWidgetTest, ModeFollowsTheSubManagerId)
@@ -152,6 +166,8 @@ TEST_F(WelcomeWidgetTest, WideLayoutStacksWideStripsFromTheTop)
     builder.server("s1").user(1, 4);
     auto* w = make();
     w->setSystem(1, QStringLiteral("s1"));
+    EXPECT_EQ(top(), nullptr);
+    EXPECT_EQ(right(), nullptr);
     EXPECT_EQ(middle()->geometry(), QRect(0, 0, 1755, 380));
     EXPECT_EQ(bottom()->geometry(), QRect(0, 380, 1755, 350));
 }

@@ -21,6 +21,17 @@ Ocv::CVornClientCenter* center()
     return utils::CSingletonT<Ocv::CVornClientCenter>::instance();
 }
 
+// The dashboard's own status queries; the regions query their own codes besides.
+std::vector<Ocv::CVornClientCenter::SentRequest> statusQueries()
+{
+    std::vector<Ocv::CVornClientCenter::SentRequest> result;
+    for (const auto& request : center()->sentRequests()) {
+        if (request.dataType == 12235)
+            result.push_back(request);
+    }
+    return result;
+}
+
 class WelcomePanelTest : public ::testing::Test
 {
 protected:
@@ -84,6 +95,7 @@ TEST_F(WelcomePanelTest, SwitchSystemReachesBaseDashboardAndRiskInOrder)
 {
     builder.user(10);
     make();
+    center()->clearSentRequests();
     // The base takes the system before the dashboard queries it.
     std::vector<std::size_t> sentWhenBaseSwitched;
     QObject::connect(panel.get(), &Ocv::IvornDockableWidget::systemSwitched,
@@ -94,14 +106,14 @@ TEST_F(WelcomePanelTest, SwitchSystemReachesBaseDashboardAndRiskInOrder)
     EXPECT_EQ(panel->systemName(), QStringLiteral("s2"));
     EXPECT_EQ(risk()->systemId(), 2);
     EXPECT_EQ(risk()->systemName(), QStringLiteral("s2"));
-    ASSERT_EQ(center()->sentRequests().size(), 1u);
-    EXPECT_EQ(center()->sentRequests()[0].server, "s2");
+    ASSERT_EQ(statusQueries().size(), 1u);
+    EXPECT_EQ(statusQueries()[0].server, "s2");
 
     // Id 0 still reaches both; the dashboard falls back to its selector.
     panel->switchSystem(0, QStringLiteral("s2"));
     EXPECT_EQ(risk()->systemId(), 0);
-    ASSERT_EQ(center()->sentRequests().size(), 2u);
-    EXPECT_EQ(center()->sentRequests()[1].server, "s1");
+    ASSERT_EQ(statusQueries().size(), 2u);
+    EXPECT_EQ(statusQueries()[1].server, "s1");
 }
 
 TEST_F(WelcomePanelTest, ParamIsAlwaysEmptyAndContentKeepsItsSize)
@@ -127,7 +139,7 @@ TEST_F(WelcomePanelTest, DestroyedWithHundredQueriesInFlight)
     make();
     for (int i = 0; i < 100; ++i)
         panel->switchSystem(1, QStringLiteral("slow"));
-    EXPECT_EQ(center()->pendingRequests(), 100);
+    EXPECT_GE(center()->pendingRequests(), 100);
     panel.reset();
     EXPECT_TRUE(kit::waitForAnswers());
     EXPECT_EQ(center()->pendingRequests(), 0);

@@ -1,16 +1,36 @@
 #include "DialogWatcher.h"
 
+#include "data/CVornClientCenter.h"
+#include "utils/CSingletonT.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
+#include <QMouseEvent>
 #include <QPointer>
+#include <QTimer>
 
 namespace {
 
 const QString kAccept = QStringLiteral("accept");
 const QString kReject = QStringLiteral("reject");
 const QString kClose = QStringLiteral("close");
+constexpr int kCheckIntervalMs = 20;
+constexpr int kCheckRounds = 500; // 10 s at the most
+
+// Framework buttons are no QAbstractButton: press them as a user would.
+void clickCentre(QWidget* button)
+{
+    const QPointF centre(button->width() / 2.0, button->height() / 2.0);
+    const QPointF global(button->mapToGlobal(centre.toPoint()));
+    QMouseEvent press(QEvent::MouseButtonPress, centre, centre, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(button, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, centre, centre, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(button, &release);
+}
 
 // Through the dialog's own button when it has one, so that what the button checks still runs.
 void press(QDialog* dialog, const QString& how)
@@ -20,11 +40,13 @@ void press(QDialog* dialog, const QString& how)
         return;
     }
     const bool accept = how == kAccept;
-    auto* button = dialog->findChild<QAbstractButton*>(accept ? QStringLiteral("common_dialog_ok")
-                                                              : QStringLiteral("common_dialog_cancel"));
-    if (button && button->isEnabled())
-        button->click();
-    else if (accept)
+    auto* button = dialog->findChild<QWidget*>(accept ? QStringLiteral("common_dialog_ok")
+                                                      : QStringLiteral("common_dialog_cancel"));
+    // A disabled button is the dialog saying no; forcing it past its own checks would lie.
+    if (button) {
+        if (button->isEnabled())
+            clickCentre(button);
+    } else if (accept)
         dialog->accept();
     else
         dialog->reject();
@@ -71,14 +93,23 @@ bool DialogWatcher::eventFilter(QObject* watched, QEvent* event)
 void DialogWatcher::answer(QDialog* dialog, const QString& how)
 {
     press(dialog, how);
+    waitForPlatform(dialog, how, 0, false);
+}
+
+// A dialog may send its request on OK and close only when the platform agrees: it counts as
+// refusing the answer only once nothing is on its way any more and the last answers had a turn.
+void DialogWatcher::waitForPlatform(QDialog* dialog, const QString& how, int round, bool quiet)
+{
     QPointer<QDialog> guarded(dialog);
-    QMetaObject::invokeMethod(
-        this,
-        [this, guarded, how] {
-            if (guarded)
-                checkAnswered(guarded, how);
-        },
-        Qt::QueuedConnection);
+    QTimer::singleShot(kCheckIntervalMs, this, [this, guarded, how, round, quiet] {
+        if (!guarded || !guarded->isVisible())
+            return;
+        const bool busy = utils::CSingletonT<Ocv::CVornClientCenter>::instance()->pendingRequests() > 0;
+        if ((busy || !quiet) && round < kCheckRounds)
+            waitForPlatform(guarded, how, round + 1, !busy);
+        else
+            checkAnswered(guarded, how);
+    });
 }
 
 void DialogWatcher::checkAnswered(QDialog* dialog, const QString& how)

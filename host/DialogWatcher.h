@@ -34,6 +34,7 @@ signals:
 
 private:
     void answer(QDialog* dialog, const QString& how);
+    void waitForPlatform(QDialog* dialog, const QString& how, int round, bool quiet);
     void checkAnswered(QDialog* dialog, const QString& how);
     QJsonObject line(QDialog* dialog, const QString& how) const;
 

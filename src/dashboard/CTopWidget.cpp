@@ -154,6 +154,7 @@ CTopWidget::CTopWidget(QWidget* parent)
 
     for (const OneClickButton& spec : kButtons) {
         auto* button = new Kx::CSmallNormalButton(spec.id, false, 1, this);
+        button->setObjectName(QStringLiteral("wolcome_top_button_%1").arg(spec.id));
         button->setText(QString::fromUtf8(spec.text));
         button->setFixedSize(kButtonWidth, kButtonHeight);
         button->setStyleSheet(QString::fromLatin1(kButtonStyle));

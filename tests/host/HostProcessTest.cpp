@@ -191,6 +191,26 @@ TEST_F(HostProcessTest, RequestLogListsTheQueriesOnTheChosenServer)
     EXPECT_EQ(lines.last()["server"], "s2");
 }
 
+// A one-click button opens its creation dialog modally; the run answers it and logs it.
+TEST_F(HostProcessTest, OneClickButtonOpensItsCreationDialog)
+{
+    ASSERT_EQ(
+        run({"--click", "wolcome_top_button_21:5,5", "--answer", "accept", "--events", path("ev.jsonl")}), 0)
+        << output.toStdString();
+    QStringList answers;
+    for (const QJsonObject& line : readLines("ev.jsonl")) {
+        const QJsonObject dialog = line["dialog"].toObject();
+        if (dialog.isEmpty())
+            continue;
+        EXPECT_EQ(dialog["objectName"], "create_account_dialog");
+        EXPECT_EQ(dialog["class"], "Ocv::CCreateAccountDialog");
+        EXPECT_TRUE(dialog["modal"].toBool());
+        answers << dialog["answer"].toString();
+    }
+    // The empty form refuses OK, so the run cancels it rather than hang.
+    EXPECT_EQ(answers, (QStringList{QStringLiteral("accept"), QStringLiteral("reject")}));
+}
+
 TEST_F(HostProcessTest, ScreenshotIsWrittenAndBadInputIsReported)
 {
     ASSERT_EQ(run({"--screenshot", path("shot.png"), "--settle-ms", "100"}), 0) << output.toStdString();

@@ -197,7 +197,7 @@ public:
     }
 
 private:
-    static const int kDaysBack = 3;
+    static constexpr int kDaysBack = 3;
 
     Organisation organisation()
     {

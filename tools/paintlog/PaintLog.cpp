@@ -2,6 +2,8 @@
 
 #include "PaintRecorder.h"
 
+#include "kx/CStandardHpfTable.h"
+
 #include <QFile>
 #include <QJsonDocument>
 #include <QMetaEnum>
@@ -42,6 +44,56 @@ QJsonObject record(QWidget* widget, QWidget* origin, const QString& window)
     return o;
 }
 
+// What a table shows, from its own state: the painted texts are elided, these are whole.
+void logTable(const Kx::CStandardHpfTable* table, QList<QJsonObject>* lines)
+{
+    const Kx::IBaseHpfTableModel* model = table->dataModel();
+    if (!model)
+        return;
+    const QString name = table->objectName();
+    const QList<int> columns = table->shownColumns();
+    for (int c : columns) {
+        QJsonObject header{{QStringLiteral("op"), QStringLiteral("header")},
+                           {QStringLiteral("widget"), name},
+                           {QStringLiteral("column"), c},
+                           {QStringLiteral("text"), model->headerText(c)}};
+        if (model->sortColumn() == c) {
+            header[QStringLiteral("sort")] = model->sortOrder() == Qt::AscendingOrder
+                                                 ? QStringLiteral("ascending")
+                                                 : QStringLiteral("descending");
+        }
+        if (model->filters().contains(c))
+            header[QStringLiteral("filtered")] = true;
+        lines->append(header);
+    }
+    const int first = table->firstShownRow();
+    for (int r = first; first >= 0 && r < first + table->shownRowCount(); ++r) {
+        const Kx::IBaseHpfTableDataPtr data = model->dataAt(r);
+        if (!data)
+            continue;
+        const QString key = data->qsKey();
+        lines->append(QJsonObject{{QStringLiteral("op"), QStringLiteral("row")},
+                                  {QStringLiteral("widget"), name},
+                                  {QStringLiteral("row"), r},
+                                  {QStringLiteral("key"), key},
+                                  {QStringLiteral("selected"), table->isRowSelected(r)}});
+        for (int c : columns) {
+            QJsonObject cell{{QStringLiteral("op"), QStringLiteral("cell")},
+                             {QStringLiteral("widget"), name},
+                             {QStringLiteral("row"), r},
+                             {QStringLiteral("key"), key},
+                             {QStringLiteral("column"), c},
+                             {QStringLiteral("text"), data->getColumnText(c)}};
+            if (const Kx::CBaseTableColumnDelegate* delegate = table->columnDelegate(c)) {
+                const QJsonObject state = QJsonObject::fromVariantMap(delegate->cellState(key));
+                for (auto it = state.begin(); it != state.end(); ++it)
+                    cell[it.key()] = it.value();
+            }
+            lines->append(cell);
+        }
+    }
+}
+
 // Widgets in other windows below this one are logged with their own window.
 void logTree(QWidget* widget, QWidget* origin, const QString& window, QList<QJsonObject>* lines)
 {
@@ -50,6 +102,8 @@ void logTree(QWidget* widget, QWidget* origin, const QString& window, QList<QJso
         if (widget->isVisible()) {
             for (const PaintOp& op : PaintRecorder::record(widget))
                 lines->append(op.toJson());
+            if (auto* table = qobject_cast<Kx::CStandardHpfTable*>(widget))
+                logTable(table, lines);
         }
     }
     for (QObject* child : widget->children()) {

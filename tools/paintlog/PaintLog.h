@@ -21,6 +21,15 @@ QString className(const QObject* object);
 // "visible", "cursor", "cursorName"}, its geometry relative to the panel, or for a dialog's widgets
 // relative to the dialog, whose object name those records carry in "window". The paint operations
 // of the widget's last paint (PaintOp::toJson) follow when it is visible.
+//
+// A visible Kx::CStandardHpfTable's block then says what it shows, read from the table rather
+// than its paint (whose texts are elided): for each column in view
+// {"op":"header", "widget", "column", "text"} (plus "sort": "ascending" | "descending" for the
+// sort column and "filtered": true for a filtered one); for each row on screen
+// {"op":"row", "widget", "row", "key", "selected"} followed by one
+// {"op":"cell", "widget", "row", "key", "column", "text"} per column in view, which a check-box
+// column completes with "checked" (rows that have a box) and a button column with
+// "buttons": [{"id", "text", "enabled"}].
 QList<QJsonObject> paintLog(QWidget* panel);
 
 // Writes one compact JSON object per line.

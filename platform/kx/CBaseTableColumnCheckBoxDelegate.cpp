@@ -1,0 +1,138 @@
+#include "kx/CBaseTableColumnCheckBoxDelegate.h"
+#include "kx/CStandardHpfTable.h"
+#include "kx/CUiResource.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace Kx {
+
+namespace {
+const QString kBorderColor = QStringLiteral("clr_table_checkbox_border");
+const QString kCheckedColor = QStringLiteral("clr_table_checkbox_checked");
+const QString kMarkColor = QStringLiteral("clr_table_checkbox_mark");
+constexpr int kHitMargin = 3; // a near miss still toggles
+constexpr qreal kMarkWidth = 2;
+} // namespace
+
+CBaseTableColumnCheckBoxDelegate::CBaseTableColumnCheckBoxDelegate(CEventDeliverer* deliverer)
+    : CBaseTableColumnDelegate(deliverer)
+{
+    resolveColors();
+}
+
+CBaseTableColumnCheckBoxDelegate::~CBaseTableColumnCheckBoxDelegate() = default;
+
+void CBaseTableColumnCheckBoxDelegate::setItemVisible(const QString& key, bool visible, bool update)
+{
+    m_states[key].visible = visible;
+    updateTable(update);
+}
+
+void CBaseTableColumnCheckBoxDelegate::setItemChecked(const QString& key, bool checked, bool update,
+                                                      bool notify)
+{
+    auto it = m_states.find(key);
+    if (it == m_states.end())
+        it = m_states.insert(key, State{true, false});
+    it->checked = checked;
+    updateTable(update);
+    if (notify)
+        deliverEvent(EventCheckChanged, checked ? 1 : 0, key, nullptr);
+}
+
+bool CBaseTableColumnCheckBoxDelegate::isItemVisible(const QString& key) const
+{
+    return m_states.value(key).visible;
+}
+
+bool CBaseTableColumnCheckBoxDelegate::isItemChecked(const QString& key) const
+{
+    return m_states.value(key).checked;
+}
+
+QMap<QString, bool> CBaseTableColumnCheckBoxDelegate::getStatusMap() const
+{
+    QMap<QString, bool> map;
+    for (auto it = m_states.cbegin(); it != m_states.cend(); ++it) {
+        if (it->visible)
+            map.insert(it.key(), it->checked);
+    }
+    return map;
+}
+
+void CBaseTableColumnCheckBoxDelegate::clear()
+{
+    m_states.clear();
+    updateTable(true);
+}
+
+QRect CBaseTableColumnCheckBoxDelegate::boxRect(const QRect& cell)
+{
+    return QRect(cell.center().x() - kBoxSize / 2, cell.center().y() - kBoxSize / 2, kBoxSize, kBoxSize);
+}
+
+void CBaseTableColumnCheckBoxDelegate::paint(QPainter& painter, const HpfTableCell& cell) const
+{
+    const auto it = m_states.constFind(cell.key);
+    if (it == m_states.cend() || !it->visible)
+        return;
+    const QRect box = boxRect(cell.rect);
+    if (it->checked) {
+        painter.fillRect(box, m_checked);
+        QPainterPath mark;
+        mark.moveTo(box.left() + 3, box.center().y());
+        mark.lineTo(box.left() + 6, box.bottom() - 3);
+        mark.lineTo(box.right() - 2, box.top() + 3);
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(m_mark, kMarkWidth));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(mark);
+        painter.restore();
+    } else {
+        painter.setPen(m_border);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(box.adjusted(0, 0, -1, -1));
+    }
+}
+
+bool CBaseTableColumnCheckBoxDelegate::hitTest(const HpfTableCell& cell, const QPoint& pos) const
+{
+    return isItemVisible(cell.key) &&
+           boxRect(cell.rect).adjusted(-kHitMargin, -kHitMargin, kHitMargin, kHitMargin).contains(pos);
+}
+
+void CBaseTableColumnCheckBoxDelegate::click(const HpfTableCell& cell, const QPoint& pos)
+{
+    if (hitTest(cell, pos))
+        setItemChecked(cell.key, !isItemChecked(cell.key), true, true);
+}
+
+int CBaseTableColumnCheckBoxDelegate::preferredWidth(const HpfTableCell&, const QFontMetrics&) const
+{
+    return kBoxSize + 2 * CStandardHpfTable::kCellPadding;
+}
+
+QVariantMap CBaseTableColumnCheckBoxDelegate::cellState(const QString& key) const
+{
+    const auto it = m_states.constFind(key);
+    if (it == m_states.cend() || !it->visible)
+        return QVariantMap();
+    return QVariantMap{{QStringLiteral("checked"), it->checked}};
+}
+
+void CBaseTableColumnCheckBoxDelegate::themeChanged()
+{
+    resolveColors();
+}
+
+void CBaseTableColumnCheckBoxDelegate::resolveColors()
+{
+    auto* resource = utils::CSingletonT<CUiResource>::instance();
+    m_border = *resource->getColor(kBorderColor);
+    m_checked = *resource->getColor(kCheckedColor);
+    m_mark = *resource->getColor(kMarkColor);
+}
+
+} // namespace Kx

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "kx/CBaseTableColumnDelegate.h"
+#include "kx/KxGlobal.h"
+
+#include <QHash>
+#include <QMap>
+
+namespace Kx {
+
+// A check box in the cells of the rows that were given one (setItemVisible, or setItemChecked
+// for a row without a box yet); other rows show nothing. A click on a box toggles it and
+// delivers event 227 (EventCheckChanged): a = the table's id, b = 1 checked / 0 unchecked,
+// text = the row key. No widget per row: the boxes are painted and hit-tested.
+//
+// Colours "clr_table_checkbox_border", "clr_table_checkbox_checked", "clr_table_checkbox_mark".
+class KX_EXPORT CBaseTableColumnCheckBoxDelegate : public CBaseTableColumnDelegate
+{
+public:
+    enum
+    {
+        EventCheckChanged = 227
+    };
+    static constexpr int kBoxSize = 14;
+
+    explicit CBaseTableColumnCheckBoxDelegate(CEventDeliverer* deliverer);
+    ~CBaseTableColumnCheckBoxDelegate() override;
+
+    // A hidden box keeps its state for when it is shown again.
+    void setItemVisible(const QString& key, bool visible, bool update);
+    // notify: deliver event 227 as a click would.
+    void setItemChecked(const QString& key, bool checked, bool update, bool notify);
+    bool isItemVisible(const QString& key) const;
+    bool isItemChecked(const QString& key) const;
+    // key → checked, for every row whose box is shown.
+    QMap<QString, bool> getStatusMap() const;
+    void clear() override;
+
+    void paint(QPainter& painter, const HpfTableCell& cell) const override;
+    bool hitTest(const HpfTableCell& cell, const QPoint& pos) const override;
+    void click(const HpfTableCell& cell, const QPoint& pos) override;
+    int preferredWidth(const HpfTableCell& cell, const QFontMetrics& metrics) const override;
+    QVariantMap cellState(const QString& key) const override;
+    void themeChanged() override;
+
+    // Where the box of a cell is drawn.
+    static QRect boxRect(const QRect& cell);
+
+private:
+    struct State
+    {
+        bool visible = false;
+        bool checked = false;
+    };
+    void resolveColors();
+
+    QHash<QString, State> m_states;
+    QColor m_border;
+    QColor m_checked;
+    QColor m_mark;
+};
+
+} // namespace Kx

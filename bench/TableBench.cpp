@@ -78,7 +78,7 @@ public:
 class UserModel : public Kx::IBaseHpfTableModel
 {
 public:
-    UserModel() : Kx::IBaseHpfTableModel(true) {}
+    UserModel() : Kx::IBaseHpfTableModel(false) {}
     int columnCount() const override { return ColumnCount; }
     QString headerText(int column) const override { return QStringLiteral("列%1").arg(column); }
     int columnValueType(int column) const override

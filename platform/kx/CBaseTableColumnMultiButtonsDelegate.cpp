@@ -83,10 +83,10 @@ void CBaseTableColumnMultiButtonsDelegate::paint(QPainter& painter, const HpfTab
     for (int i = 0; i < rects.size(); ++i) {
         const ButtonData& button = buttons.at(i);
         if (button.type == TypeFilled) {
-            painter.fillRect(rects[i], button.flag ? m_fill : m_fillDisabled);
+            painter.fillRect(rects[i], !button.flag ? m_fill : m_fillDisabled);
             painter.setPen(m_fillText);
         } else {
-            painter.setPen(button.flag ? m_linkText : m_linkDisabled);
+            painter.setPen(!button.flag ? m_linkText : m_linkDisabled);
         }
         painter.drawText(rects[i], Qt::AlignCenter | Qt::TextSingleLine, button.text);
     }
@@ -114,7 +114,7 @@ void CBaseTableColumnMultiButtonsDelegate::click(const HpfTableCell& cell, const
         return;
     // A copy: the receiver may change the row's buttons.
     ButtonData button = m_items.value(cell.key).buttons.at(index);
-    if (button.flag)
+    if (!button.flag)
         deliverEvent(EventButtonClicked, button.id, cell.key, &button);
 }
 
@@ -132,7 +132,7 @@ QVariantMap CBaseTableColumnMultiButtonsDelegate::cellState(const QString& key) 
     for (const ButtonData& button : m_items.value(key).buttons) {
         buttons.append(QVariantMap{{QStringLiteral("id"), button.id},
                                    {QStringLiteral("text"), button.text},
-                                   {QStringLiteral("enabled"), button.flag}});
+                                   {QStringLiteral("enabled"), !button.flag}});
     }
     return QVariantMap{{QStringLiteral("buttons"), buttons}};
 }

@@ -505,7 +505,7 @@ struct IBaseHpfTableModel::Private
     }
 };
 
-IBaseHpfTableModel::IBaseHpfTableModel(bool sortable) : d(new Private(this, sortable)) {}
+IBaseHpfTableModel::IBaseHpfTableModel(bool fixedOrder) : d(new Private(this, !fixedOrder)) {}
 
 IBaseHpfTableModel::~IBaseHpfTableModel() = default;
 

@@ -6,6 +6,8 @@
 #include "dashboard/CMiddleWidget.h"
 #include "dashboard/CRightWidget.h"
 #include "dashboard/CWelcomeImageWidget.h"
+#include "smartalgo/CSmartAlgoDialog.h"
+#include "userlist/CUserListDialog.h"
 #include "dashboard/CTopWidget.h"
 #include "data/CUserManager.h"
 #include "data/CVornClientCenter.h"
@@ -265,6 +267,24 @@ bool CWelcomeWidget::handleEvent(int eventId, int a, int b, const QString& text,
         refresh();
         return true;
     }
+    if (eventId == EventId::OpenUserList) {
+        if (!m_pUserListDialog) {
+            m_pUserListDialog = new CUserListDialog(this);
+            m_pUserListDialog->hide();
+            connect(m_pUserListDialog, &CUserListDialog::sigQueryUserLog, this,
+                    &CWelcomeWidget::slotQueryUserLog);
+        }
+        m_pUserListDialog->showAndQuery(m_strSystemName, b);
+        return true;
+    }
+    if (eventId == EventId::OpenSmartAlgo) {
+        if (!m_pSmartAlgoDialog) {
+            m_pSmartAlgoDialog = new CSmartAlgoDialog(this);
+            m_pSmartAlgoDialog->hide();
+        }
+        m_pSmartAlgoDialog->showAndQuery(m_strSystemName, b);
+        return true;
+    }
     return Kx::CBaseWidget::handleEvent(eventId, a, b, text, data);
 }
 
@@ -291,6 +311,8 @@ void CWelcomeWidget::slotShowError(bool isError, QString text)
 
 void CWelcomeWidget::slotQueryUserLog(const QString& text)
 {
+    if (m_pUserListDialog)
+        m_pUserListDialog->hide();
 
     deliverEvent(EventId::OpenView, -1, ViewId::UserLog, text, nullptr);
 }

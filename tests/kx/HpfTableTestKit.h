@@ -64,7 +64,7 @@ inline Kx::IBaseHpfTableDataPtr row(const QString& key, const QString& name, int
 class TestModel : public Kx::IBaseHpfTableModel
 {
 public:
-    explicit TestModel(bool sortable = true) : Kx::IBaseHpfTableModel(sortable) {}
+    explicit TestModel(bool sortable = true) : Kx::IBaseHpfTableModel(!sortable) {}
     int columnCount() const override { return 5; }
     QString headerText(int column) const override
     {

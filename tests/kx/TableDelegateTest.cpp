@@ -91,7 +91,7 @@ TEST_F(TableDelegates, ACheckBoxClickTogglesItAndTheStatusMapHoldsTheRowsWithBox
 TEST_F(TableDelegates, AButtonClickDeliversTheRowKeyAndTheButtonId)
 {
     buttons->setItemButtons(
-        "k2", {ButtonData{0, "强制退出", 11, true, {}}, ButtonData{1, "锁定", 12, false, {}}}, true);
+        "k2", {ButtonData{0, "强制退出", 11, false, {}}, ButtonData{1, "锁定", 12, true, {}}}, true);
     const QVector<QRect> rects = buttons->buttonRects("k2", table->cellRect(2, 3));
     ASSERT_EQ(rects.size(), 2);
     const auto ops = PaintRecorder::record(table);
@@ -116,7 +116,7 @@ TEST_F(TableDelegates, AButtonClickDeliversTheRowKeyAndTheButtonId)
 TEST_F(TableDelegates, ThePaintLogRecordsTheRowsCellsBoxesAndButtons)
 {
     boxes->setItemChecked("k1", true, false, false);
-    buttons->setItemButtons("k1", {ButtonData{0, "Logout", 5, true, {}}}, false);
+    buttons->setItemButtons("k1", {ButtonData{0, "Logout", 5, false, {}}}, false);
     model.sortByColumnID(0, Qt::DescendingOrder);
     table->updateTable();
     QList<QJsonObject> headers;
@@ -140,7 +140,7 @@ TEST_F(TableDelegates, ThePaintLogRecordsTheRowsCellsBoxesAndButtons)
 
 TEST_F(TableDelegates, WidthsMakeRoomForTheButtonsAndADoubleClickOnABoxTogglesTwice)
 {
-    buttons->setItemButtons("k0", {ButtonData{0, "A", 1, true, {}}, ButtonData{0, "Longer", 2, true, {}}},
+    buttons->setItemButtons("k0", {ButtonData{0, "A", 1, false, {}}, ButtonData{0, "Longer", 2, false, {}}},
                             false);
     table->adjustColumnWidth();
     const QRect cell = table->cellRect(0, 3);

@@ -41,7 +41,7 @@ public:
         int type = TypeLink;
         QString text;
         int id = 0;
-        bool flag = true; // enabled
+        bool flag = false; // true: shown disabled, clicks ignored
         QMap<QString, QVariant> extra;
     };
 
@@ -84,5 +84,7 @@ private:
     QColor m_fillDisabled;
     QColor m_fillText;
 };
+
+using ButtonData = CBaseTableColumnMultiButtonsDelegate::ButtonData;
 
 } // namespace Kx

@@ -61,8 +61,9 @@ public:
     };
     typedef std::shared_ptr<Task> TaskPtr;
 
-    // sortable: whether the table sorts the model when its header is clicked.
-    explicit IBaseHpfTableModel(bool sortable);
+    // fixedOrder: the rows keep the order they arrive in; a click on the table's header does not
+    // sort them. Models that leave the order to the user pass false.
+    explicit IBaseHpfTableModel(bool fixedOrder);
     virtual ~IBaseHpfTableModel();
     IBaseHpfTableModel(const IBaseHpfTableModel&) = delete;
     IBaseHpfTableModel& operator=(const IBaseHpfTableModel&) = delete;

@@ -1,0 +1,177 @@
+#include "smartalgo/CSmartAlgoDialog.h"
+
+#include "base/EventIds.h"
+#include "base/WelcomeMetaTypes.h"
+#include "common/CSafeLineEdit.h"
+#include "data/CVornClient.h"
+#include "data/CVornClientCenter.h"
+#include "data/DataCallbacks.h"
+#include "data/ttservice/CAccountAlgoRange.h"
+#include "data/ttservice/CVornQueryDataReq.h"
+#include "kx/CLoadingMaskWidget.h"
+#include "kx/CSimpleTextWidget.h"
+#include "kx/CStandardHpfTable.h"
+#include "kx/CWidgetList.h"
+#include "smartalgo/CSmartAlgoData.h"
+#include "smartalgo/CSmartAlgoModel.h"
+#include "utils/CSingletonT.h"
+
+#include <QMutexLocker>
+
+#include <boost/make_shared.hpp>
+
+#include <memory>
+
+namespace Ocv {
+
+namespace {
+constexpr int kAlgoRangeType = 12374;
+constexpr int kTableId = 1399;
+constexpr int kMenuFlags = 255;
+constexpr int kClearedTableFlag = 8;
+constexpr int kSmartAlgoKind = 6;
+constexpr int kFilterContains = 1;
+
+CVornClientCenter* clientCenter()
+{
+    return utils::CSingletonT<CVornClientCenter>::instance();
+}
+} // namespace
+
+CSmartAlgoDialog::CSmartAlgoDialog(QWidget* parent) : Kx::CCommonDialog(parent)
+{
+    registerWelcomeMetaTypes();
+    setObjectName(QStringLiteral("smart_algo_dialog"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setMinimumSize(877, 415);
+    createUi();
+    connect(this, &CSmartAlgoDialog::sigSmartAlgoData, this, &CSmartAlgoDialog::slotSmartAlgoData,
+            Qt::QueuedConnection);
+}
+
+CSmartAlgoDialog::~CSmartAlgoDialog()
+{
+    m_answerGuard.close();
+    // The table reads its model (and owns its delegates): it goes first.
+    delete m_pTable;
+    delete m_pModel;
+}
+
+void CSmartAlgoDialog::createUi()
+{
+    auto* list = new Kx::CWidgetList(Qt::Vertical, nullptr);
+    list->setSpacing(0);
+    list->setMargin(0, 0, 0, 0);
+
+    auto* searchRow = new Kx::CWidgetList(Qt::Horizontal, list);
+    searchRow->setFixedHeight(30);
+    searchRow->setSpacing(0);
+    searchRow->setMargin(6, 0, 0, 0);
+    auto* label =
+        new Kx::CSimpleTextWidget(0, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, searchRow);
+    label->setText(QStringLiteral("查询账号："), 100000);
+    label->setFixedWidth(label->fontMetrics().horizontalAdvance(label->text()) + 4);
+    searchRow->addFixedWidget(label, 1);
+    m_pSearchEdit = new CSafeLineEdit(0, searchRow);
+    m_pSearchEdit->setObjectName(QStringLiteral("smart_algo_search"));
+    m_pSearchEdit->setFixedSize(190, 26);
+    m_pSearchEdit->setEmptyHint(QStringLiteral("请输入用户名称，按Enter键查询"),
+                                QStringLiteral("clr_lineedit_empty_hint"));
+    searchRow->addFixedWidget(m_pSearchEdit, 1);
+    list->addFixedWidget(searchRow, 3);
+
+    m_pTable = new Kx::CStandardHpfTable(kTableId, list, kMenuFlags);
+    m_pTable->setTableFlags(m_pTable->tableFlags() & ~kClearedTableFlag);
+    m_pModel = new CSmartAlgoModel;
+    m_pTable->setDataModel(m_pModel);
+    QList<int> filterable;
+    for (int column = 0; column < m_pModel->columnCount(); ++column)
+        filterable << column;
+    m_pTable->setFilterableColumns(filterable);
+    list->addStretchWidget(m_pTable, 1, 3);
+
+    setInnerWidget(list);
+    m_pLoadingMask = new Kx::CLoadingMaskWidget(QStringLiteral("正在加载数据"), this);
+}
+
+void CSmartAlgoDialog::showAndQuery(const QString& systemName, int kind)
+{
+    QMutexLocker lock(&m_mutex);
+    setTitle(kind == kSmartAlgoKind ? QStringLiteral("智能算法权限账号") : QString());
+    m_pModel->clear();
+    m_pTable->clear();
+    show();
+    raise();
+    m_pLoadingMask->attach(this);
+    m_pLoadingMask->show();
+
+    auto request = boost::make_shared<ttservice::CVornQueryDataReq>();
+    request->dataType = kAlgoRangeType;
+    request->param = "all";
+    request->param2 = "13";
+    // A newer query supersedes the answers of the older ones still on their way.
+    const quint64 number = ++m_requestNumber;
+    const QueryCallback handler =
+        [this, number](const utils::TTError& error, const std::vector<ttservice::IDataPtr>& records, int,
+                       const bson::BSONObj&) { emit sigSmartAlgoData(number, error, records); };
+    if (!systemName.isEmpty()) {
+        const auto client = clientCenter()->getClientByName(systemName.toStdString());
+        if (!client) {
+            m_pLoadingMask->hide();
+            return;
+        }
+        client->queryData_async(request, m_answerGuard.wrap(handler), 0);
+    } else {
+        clientCenter()->queryData_async(request, m_answerGuard.wrap(handler), 0);
+    }
+}
+
+void CSmartAlgoDialog::slotSmartAlgoData(quint64 requestNumber, utils::TTError error,
+                                         std::vector<ttservice::IDataPtr> records)
+{
+    if (requestNumber != m_requestNumber)
+        return;
+    m_pLoadingMask->hide();
+    if (!error.isSuccess()) {
+        clientCenter()->showServerMsgCallBack(
+            1, false, this, windowTitle(),
+            QStringLiteral("请求失败, ") + QString::fromStdString(error.errorMsg()), true, false);
+        return;
+    }
+    const auto& columns = CSmartAlgoModel::algorithmColumns();
+    std::vector<Kx::IBaseHpfTableDataPtr> rows;
+    rows.reserve(records.size());
+    for (const ttservice::IDataPtr& record : records) {
+        const auto range = boost::dynamic_pointer_cast<ttservice::CAccountAlgoRange>(record);
+        if (!range || !range->account || range->settings.empty() || !range->settings.front())
+            continue;
+        const ttservice::CVornAccountInfo& account = *range->account;
+        auto row = std::make_shared<CSmartAlgoData>(
+            QString::fromStdString(account.getKey()), QString::fromStdString(account.accountId),
+            account.accountType, QString::fromStdString(account.brokerName));
+        for (const auto& permission : range->settings.front()->permissions) {
+            const auto column = columns.find(permission.first);
+            if (column != columns.end() && !permission.second.empty())
+                row->setPermission(column->second, *permission.second.begin());
+        }
+        rows.push_back(std::move(row));
+    }
+    for (auto& row : rows)
+        m_pModel->addData(row);
+    m_pTable->updateTable();
+    m_pTable->adjustColumnWidth();
+}
+
+bool CSmartAlgoDialog::handleEvent(int eventId, int a, int b, const QString& text, void* data)
+{
+    if (eventId == EventId::LineEditReturn) {
+        if (text.isEmpty())
+            m_pModel->clearFilter();
+        else
+            m_pModel->filterColumn(0, Kx::IBaseHpfTableModel::Filter(kFilterContains, {text}));
+        m_pTable->updateTable();
+    }
+    return Kx::CCommonDialog::handleEvent(eventId, a, b, text, data);
+}
+
+} // namespace Ocv

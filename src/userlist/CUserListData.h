@@ -1,0 +1,56 @@
+#pragma once
+
+#include "WelcomeGlobal.h"
+#include "data/IData.h"
+#include "kx/IBaseHpfTableData.h"
+
+#include <QString>
+
+#include <string>
+
+namespace Ocv {
+
+// One login of a user on the platform, as a row of the user list. The key joins system, user
+// name, address, MAC, disk serial number, login time and client version with "__".
+class WELCOME_EXPORT CUserListData : public Kx::IBaseHpfTableData
+{
+public:
+    CUserListData(const QString& system, const std::string& userName, const std::string& userRole,
+                  const std::string& terminalType, const std::string& organization,
+                  const std::string& address, const std::string& mac, const std::string& diskSerial,
+                  const std::string& loginTime, const std::string& clientVersion, int fileModeCount,
+                  int apiModeCount);
+    ~CUserListData() override;
+
+    QString getColumnText(int column) const override;
+    QString getColumnText(int column, int purpose) const override;
+    int getColumnInt(int column) const override;
+    double getColumnDouble(int column) const override;
+    qint64 getColumnInt64(int column) const override;
+    QColor getTextColor(int column) const override;
+    std::string getKey() const override;
+    QString qsKey() const override;
+
+    const QString& userName() const { return m_userName; }
+    const QString& mac() const { return m_mac; }
+    ttservice::IDataPtr sourceEntry() const { return m_sourceEntry; }
+    void setSourceEntry(const ttservice::IDataPtr& entry) { m_sourceEntry = entry; }
+
+private:
+    QString m_system;
+    QString m_userName;
+    QString m_userRole;
+    QString m_terminalType;
+    QString m_organization;
+    QString m_address;
+    QString m_mac;
+    QString m_diskSerial;
+    QString m_loginTime;
+    QString m_clientVersion;
+    int m_fileModeCount;
+    int m_apiModeCount;
+    QString m_key;
+    ttservice::IDataPtr m_sourceEntry;
+};
+
+} // namespace Ocv

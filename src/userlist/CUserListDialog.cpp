@@ -1,0 +1,434 @@
+#include "userlist/CUserListDialog.h"
+
+#include "base/EventIds.h"
+#include "base/WelcomeMetaTypes.h"
+#include "common/CSafeLineEdit.h"
+#include "data/COperateReq.h"
+#include "data/CLoginParam.h"
+#include "data/CUserManager.h"
+#include "data/CVornClient.h"
+#include "data/CVornClientCenter.h"
+#include "data/CVornDataManager.h"
+#include "data/DataCallbacks.h"
+#include "data/ttservice/CLoginInfo.h"
+#include "data/ttservice/CVornQueryDataReq.h"
+#include "data/ttservice/CVornTypedUserInfo.h"
+#include "data/ttservice/CVornUserInfo.h"
+#include "data/ttservice/TypeManager.h"
+#include "kx/CBaseTableColumnCheckBoxDelegate.h"
+#include "kx/CBaseTableColumnMultiButtonsDelegate.h"
+#include "kx/CLoadingMaskWidget.h"
+#include "kx/CMessageBox.h"
+#include "kx/CSimpleTextWidget.h"
+#include "kx/CSmallNormalButton.h"
+#include "kx/CStandardHpfTable.h"
+#include "kx/CWidgetList.h"
+#include "userlist/CUserListData.h"
+#include "userlist/CUserListModel.h"
+#include "utils/CSingletonT.h"
+
+#include <QMutexLocker>
+#include <QPointer>
+
+#include <boost/make_shared.hpp>
+
+#include <climits>
+#include <mutex>
+
+namespace Ocv {
+
+namespace {
+constexpr int kTypedUserType = 12311;
+constexpr int kLoginInfoType = 626;
+constexpr int kTableId = 1398;
+constexpr int kMenuFlags = 255;
+constexpr int kClearedTableFlag = 8;
+constexpr int kFilterContains = 1;
+constexpr int kOnlineKind = 1;
+constexpr int kSignalOrderKind = 4;
+constexpr int kLogoutRight = 11291;
+constexpr int kUserLogRight = 21380;
+constexpr int kLogoutSelectedId = 1;
+constexpr int kLogoutAllId = 2;
+constexpr int kForceLogoutButton = 0;
+constexpr int kUserLogButton = 3;
+constexpr int kDialogHeight = 730;
+
+const char* const kTitles[] = {"在线用户", "API用户", "透明代理用户", "信号单和便捷交易用户", "移动终端用户"};
+
+CVornClientCenter* clientCenter()
+{
+    return utils::CSingletonT<CVornClientCenter>::instance();
+}
+
+CUserManager* users()
+{
+    return utils::CSingletonT<CUserManager>::instance();
+}
+
+QString titleOf(int kind)
+{
+    return kind >= 1 && kind <= 5 ? QString::fromUtf8(kTitles[kind - 1]) : QString();
+}
+
+// Who the administrator is, read on the GUI thread when a query starts.
+struct Administrator
+{
+    bool known = false;
+    std::string name;
+    std::vector<std::string> macs;
+    bool hasLogRight = false;
+};
+
+Administrator currentAdministrator()
+{
+    Administrator admin;
+    const auto login = users()->getCurrentLoginParamPtr();
+    const auto info = users()->getUserInfoPtr();
+    admin.known = login && info;
+    if (admin.known) {
+        admin.name = info->name;
+        for (const QString& mac : QString::fromStdString(login->macs).split(QLatin1Char(' ')))
+            admin.macs.push_back(mac.toStdString());
+    }
+    admin.hasLogRight = users()->checkUserAuth(kUserLogRight);
+    return admin;
+}
+
+bool mayLogOut(int kind, const Administrator& admin, const ttservice::CVornTypedUserItem& entry)
+{
+    if (kind != kOnlineKind || !admin.known)
+        return false;
+    const bool ownMac = std::find(admin.macs.begin(), admin.macs.end(), entry.mac) != admin.macs.end();
+    if (ownMac && entry.userName == admin.name)
+        return false;
+    const int roleType = users()->getUserRoleType(entry.userType);
+    return roleType != 0 && roleType != 1;
+}
+
+// Builds the rows of an answer; runs on the data-service thread.
+UserListRowsPtr buildRows(int kind, const Administrator& admin,
+                          const std::vector<ttservice::IDataPtr>& records)
+{
+    auto result = std::make_shared<UserListRows>();
+    if (records.empty())
+        return result;
+    const auto typed = boost::dynamic_pointer_cast<ttservice::CVornTypedUserInfo>(records.front());
+    if (!typed)
+        return result;
+    const QString system =
+        QString::fromStdString(clientCenter()->getServerNameBySystemTag(typed->getSystemTag()));
+    result->rows.reserve(typed->users.size());
+    for (const ttservice::CVornTypedUserItemPtr& entry : typed->users) {
+        if (!entry)
+            continue;
+        const std::string terminal =
+            ttservice::TypeManager::getEnumItemName("ttservice::EServiceClientID", entry->terminalTypeId, 1);
+        std::string role =
+            ttservice::TypeManager::getEnumItemName("ttservice::EQdUserType", entry->userType, 1);
+        if (role.empty())
+            role = entry->userTypeText;
+        std::string organization = entry->organizationName;
+        if (organization.empty() && (entry->organizationId == -1 || entry->organizationId == INT_MAX))
+            organization = "主经纪商";
+        auto row =
+            std::make_shared<CUserListData>(system, entry->userName, role, terminal, organization,
+                                            entry->address, entry->mac, entry->diskSerial, entry->loginTime,
+                                            entry->clientVersion, entry->fileModeCount, entry->apiModeCount);
+        row->setSourceEntry(entry);
+        if (mayLogOut(kind, admin, *entry))
+            result->loggableKeys.append(row->qsKey());
+        result->rows.push_back(std::move(row));
+    }
+    return result;
+}
+
+void registerMetaTypes()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        registerWelcomeMetaTypes();
+        qRegisterMetaType<UserListRowsPtr>("Ocv::UserListRowsPtr");
+    });
+}
+} // namespace
+
+CUserListDialog::CUserListDialog(QWidget* parent) : Kx::CCommonDialog(parent)
+{
+    registerMetaTypes();
+    setObjectName(QStringLiteral("user_list_dialog"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setMinimumSize(500, 300);
+    createUi();
+    connect(this, &CUserListDialog::sigOnData, this, &CUserListDialog::slotOnData, Qt::QueuedConnection);
+}
+
+CUserListDialog::~CUserListDialog()
+{
+    m_answerGuard.close();
+    // The table reads its model (and owns its delegates): it goes first.
+    delete m_pTable;
+    delete m_pModel;
+}
+
+void CUserListDialog::createUi()
+{
+    auto* list = new Kx::CWidgetList(Qt::Vertical, nullptr);
+    list->setSpacing(0);
+    list->setMargin(0, 0, 0, 0);
+
+    auto* topRow = new Kx::CWidgetList(Qt::Horizontal, list);
+    topRow->setFixedHeight(30);
+    topRow->setSpacing(0);
+    topRow->setMargin(6, 0, 0, 0);
+    auto* label = new Kx::CSimpleTextWidget(0, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, topRow);
+    label->setText(QStringLiteral("查询用户: "), 100000);
+    label->setFixedWidth(label->fontMetrics().horizontalAdvance(label->text()) + 4);
+    topRow->addFixedWidget(label, 1);
+    m_pSearchEdit = new CSafeLineEdit(0, topRow);
+    m_pSearchEdit->setObjectName(QStringLiteral("user_list_search"));
+    m_pSearchEdit->setFixedSize(190, 26);
+    m_pSearchEdit->setEmptyHint(QStringLiteral("请输入用户名称, 按Enter键查询"),
+                                QStringLiteral("clr_lineedit_empty_hint"));
+    topRow->addFixedWidget(m_pSearchEdit, 1);
+
+    m_pLogoutButtons = new Kx::CWidgetList(Qt::Horizontal, topRow);
+    m_pLogoutButtons->setObjectName(QStringLiteral("user_list_logout_buttons"));
+    m_pLogoutButtons->setFixedWidth(200);
+    m_pLogoutButtons->setSpacing(10);
+    for (const auto& spec :
+         {std::make_pair(kLogoutAllId, "全部登出"), std::make_pair(kLogoutSelectedId, "选中登出")}) {
+        auto* button = new Kx::CSmallNormalButton(spec.first, false, 1, m_pLogoutButtons);
+        button->setObjectName(QStringLiteral("user_list_logout_%1").arg(spec.first));
+        button->setText(QString::fromUtf8(spec.second));
+        button->setFixedSize(70, 26);
+        m_pLogoutButtons->addFixedWidget(button, 1);
+    }
+    topRow->addFixedWidget(m_pLogoutButtons, 1);
+    list->addFixedWidget(topRow, 3);
+
+    m_pTable = new Kx::CStandardHpfTable(kTableId, list, kMenuFlags);
+    m_pTable->setTableFlags(m_pTable->tableFlags() & ~kClearedTableFlag);
+    m_pModel = new CUserListModel;
+    m_pTable->setDataModel(m_pModel);
+    if (!clientCenter()->isMultiServers())
+        m_pTable->hideColumn(1, true);
+    QList<int> filterable;
+    for (int column = 0; column < m_pModel->columnCount(); ++column)
+        filterable << column;
+    m_pTable->setFilterableColumns(filterable);
+    m_pCheckBoxes = new Kx::CBaseTableColumnCheckBoxDelegate(m_pTable);
+    m_pRowButtons = new Kx::CBaseTableColumnMultiButtonsDelegate(m_pTable);
+    m_pTable->setColumnDelegate(0, m_pCheckBoxes);
+    m_pTable->setColumnDelegate(13, m_pRowButtons);
+    list->addStretchWidget(m_pTable, 1, 3);
+
+    setInnerWidget(list);
+    m_pLoadingMask = new Kx::CLoadingMaskWidget(QStringLiteral("正在加载数据"), this);
+}
+
+void CUserListDialog::showAndQuery(const QString& systemName, int kind)
+{
+    QMutexLocker lock(&m_mutex);
+    m_systemName = systemName;
+    m_kind = kind;
+    setTitle(titleOf(kind));
+
+    for (int column = 4; column <= 13; ++column)
+        m_pTable->hideColumn(column);
+    const bool mayLogOutMany = kind == kOnlineKind && users()->checkUserAuth(kLogoutRight);
+    if (mayLogOutMany)
+        m_pTable->showColumn(0);
+    else
+        m_pTable->hideColumn(0);
+    m_pLogoutButtons->setVisible(mayLogOutMany);
+
+    int width = 500;
+    if (kind == kOnlineKind) {
+        for (int column = 4; column <= 10; ++column)
+            m_pTable->showColumn(column);
+        m_pTable->showColumn(13);
+        width = users()->checkUserAuth(kLogoutRight) ? 1260 : 1160;
+    } else if (kind == kSignalOrderKind) {
+        for (int column : {11, 12, 5})
+            m_pTable->showColumn(column);
+    }
+    resize(width, kDialogHeight);
+    show();
+    raise();
+    query();
+}
+
+void CUserListDialog::query()
+{
+    m_pModel->clear();
+    m_pTable->clear();
+    m_pTable->updateTable();
+    m_pLoadingMask->attach(this);
+    m_pLoadingMask->show();
+
+    auto request = boost::make_shared<ttservice::CVornQueryDataReq>();
+    request->dataType = kTypedUserType;
+    request->param = std::to_string(m_kind);
+
+    quint64 number = 0;
+    {
+        QMutexLocker lock(&m_mutex);
+        number = ++m_requestNumber;
+    }
+    const int kind = m_kind;
+    const Administrator admin = currentAdministrator();
+    const QueryCallback handler = [this, number, kind, admin](const utils::TTError& error,
+                                                              const std::vector<ttservice::IDataPtr>& records,
+                                                              int, const bson::BSONObj&) {
+        {
+            // A newer query started meanwhile: this answer is no longer wanted.
+            QMutexLocker lock(&m_mutex);
+            if (number != m_requestNumber)
+                return;
+        }
+        UserListRowsPtr rows = error.isSuccess() ? buildRows(kind, admin, records) : UserListRowsPtr();
+        emit sigOnData(number, error, rows);
+    };
+    if (!m_systemName.isEmpty()) {
+        const auto client = clientCenter()->getClientByName(m_systemName.toStdString());
+        if (!client) {
+            m_pLoadingMask->hide();
+            return;
+        }
+        client->queryData_async(request, m_answerGuard.wrap(handler), 0);
+    } else {
+        clientCenter()->queryData_async(request, m_answerGuard.wrap(handler), 0);
+    }
+}
+
+void CUserListDialog::slotOnData(quint64 requestNumber, utils::TTError error, Ocv::UserListRowsPtr rows)
+{
+    {
+        QMutexLocker lock(&m_mutex);
+        if (requestNumber != m_requestNumber)
+            return;
+    }
+    m_pLoadingMask->hide();
+    if (!error.isSuccess()) {
+        clientCenter()->showServerMsgCallBack(
+            1, false, this, windowTitle(),
+            QStringLiteral("请求失败, ") + QString::fromStdString(error.errorMsg()), true, false);
+        return;
+    }
+    m_pCheckBoxes->clear();
+    m_pRowButtons->clear();
+    if (!rows)
+        return;
+
+    QList<Kx::CBaseTableColumnMultiButtonsDelegate::ButtonData> buttons;
+    buttons.append({1, QStringLiteral("强制登出"), kForceLogoutButton, false, {}});
+    if (users()->checkUserAuth(kUserLogRight))
+        buttons.append({1, QStringLiteral("获取日志"), kUserLogButton, false, {}});
+    for (const QString& key : rows->loggableKeys) {
+        m_pCheckBoxes->setItemVisible(key, true, false);
+        m_pCheckBoxes->setItemChecked(key, false, false, false);
+        m_pRowButtons->setItemButtons(key, buttons, false);
+        m_pRowButtons->setItemVisible(key, true, false);
+    }
+    m_pTable->setAllData(rows->rows);
+    m_pTable->updateTable();
+    m_pTable->adjustColumnWidth();
+}
+
+bool CUserListDialog::handleEvent(int eventId, int a, int b, const QString& text, void* data)
+{
+    switch (eventId) {
+    case EventId::Button:
+        if (a == kLogoutSelectedId || a == kLogoutAllId) {
+            askAndLogout(a);
+            return true;
+        }
+        break;
+    case EventId::LineEditReturn:
+        if (text.isEmpty())
+            m_pModel->clearFilter();
+        else
+            m_pModel->filterColumn(2, Kx::IBaseHpfTableModel::Filter(kFilterContains, {text}));
+        m_pTable->updateTable();
+        return true;
+    case EventId::TableRowButton:
+        if (b == kForceLogoutButton) {
+            QPointer<CUserListDialog> self(this);
+            const auto answer = Kx::CMessageBox::question(
+                this, QStringLiteral("提示"), QStringLiteral("是否确认登出该用户?"),
+                Kx::CMessageBox::Ok | Kx::CMessageBox::Cancel, Kx::CMessageBox::NoButton);
+            if (self && answer == Kx::CMessageBox::Ok)
+                logoutKeys({text});
+        } else if (b == kUserLogButton) {
+            if (const auto row = std::dynamic_pointer_cast<CUserListData>(m_pModel->getDataByKey(text)))
+                emit sigQueryUserLog(row->userName() + QLatin1Char(',') + row->mac());
+        }
+        return true;
+    default:
+        break;
+    }
+    return Kx::CCommonDialog::handleEvent(eventId, a, b, text, data);
+}
+
+void CUserListDialog::askAndLogout(int which)
+{
+    const QString text =
+        QStringLiteral("是否登出%1用户？")
+            .arg(which == kLogoutSelectedId ? QStringLiteral("选中") : QStringLiteral("全部"), 0,
+                 QLatin1Char(' '));
+    QPointer<CUserListDialog> self(this);
+    const auto answer =
+        Kx::CMessageBox::question(this, QStringLiteral("提示"), text,
+                                  Kx::CMessageBox::Ok | Kx::CMessageBox::Cancel, Kx::CMessageBox::NoButton);
+    if (!self || answer != Kx::CMessageBox::Ok)
+        return;
+    QStringList keys;
+    const QMap<QString, bool> status = m_pCheckBoxes->getStatusMap();
+    for (auto it = status.constBegin(); it != status.constEnd(); ++it) {
+        if (which == kLogoutAllId || it.value())
+            keys.append(it.key());
+    }
+    logoutKeys(keys);
+}
+
+void CUserListDialog::logoutKeys(const QStringList& keys)
+{
+    for (const QString& key : keys) {
+        const auto row = std::dynamic_pointer_cast<CUserListData>(m_pModel->getDataByKey(key));
+        if (!row)
+            continue;
+        auto login = boost::make_shared<ttservice::CLoginInfo>();
+        if (const auto entry =
+                boost::dynamic_pointer_cast<ttservice::CVornTypedUserItem>(row->sourceEntry())) {
+            login->userName = entry->userName;
+            login->address = entry->address;
+            login->terminalTypeId = entry->terminalTypeId;
+            login->mac = entry->mac;
+            login->diskSerial = entry->diskSerial;
+            login->loginTime = entry->loginTime;
+        }
+        // The logout goes to the server the login was listed by.
+        if (const auto client = clientCenter()->getClientByName(row->getColumnText(1).toStdString()))
+            login->setSystemTag(client->systemTag());
+        auto request = boost::make_shared<COperateReq>();
+        request->dataType = kLoginInfoType;
+        request->operation = ttservice::QDO_DELETE;
+        request->data = login;
+        request->parent = this;
+        request->flag = true;
+        request->callback = [this, key](const boost::shared_ptr<COperateReq>&, bool ok,
+                                        const QString& message) {
+            if (!ok) {
+                clientCenter()->showServerMsgCallBack(1, false, this, QStringLiteral("提示"), message, true,
+                                                      false);
+                return;
+            }
+            m_pModel->removeDataByKey(key);
+            m_pTable->updateTable();
+        };
+        utils::CSingletonT<CVornDataManager>::instance()->operateData(request);
+    }
+}
+
+} // namespace Ocv

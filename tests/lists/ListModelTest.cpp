@@ -1,0 +1,66 @@
+#include "smartalgo/CSmartAlgoData.h"
+#include "smartalgo/CSmartAlgoModel.h"
+#include "userlist/CUserListData.h"
+#include "userlist/CUserListModel.h"
+
+#include "ScenarioBuilder.h"
+
+#include <QVariant>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(UserListRows, KeyJoinsSevenPartsAndColumnsFollowTheFields)
+{
+    kit::ScenarioBuilder().install();
+    const Ocv::CUserListData row(QStringLiteral("主服务器"), "trader01", "交易员", "桌面客户端", "东岳证券",
+                                 "10.0.0.8", "", "WD-1", "2026-12-05 09:00:00", "5.2.1", 0, 17);
+    EXPECT_EQ(row.qsKey(),
+              QStringLiteral("主服务器__trader01__10.0.0.8____WD-1__2026-12-05 09:00:00__5.2.1"));
+    EXPECT_EQ(row.qsKey().split(QStringLiteral("__")).size(), 7);
+    EXPECT_EQ(row.getKey(), row.qsKey().toStdString());
+    EXPECT_EQ(row.getColumnText(0), QStringLiteral("-"));
+    EXPECT_EQ(row.getColumnText(1), QStringLiteral("主服务器"));
+    EXPECT_EQ(row.getColumnText(3), QStringLiteral("交易员"));
+    EXPECT_EQ(row.getColumnText(10), QStringLiteral("5.2.1"));
+    EXPECT_EQ(row.getColumnText(11), QStringLiteral("0"));
+    EXPECT_EQ(row.getColumnText(12), QStringLiteral("17"));
+    EXPECT_EQ(row.getColumnText(13), QStringLiteral("-"));
+    EXPECT_EQ(row.getColumnText(14), QStringLiteral("-"));
+
+    const Ocv::CUserListModel model;
+    EXPECT_EQ(model.columnCount(), 14);
+    EXPECT_EQ(model.headerText(2), QStringLiteral("用户名称"));
+    EXPECT_EQ(model.headerText(14), QString());
+    EXPECT_EQ(model.columnValueType(11), int(QVariant::Int));
+    EXPECT_EQ(model.columnValueType(2), int(QVariant::String));
+    EXPECT_NE(model.rowBackground(0), model.rowBackground(1));
+    EXPECT_EQ(model.rowBackground(0), model.rowBackground(2));
+}
+
+TEST(SmartAlgoRows, PermissionsDisabledAccountsAndColumnsOutOfRange)
+{
+    kit::ScenarioBuilder().install();
+    Ocv::CSmartAlgoData row(QStringLiteral("k"), QStringLiteral("880001"), 2, QStringLiteral("东岳证券"));
+    for (int column = 3; column <= 16; ++column)
+        EXPECT_EQ(row.getColumnText(column), QString()) << column;
+    row.setPermission(5, 1);
+    row.setPermission(6, 7);
+    EXPECT_EQ(row.getColumnText(5), QStringLiteral("是"));
+    EXPECT_EQ(row.getColumnText(6), QStringLiteral("-"));
+    EXPECT_EQ(row.getColumnText(17), QStringLiteral("-"));
+    EXPECT_EQ(row.getColumnText(-1), QStringLiteral("-"));
+    EXPECT_EQ(row.getColumnText(1), QStringLiteral("股票"));
+    EXPECT_EQ(Ocv::CSmartAlgoData(QString(), QString(), -1, QString()).getColumnText(1),
+              QStringLiteral("停用"));
+
+    const Ocv::CSmartAlgoModel model;
+    EXPECT_EQ(model.columnCount(), 17);
+    EXPECT_EQ(model.headerText(5), QStringLiteral("VWAP+"));
+    EXPECT_EQ(model.headerText(17), QString());
+    EXPECT_EQ(Ocv::CSmartAlgoModel::algorithmColumns().size(), 14u);
+    EXPECT_EQ(Ocv::CSmartAlgoModel::algorithmColumns().at("MOC"), 16);
+}
+
+} // namespace

@@ -41,6 +41,8 @@ QVector<HostPointerAction::Kind> pointerOrder(const QStringList& arguments,
             order << HostPointerAction::Click;
         else if (name == QLatin1String("move"))
             order << HostPointerAction::Move;
+        else if (name == QLatin1String("type"))
+            order << HostPointerAction::Type;
         if (takesValue.contains(name) && !argument.contains(QLatin1Char('=')))
             ++i;
     }
@@ -81,6 +83,11 @@ bool HostOptions::parse(const QStringList& arguments, HostOptions* options, QStr
         QStringLiteral("Move the pointer, no button held, to X,Y of the widget with "
                        "that object name (repeatable, in order with --click)."),
         QStringLiteral("objectname:x,y"));
+    const QCommandLineOption type(
+        QStringLiteral("type"),
+        QStringLiteral("Give the line edit with that object name the focus, type the text and press Enter "
+                       "(empty text: just Enter; repeatable, in order with --click and --move)."),
+        QStringLiteral("objectname:text"));
     const QCommandLineOption answer(
         QStringLiteral("answer"),
         QStringLiteral("How a scripted run answers a dialog or question that opens modally: accept "
@@ -128,7 +135,7 @@ bool HostOptions::parse(const QStringList& arguments, HostOptions* options, QStr
         QStringLiteral("N"));
     const QList<QCommandLineOption> all{scenario, system, systemId, tab,        size,     click,
                                         move,     answer, at,       screenshot, paintLog, events,
-                                        requests, settle, outDir,   verbose,    idle};
+                                        requests, settle, outDir,   verbose,    idle,     type};
     parser.addOptions(all);
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
@@ -168,9 +175,25 @@ bool HostOptions::parse(const QStringList& arguments, HostOptions* options, QStr
     }
     const QStringList clicks = parser.values(click);
     const QStringList moves = parser.values(move);
+    const QStringList typings = parser.values(type);
     int nextClick = 0;
     int nextMove = 0;
+    int nextType = 0;
     for (const HostPointerAction::Kind kind : pointerOrder(arguments, all)) {
+        if (kind == HostPointerAction::Type) {
+            const QString value = typings.value(nextType++);
+            const int colon = value.indexOf(QLatin1Char(':'));
+            if (colon <= 0) {
+                *error = QStringLiteral("--type takes OBJECTNAME:TEXT, not '%1'").arg(value);
+                return false;
+            }
+            HostPointerAction action;
+            action.kind = kind;
+            action.objectName = value.left(colon);
+            action.text = value.mid(colon + 1);
+            options->pointerActions.append(action);
+            continue;
+        }
         const bool isClick = kind == HostPointerAction::Click;
         const QString value = isClick ? clicks.value(nextClick++) : moves.value(nextMove++);
         HostPointerAction action;

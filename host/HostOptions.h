@@ -13,11 +13,13 @@ struct HostPointerAction
     enum Kind
     {
         Click, // press and release of the left button
-        Move   // a move without a button
+        Move,  // a move without a button
+        Type   // focus a line edit, type the text, press Enter
     };
     Kind kind = Click;
     QString objectName;
     QPoint pos;
+    QString text; // Type
 };
 
 struct HostOptions
@@ -27,7 +29,7 @@ struct HostOptions
     int systemId = -1; // -1: 1 when a system is named, else 0
     QString tab;       // "quick", "status" or empty
     QSize size{2060, 980};
-    QVector<HostPointerAction> pointerActions; // --click and --move, in command-line order
+    QVector<HostPointerAction> pointerActions; // --click, --move and --type, in command-line order
     bool acceptDialogs = false;                // --answer accept; modal dialogs are rejected otherwise
     QDateTime at;                              // invalid: the scenario's own clocks
     QString screenshot;

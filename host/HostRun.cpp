@@ -5,6 +5,8 @@
 #include "kx/CStandardTabControl.h"
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -50,6 +52,24 @@ bool pointerAction(QWidget* root, const HostPointerAction& action, QString* erro
     if (!target) {
         *error = QStringLiteral("no widget named %1").arg(action.objectName);
         return false;
+    }
+    if (action.kind == HostPointerAction::Type) {
+        auto* edit = qobject_cast<QLineEdit*>(target);
+        if (!edit) {
+            *error = QStringLiteral("%1 is no line edit").arg(action.objectName);
+            return false;
+        }
+        edit->setFocus(Qt::OtherFocusReason);
+        edit->clear();
+        if (!action.text.isEmpty()) {
+            QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, action.text);
+            QApplication::sendEvent(edit, &typed);
+        }
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(edit, &enter);
+        QKeyEvent enterUp(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(edit, &enterUp);
+        return true;
     }
     const QPointF local(action.pos);
     const QPointF global(target->mapToGlobal(action.pos));

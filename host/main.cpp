@@ -104,8 +104,10 @@ int runBatch(CHostWindow& window, const HostOptions& options)
     HostRun::settle(options.settleMs);
     for (const HostPointerAction& action : options.pointerActions) {
         if (!HostRun::pointerAction(window.panel(), action, &error)) {
-            err() << "welcome-host: " << (action.kind == HostPointerAction::Move ? "--move: " : "--click: ")
-                  << error << Qt::endl;
+            const char* option = action.kind == HostPointerAction::Move   ? "--move: "
+                                 : action.kind == HostPointerAction::Type ? "--type: "
+                                                                          : "--click: ";
+            err() << "welcome-host: " << option << error << Qt::endl;
             return 1;
         }
         HostRun::settle(options.settleMs);

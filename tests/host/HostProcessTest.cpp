@@ -211,6 +211,42 @@ TEST_F(HostProcessTest, OneClickButtonOpensItsCreationDialog)
     EXPECT_EQ(answers, (QStringList{QStringLiteral("accept"), QStringLiteral("reject")}));
 }
 
+// The users tile opens the online-user list; typing in its search field filters the table.
+TEST_F(HostProcessTest, UsersTileOpensTheListAndTypingFiltersIt)
+{
+    writeScenario(R"({
+      "client": {"algorithmBus": false, "loginTypeAuth": false},
+      "user": {"name": "root", "type": 1, "roleType": 1, "rights": "all"},
+      "servers": [{"name": "s1", "systemTag": 1, "latencyMs": 5, "logins": [
+        {"kind": 1, "userName": "admin_li", "mac": "AA", "loginTime": "2026-12-05 09:00:00"},
+        {"kind": 1, "userName": "Admin_wu", "mac": "BB", "loginTime": "2026-12-05 09:01:00"},
+        {"kind": 1, "userName": "bob", "mac": "CC", "loginTime": "2026-12-05 09:02:00"}]}]
+    })");
+    ASSERT_EQ(run({"--click", "wolcome_top_widget:483,50", "--type", "user_list_search:admin", "--events",
+                   path("ev.jsonl"), "--paint-log", path("paint.jsonl")}),
+              0)
+        << output.toStdString();
+    bool opened = false;
+    for (const QJsonObject& line : readLines("ev.jsonl")) {
+        const QJsonObject dialog = line["dialog"].toObject();
+        opened = opened || (dialog["objectName"] == "user_list_dialog" && dialog["title"] == "在线用户" &&
+                            !dialog["modal"].toBool());
+    }
+    EXPECT_TRUE(opened);
+    QStringList names;
+    bool filtered = false;
+    for (const QJsonObject& line : readLines("paint.jsonl")) {
+        if (line["widget"] != "hpf_table_1398")
+            continue;
+        if (line["op"] == "cell" && line["column"] == 2)
+            names << line["text"].toString();
+        filtered = filtered || (line["op"] == "header" && line["column"] == 2 && line["filtered"].toBool());
+    }
+    EXPECT_TRUE(filtered);
+    names.sort();
+    EXPECT_EQ(names, (QStringList{QStringLiteral("Admin_wu"), QStringLiteral("admin_li")}));
+}
+
 TEST_F(HostProcessTest, ScreenshotIsWrittenAndBadInputIsReported)
 {
     ASSERT_EQ(run({"--screenshot", path("shot.png"), "--settle-ms", "100"}), 0) << output.toStdString();

@@ -6,6 +6,8 @@
 #include "dashboard/CMiddleWidget.h"
 #include "dashboard/CRightWidget.h"
 #include "dashboard/CTopWidget.h"
+#include "userlist/CUserListDialog.h"
+#include "userlist/CUserListModel.h"
 #include "dashboard/CWelcomeWidget.h"
 #include "data/MetaTypes.h"
 #include "data/ttservice/CVornSubManagerInfo.h"
@@ -14,13 +16,16 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QImage>
+#include <QTimer>
 #include <QPainter>
 
 #include <boost/make_shared.hpp>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -217,6 +222,52 @@ void BM_StatisticsHandOff(benchmark::State& state)
     }
 }
 BENCHMARK(BM_StatisticsHandOff)->Unit(benchmark::kMillisecond);
+
+// The longest the GUI thread went without serving its event loop while the probe ran.
+class GuiStallProbe
+{
+public:
+    GuiStallProbe()
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            const qint64 now = m_clock.elapsed();
+            m_longest = std::max(m_longest, now - m_last);
+            m_last = now;
+        });
+        m_clock.start();
+        m_timer.start(0);
+    }
+    qint64 longestMs() const { return m_longest; }
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    qint64 m_last = 0;
+    qint64 m_longest = 0;
+};
+
+// From showAndQuery to the rows shown, with every login of the generated platform loggable.
+void BM_UserListDialogLoad(benchmark::State& state)
+{
+    sim::GenerateOptions generate;
+    generate.logins = int(state.range(0));
+    generate.seed = 3;
+    kit::ScenarioBuilder().user(10, 1).server("s1", 0).generate(generate).install();
+    Ocv::CUserListDialog dialog(nullptr);
+    qint64 stall = 0;
+    int rows = 0;
+    for (auto _ : state) {
+        GuiStallProbe probe;
+        dialog.showAndQuery(QStringLiteral("s1"), 1);
+        if (!kit::waitForAnswers(120000))
+            state.SkipWithError("no answer");
+        stall = std::max(stall, probe.longestMs());
+        rows = dialog.model()->totalCount();
+    }
+    state.counters["rows"] = rows;
+    state.counters["longest_gui_stall_ms"] = double(stall);
+}
+BENCHMARK(BM_UserListDialogLoad)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 } // namespace
 

@@ -29,6 +29,7 @@ constexpr int kAlgoRangeType = 12374;
 constexpr int kTableId = 1399;
 constexpr int kMenuFlags = 255;
 constexpr int kClearedTableFlag = 8;
+constexpr int kBackgroundRows = 10000;
 constexpr int kSmartAlgoKind = 6;
 constexpr int kFilterContains = 1;
 
@@ -82,6 +83,8 @@ void CSmartAlgoDialog::createUi()
 
     m_pTable = new Kx::CStandardHpfTable(kTableId, list, kMenuFlags);
     m_pTable->setTableFlags(m_pTable->tableFlags() & ~kClearedTableFlag);
+    // Lists of tens of thousands already take longer than a frame to sort or load in place.
+    m_pTable->setBackgroundThreshold(kBackgroundRows);
     m_pModel = new CSmartAlgoModel;
     m_pTable->setDataModel(m_pModel);
     QList<int> filterable;

@@ -43,6 +43,7 @@ constexpr int kLoginInfoType = 626;
 constexpr int kTableId = 1398;
 constexpr int kMenuFlags = 255;
 constexpr int kClearedTableFlag = 8;
+constexpr int kBackgroundRows = 10000;
 constexpr int kFilterContains = 1;
 constexpr int kOnlineKind = 1;
 constexpr int kSignalOrderKind = 4;
@@ -209,6 +210,8 @@ void CUserListDialog::createUi()
 
     m_pTable = new Kx::CStandardHpfTable(kTableId, list, kMenuFlags);
     m_pTable->setTableFlags(m_pTable->tableFlags() & ~kClearedTableFlag);
+    // Lists of tens of thousands already take longer than a frame to sort or load in place.
+    m_pTable->setBackgroundThreshold(kBackgroundRows);
     m_pModel = new CUserListModel;
     m_pTable->setDataModel(m_pModel);
     if (!clientCenter()->isMultiServers())

@@ -162,12 +162,24 @@ void CUiResource::paintImage(QPainter* painter, const QString& key, const QRect&
 {
     if (!painter || rect.isEmpty())
         return;
-    const ImageEntry* entry = imageEntry(key);
-    if (!entry)
+    ImageEntry* entry = imageEntry(key);
+    if (!entry) {
         paintPlaceholder(painter, rect);
-    else if (entry->svg)
-        entry->svg->render(painter, QRectF(rect));
-    else
+    } else if (entry->svg) {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        const QString size = QStringLiteral("%1x%2@%3").arg(rect.width()).arg(rect.height()).arg(ratio);
+        auto cached = entry->rendered.find(size);
+        if (cached == entry->rendered.end()) {
+            QPixmap pixmap(rect.size() * ratio);
+            pixmap.setDevicePixelRatio(ratio);
+            pixmap.fill(Qt::transparent);
+            QPainter render(&pixmap);
+            entry->svg->render(&render, QRectF(QPointF(0, 0), QSizeF(rect.size())));
+            render.end();
+            cached = entry->rendered.insert(size, pixmap);
+        }
+        painter->drawPixmap(rect.topLeft(), *cached);
+    } else
         painter->drawPixmap(rect, *entry->pixmap);
 }
 

@@ -1,6 +1,7 @@
 #include "dashboard/CRightWidget.h"
 
 #include "base/EventIds.h"
+#include "base/ResultMessage.h"
 #include "base/WelcomeLog.h"
 #include "dashboard/CExchangeTabButton.h"
 #include "data/CUserManager.h"
@@ -563,14 +564,7 @@ void CRightWidget::drawOverSeaText()
 
 void CRightWidget::slotShowError(bool isError, QString text)
 {
-    if (isError) {
-        const QString message = text.isEmpty() ? QStringLiteral("操作失败") : text;
-        clientCenter()->showServerMsgCallBack(1, false, this, QStringLiteral("错误提示"), message, true,
-                                              false);
-    } else {
-        clientCenter()->showServerMsgCallBack(0, true, this, QStringLiteral("提示"),
-                                              QStringLiteral("操作成功"), true, false);
-    }
+    showResultMessage(this, isError, text);
 }
 
 } // namespace Ocv

@@ -1,6 +1,7 @@
 #include "dashboard/CTopWidget.h"
 
 #include "base/EventIds.h"
+#include "base/ResultMessage.h"
 #include "base/WelcomeLog.h"
 #include "base/WelcomeMetaTypes.h"
 #include "data/CUserManager.h"
@@ -250,14 +251,7 @@ void CTopWidget::themeChanged()
 
 void CTopWidget::slotShowError(bool isError, QString text)
 {
-    if (isError) {
-        clientCenter()->showServerMsgCallBack(1, false, this, QStringLiteral("错误提示"),
-                                              text.isEmpty() ? QStringLiteral("操作失败") : text, true,
-                                              false);
-    } else {
-        clientCenter()->showServerMsgCallBack(0, true, this, QStringLiteral("提示"),
-                                              QStringLiteral("操作成功"), true, false);
-    }
+    showResultMessage(this, isError, text);
 }
 
 void CTopWidget::fillTexts(int slot)

@@ -1,6 +1,7 @@
 #include "dashboard/CWelcomeWidget.h"
 
 #include "base/EventIds.h"
+#include "base/ResultMessage.h"
 #include "dashboard/CBottomWidget.h"
 #include "dashboard/CLeftWidget.h"
 #include "dashboard/CMiddleWidget.h"
@@ -299,14 +300,7 @@ void CWelcomeWidget::autoScalingImage(int width, int height)
 
 void CWelcomeWidget::slotShowError(bool isError, QString text)
 {
-    if (isError) {
-        const QString message = text.isEmpty() ? QStringLiteral("操作失败") : text;
-        clientCenter()->showServerMsgCallBack(1, false, this, QStringLiteral("错误提示"), message, true,
-                                              false);
-    } else {
-        clientCenter()->showServerMsgCallBack(0, true, this, QStringLiteral("提示"),
-                                              QStringLiteral("操作成功"), true, false);
-    }
+    showResultMessage(this, isError, text);
 }
 
 void CWelcomeWidget::slotQueryUserLog(const QString& text)

@@ -71,6 +71,8 @@ private:
         QSize size;
         std::unique_ptr<QSvgRenderer> svg;
         std::unique_ptr<QPixmap> pixmap;
+        // Rendering an SVG costs far more than blitting it: renderings are kept per size.
+        QHash<QString, QPixmap> rendered;
     };
 
     void ensureDefaults();

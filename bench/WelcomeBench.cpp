@@ -6,6 +6,7 @@
 #include "dashboard/CMiddleWidget.h"
 #include "dashboard/CRightWidget.h"
 #include "dashboard/CTopWidget.h"
+#include "userlist/CUserListData.h"
 #include "userlist/CUserListDialog.h"
 #include "userlist/CUserListModel.h"
 #include "dashboard/CWelcomeWidget.h"
@@ -24,6 +25,8 @@
 #include <boost/make_shared.hpp>
 
 #include <benchmark/benchmark.h>
+
+#include <malloc.h>
 
 #include <algorithm>
 #include <memory>
@@ -268,6 +271,33 @@ void BM_UserListDialogLoad(benchmark::State& state)
     state.counters["longest_gui_stall_ms"] = double(stall);
 }
 BENCHMARK(BM_UserListDialogLoad)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// Heap per user-list row held by its model: the row with its texts and key, and the model's
+// slot, hash entry and index (the login it was made from is the platform's and not counted).
+void BM_UserListRowMemory(benchmark::State& state)
+{
+    kit::ScenarioBuilder().install();
+    const int count = int(state.range(0));
+    double bytesPerRow = 0;
+    for (auto _ : state) {
+        Ocv::CUserListModel model;
+        const size_t before = mallinfo2().uordblks;
+        std::vector<Kx::IBaseHpfTableDataPtr> rows;
+        rows.reserve(count);
+        for (int i = 0; i < count; ++i) {
+            const std::string n = std::to_string(100000 + i);
+            rows.push_back(std::make_shared<Ocv::CUserListData>(
+                QStringLiteral("主服务器"), "trader" + n, "交易员", "桌面客户端", "东岳证券",
+                "192.168.10." + n.substr(3), "50:E9:ED:8C:" + n.substr(2, 2) + ":" + n.substr(4, 2),
+                "S3Z9NB0K" + n, "2026-12-05 09:" + n.substr(4, 2) + ":00", "V6.2.1.1021", i % 7, i % 3));
+        }
+        model.setAllData(std::move(rows));
+        bytesPerRow = double(mallinfo2().uordblks - before) / count;
+        benchmark::DoNotOptimize(model.rowCount());
+    }
+    state.counters["bytes_per_row"] = bytesPerRow;
+}
+BENCHMARK(BM_UserListRowMemory)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 

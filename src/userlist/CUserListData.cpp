@@ -15,12 +15,22 @@ CUserListData::CUserListData(const QString& system, const std::string& userName,
                              const std::string& address, const std::string& mac,
                              const std::string& diskSerial, const std::string& loginTime,
                              const std::string& clientVersion, int fileModeCount, int apiModeCount)
-    : m_system(system), m_userName(QString::fromStdString(userName)),
-      m_userRole(QString::fromStdString(userRole)), m_terminalType(QString::fromStdString(terminalType)),
-      m_organization(QString::fromStdString(organization)), m_address(QString::fromStdString(address)),
-      m_mac(QString::fromStdString(mac)), m_diskSerial(QString::fromStdString(diskSerial)),
-      m_loginTime(QString::fromStdString(loginTime)), m_clientVersion(QString::fromStdString(clientVersion)),
-      m_fileModeCount(fileModeCount), m_apiModeCount(apiModeCount)
+    : CUserListData(system, QString::fromStdString(userName), QString::fromStdString(userRole),
+                    QString::fromStdString(terminalType), QString::fromStdString(organization),
+                    QString::fromStdString(address), QString::fromStdString(mac),
+                    QString::fromStdString(diskSerial), QString::fromStdString(loginTime),
+                    QString::fromStdString(clientVersion), fileModeCount, apiModeCount)
+{
+}
+
+CUserListData::CUserListData(const QString& system, const QString& userName, const QString& userRole,
+                             const QString& terminalType, const QString& organization, const QString& address,
+                             const QString& mac, const QString& diskSerial, const QString& loginTime,
+                             const QString& clientVersion, int fileModeCount, int apiModeCount)
+    : m_system(system), m_userName(userName), m_userRole(userRole), m_terminalType(terminalType),
+      m_organization(organization), m_address(address), m_mac(mac), m_diskSerial(diskSerial),
+      m_loginTime(loginTime), m_clientVersion(clientVersion), m_fileModeCount(fileModeCount),
+      m_apiModeCount(apiModeCount)
 {
     m_key =
         QStringList{m_system, m_userName, m_address, m_mac, m_diskSerial, m_loginTime, m_clientVersion}.join(

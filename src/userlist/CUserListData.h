@@ -20,6 +20,12 @@ public:
                   const std::string& address, const std::string& mac, const std::string& diskSerial,
                   const std::string& loginTime, const std::string& clientVersion, int fileModeCount,
                   int apiModeCount);
+    // The same with the texts already converted; rows of one answer share the texts that repeat
+    // (role, terminal type, organisation, client version) instead of each holding a copy.
+    CUserListData(const QString& system, const QString& userName, const QString& userRole,
+                  const QString& terminalType, const QString& organization, const QString& address,
+                  const QString& mac, const QString& diskSerial, const QString& loginTime,
+                  const QString& clientVersion, int fileModeCount, int apiModeCount);
     ~CUserListData() override;
 
     QString getColumnText(int column) const override;

@@ -34,6 +34,7 @@
 
 #include <climits>
 #include <mutex>
+#include <unordered_map>
 
 namespace Ocv {
 
@@ -120,6 +121,14 @@ UserListRowsPtr buildRows(int kind, const Administrator& admin,
     const QString system =
         QString::fromStdString(clientCenter()->getServerNameBySystemTag(typed->getSystemTag()));
     result->rows.reserve(typed->users.size());
+    // Few distinct roles, terminals, organisations and versions: the rows share one copy of each.
+    std::unordered_map<std::string, QString> shared;
+    const auto sharedText = [&shared](const std::string& text) -> QString {
+        auto it = shared.find(text);
+        if (it == shared.end())
+            it = shared.emplace(text, QString::fromStdString(text)).first;
+        return it->second;
+    };
     for (const ttservice::CVornTypedUserItemPtr& entry : typed->users) {
         if (!entry)
             continue;
@@ -132,10 +141,12 @@ UserListRowsPtr buildRows(int kind, const Administrator& admin,
         std::string organization = entry->organizationName;
         if (organization.empty() && (entry->organizationId == -1 || entry->organizationId == INT_MAX))
             organization = "主经纪商";
-        auto row =
-            std::make_shared<CUserListData>(system, entry->userName, role, terminal, organization,
-                                            entry->address, entry->mac, entry->diskSerial, entry->loginTime,
-                                            entry->clientVersion, entry->fileModeCount, entry->apiModeCount);
+        auto row = std::make_shared<CUserListData>(
+            system, QString::fromStdString(entry->userName), sharedText(role), sharedText(terminal),
+            sharedText(organization), QString::fromStdString(entry->address),
+            QString::fromStdString(entry->mac), QString::fromStdString(entry->diskSerial),
+            QString::fromStdString(entry->loginTime), sharedText(entry->clientVersion), entry->fileModeCount,
+            entry->apiModeCount);
         row->setSourceEntry(entry);
         if (mayLogOut(kind, admin, *entry))
             result->loggableKeys.append(row->qsKey());

@@ -14,8 +14,8 @@ namespace {
 TEST(UserListRows, KeyJoinsSevenPartsAndColumnsFollowTheFields)
 {
     kit::ScenarioBuilder().install();
-    const Ocv::CUserListData row(QStringLiteral("主服务器"), "trader01", "交易员", "桌面客户端", "东岳证券",
-                                 "10.0.0.8", "", "WD-1", "2026-12-05 09:00:00", "5.2.1", 0, 17);
+    const Ocv::CUserListData row(QStringLiteral("主服务器"), std::string("trader01"), "交易员", "桌面客户端",
+                                 "东岳证券", "10.0.0.8", "", "WD-1", "2026-12-05 09:00:00", "5.2.1", 0, 17);
     EXPECT_EQ(row.qsKey(),
               QStringLiteral("主服务器__trader01__10.0.0.8____WD-1__2026-12-05 09:00:00__5.2.1"));
     EXPECT_EQ(row.qsKey().split(QStringLiteral("__")).size(), 7);

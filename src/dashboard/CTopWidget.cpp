@@ -153,10 +153,10 @@ CTopWidget::CTopWidget(QWidget* parent)
     }
     m_tileCount = tileSlots.size();
 
-    for (const OneClickButton& spec : kButtons) {
-        auto* button = new Kx::CSmallNormalButton(spec.id, false, 1, this);
-        button->setObjectName(QStringLiteral("wolcome_top_button_%1").arg(spec.id));
-        button->setText(QString::fromUtf8(spec.text));
+    for (const OneClickButton& oneClick : kButtons) {
+        auto* button = new Kx::CSmallNormalButton(oneClick.id, false, 1, this);
+        button->setObjectName(QStringLiteral("wolcome_top_button_%1").arg(oneClick.id));
+        button->setText(QString::fromUtf8(oneClick.text));
         button->setFixedSize(kButtonWidth, kButtonHeight);
         button->setStyleSheet(QString::fromLatin1(kButtonStyle));
         button->hide();

@@ -1,6 +1,7 @@
 #include "smartalgo/CSmartAlgoDialog.h"
 
 #include "base/EventIds.h"
+#include "base/ListDialogParts.h"
 #include "base/WelcomeMetaTypes.h"
 #include "common/CSafeLineEdit.h"
 #include "data/CVornClient.h"
@@ -27,9 +28,6 @@ namespace Ocv {
 namespace {
 constexpr int kAlgoRangeType = 12374;
 constexpr int kTableId = 1399;
-constexpr int kMenuFlags = 255;
-constexpr int kClearedTableFlag = 8;
-constexpr int kBackgroundRows = 10000;
 constexpr int kSmartAlgoKind = 6;
 constexpr int kFilterContains = 1;
 
@@ -64,34 +62,11 @@ void CSmartAlgoDialog::createUi()
     list->setSpacing(0);
     list->setMargin(0, 0, 0, 0);
 
-    auto* searchRow = new Kx::CWidgetList(Qt::Horizontal, list);
-    searchRow->setFixedHeight(30);
-    searchRow->setSpacing(0);
-    searchRow->setMargin(6, 0, 0, 0);
-    auto* label =
-        new Kx::CSimpleTextWidget(0, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, searchRow);
-    label->setText(QStringLiteral("查询账号："), 100000);
-    label->setFixedWidth(label->fontMetrics().horizontalAdvance(label->text()) + 4);
-    searchRow->addFixedWidget(label, 1);
-    m_pSearchEdit = new CSafeLineEdit(0, searchRow);
-    m_pSearchEdit->setObjectName(QStringLiteral("smart_algo_search"));
-    m_pSearchEdit->setFixedSize(190, 26);
-    m_pSearchEdit->setEmptyHint(QStringLiteral("请输入用户名称，按Enter键查询"),
-                                QStringLiteral("clr_lineedit_empty_hint"));
-    searchRow->addFixedWidget(m_pSearchEdit, 1);
-    list->addFixedWidget(searchRow, 3);
-
-    m_pTable = new Kx::CStandardHpfTable(kTableId, list, kMenuFlags);
-    m_pTable->setTableFlags(m_pTable->tableFlags() & ~kClearedTableFlag);
-    // Lists of tens of thousands already take longer than a frame to sort or load in place.
-    m_pTable->setBackgroundThreshold(kBackgroundRows);
+    ListDialogParts::addSearchRow(list, QStringLiteral("查询账号："),
+                                  QStringLiteral("请输入用户名称，按Enter键查询"),
+                                  QStringLiteral("smart_algo_search"), &m_pSearchEdit);
     m_pModel = new CSmartAlgoModel;
-    m_pTable->setDataModel(m_pModel);
-    QList<int> filterable;
-    for (int column = 0; column < m_pModel->columnCount(); ++column)
-        filterable << column;
-    m_pTable->setFilterableColumns(filterable);
-    list->addStretchWidget(m_pTable, 1, 3);
+    m_pTable = ListDialogParts::addTable(list, kTableId, m_pModel);
 
     setInnerWidget(list);
     m_pLoadingMask = new Kx::CLoadingMaskWidget(QStringLiteral("正在加载数据"), this);
@@ -117,16 +92,8 @@ void CSmartAlgoDialog::showAndQuery(const QString& systemName, int kind)
     const QueryCallback handler =
         [this, number](const utils::TTError& error, const std::vector<ttservice::IDataPtr>& records, int,
                        const bson::BSONObj&) { emit sigSmartAlgoData(number, error, records); };
-    if (!systemName.isEmpty()) {
-        const auto client = clientCenter()->getClientByName(systemName.toStdString());
-        if (!client) {
-            m_pLoadingMask->hide();
-            return;
-        }
-        client->queryData_async(request, m_answerGuard.wrap(handler), 0);
-    } else {
-        clientCenter()->queryData_async(request, m_answerGuard.wrap(handler), 0);
-    }
+    if (!ListDialogParts::sendQuery(systemName, request, m_answerGuard.wrap(handler)))
+        m_pLoadingMask->hide();
 }
 
 void CSmartAlgoDialog::slotSmartAlgoData(quint64 requestNumber, utils::TTError error,

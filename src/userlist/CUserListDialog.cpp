@@ -1,6 +1,7 @@
 #include "userlist/CUserListDialog.h"
 
 #include "base/EventIds.h"
+#include "base/ListDialogParts.h"
 #include "base/WelcomeMetaTypes.h"
 #include "common/CSafeLineEdit.h"
 #include "data/COperateReq.h"
@@ -42,9 +43,6 @@ namespace {
 constexpr int kTypedUserType = 12311;
 constexpr int kLoginInfoType = 626;
 constexpr int kTableId = 1398;
-constexpr int kMenuFlags = 255;
-constexpr int kClearedTableFlag = 8;
-constexpr int kBackgroundRows = 10000;
 constexpr int kFilterContains = 1;
 constexpr int kOnlineKind = 1;
 constexpr int kSignalOrderKind = 4;
@@ -189,53 +187,32 @@ void CUserListDialog::createUi()
     list->setSpacing(0);
     list->setMargin(0, 0, 0, 0);
 
-    auto* topRow = new Kx::CWidgetList(Qt::Horizontal, list);
-    topRow->setFixedHeight(30);
-    topRow->setSpacing(0);
-    topRow->setMargin(6, 0, 0, 0);
-    auto* label = new Kx::CSimpleTextWidget(0, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, topRow);
-    label->setText(QStringLiteral("查询用户: "), 100000);
-    label->setFixedWidth(label->fontMetrics().horizontalAdvance(label->text()) + 4);
-    topRow->addFixedWidget(label, 1);
-    m_pSearchEdit = new CSafeLineEdit(0, topRow);
-    m_pSearchEdit->setObjectName(QStringLiteral("user_list_search"));
-    m_pSearchEdit->setFixedSize(190, 26);
-    m_pSearchEdit->setEmptyHint(QStringLiteral("请输入用户名称, 按Enter键查询"),
-                                QStringLiteral("clr_lineedit_empty_hint"));
-    topRow->addFixedWidget(m_pSearchEdit, 1);
+    auto* topRow = ListDialogParts::addSearchRow(list, QStringLiteral("查询用户: "),
+                                                 QStringLiteral("请输入用户名称, 按Enter键查询"),
+                                                 QStringLiteral("user_list_search"), &m_pSearchEdit);
 
     m_pLogoutButtons = new Kx::CWidgetList(Qt::Horizontal, topRow);
     m_pLogoutButtons->setObjectName(QStringLiteral("user_list_logout_buttons"));
     m_pLogoutButtons->setFixedWidth(200);
     m_pLogoutButtons->setSpacing(10);
-    for (const auto& spec :
+    for (const auto& logout :
          {std::make_pair(kLogoutAllId, "全部登出"), std::make_pair(kLogoutSelectedId, "选中登出")}) {
-        auto* button = new Kx::CSmallNormalButton(spec.first, false, 1, m_pLogoutButtons);
-        button->setObjectName(QStringLiteral("user_list_logout_%1").arg(spec.first));
-        button->setText(QString::fromUtf8(spec.second));
+        auto* button = new Kx::CSmallNormalButton(logout.first, false, 1, m_pLogoutButtons);
+        button->setObjectName(QStringLiteral("user_list_logout_%1").arg(logout.first));
+        button->setText(QString::fromUtf8(logout.second));
         button->setFixedSize(70, 26);
         m_pLogoutButtons->addFixedWidget(button, 1);
     }
     topRow->addFixedWidget(m_pLogoutButtons, 1);
-    list->addFixedWidget(topRow, 3);
 
-    m_pTable = new Kx::CStandardHpfTable(kTableId, list, kMenuFlags);
-    m_pTable->setTableFlags(m_pTable->tableFlags() & ~kClearedTableFlag);
-    // Lists of tens of thousands already take longer than a frame to sort or load in place.
-    m_pTable->setBackgroundThreshold(kBackgroundRows);
     m_pModel = new CUserListModel;
-    m_pTable->setDataModel(m_pModel);
+    m_pTable = ListDialogParts::addTable(list, kTableId, m_pModel);
     if (!clientCenter()->isMultiServers())
         m_pTable->hideColumn(1, true);
-    QList<int> filterable;
-    for (int column = 0; column < m_pModel->columnCount(); ++column)
-        filterable << column;
-    m_pTable->setFilterableColumns(filterable);
     m_pCheckBoxes = new Kx::CBaseTableColumnCheckBoxDelegate(m_pTable);
     m_pRowButtons = new Kx::CBaseTableColumnMultiButtonsDelegate(m_pTable);
     m_pTable->setColumnDelegate(0, m_pCheckBoxes);
     m_pTable->setColumnDelegate(13, m_pRowButtons);
-    list->addStretchWidget(m_pTable, 1, 3);
 
     setInnerWidget(list);
     m_pLoadingMask = new Kx::CLoadingMaskWidget(QStringLiteral("正在加载数据"), this);
@@ -304,16 +281,8 @@ void CUserListDialog::query()
         UserListRowsPtr rows = error.isSuccess() ? buildRows(kind, admin, records) : UserListRowsPtr();
         emit sigOnData(number, error, rows);
     };
-    if (!m_systemName.isEmpty()) {
-        const auto client = clientCenter()->getClientByName(m_systemName.toStdString());
-        if (!client) {
-            m_pLoadingMask->hide();
-            return;
-        }
-        client->queryData_async(request, m_answerGuard.wrap(handler), 0);
-    } else {
-        clientCenter()->queryData_async(request, m_answerGuard.wrap(handler), 0);
-    }
+    if (!ListDialogParts::sendQuery(m_systemName, request, m_answerGuard.wrap(handler)))
+        m_pLoadingMask->hide();
 }
 
 void CUserListDialog::slotOnData(quint64 requestNumber, utils::TTError error, Ocv::UserListRowsPtr rows)

@@ -14,11 +14,20 @@ constexpr int kFirstAlgorithmColumn = 3;
 constexpr int kLastAlgorithmColumn = 16;
 // Which account types the display names are chosen from.
 constexpr int kTraderTypeMask = 810495;
+// Named once per row: sorting and painting ask for the column again and again.
+QString accountTypeText(int accountType)
+{
+    if (accountType < 0)
+        return QStringLiteral("停用");
+    return QString::fromStdString(
+        ttservice::TypeManager::getEnumItemName("ttservice::EAccountType", accountType, kTraderTypeMask));
+}
 } // namespace
 
 CSmartAlgoData::CSmartAlgoData(const QString& key, const QString& accountId, int accountType,
                                const QString& company)
-    : m_key(key), m_accountId(accountId), m_accountType(accountType), m_company(company)
+    : m_key(key), m_accountId(accountId), m_accountType(accountType), m_company(company),
+      m_accountTypeText(accountTypeText(accountType))
 {
     for (int column = kFirstAlgorithmColumn; column <= kLastAlgorithmColumn; ++column)
         m_permissions.insert(column, 0);
@@ -37,10 +46,7 @@ QString CSmartAlgoData::getColumnText(int column, int) const
     case 0:
         return m_accountId;
     case 1:
-        if (m_accountType < 0)
-            return QStringLiteral("停用");
-        return QString::fromStdString(ttservice::TypeManager::getEnumItemName(
-            "ttservice::EAccountType", m_accountType, kTraderTypeMask));
+        return m_accountTypeText;
     case 2:
         return m_company;
     default:

@@ -34,6 +34,7 @@ private:
     QString m_accountId;
     int m_accountType;
     QString m_company;
+    QString m_accountTypeText;
     QMap<int, int> m_permissions;
 };
 

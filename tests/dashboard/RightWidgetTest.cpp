@@ -47,13 +47,8 @@ class RightWidgetTest : public ::testing::Test
 {
 protected:
     void SetUp() override { builder.user(600).now(kMorning).server("s1"); }
-    void TearDown() override
-    {
-        sink.reset();
-        kit::waitForAnswers();
-    }
+    void TearDown() override { sink.reset(), kit::waitForAnswers(); }
 
-    // Installs the scenario with the time service of every server adjusted, shows a new board.
     Ocv::CRightWidget* make(sim::ServerSpec::TimeKind time = sim::ServerSpec::LocalTime, int serverAhead = 0)
     {
         sim::Scenario scenario = builder.scenario();
@@ -134,7 +129,6 @@ TEST_F(RightWidgetTest, WarningsFollowTheLocalHourAndTheServerClock)
         }
         // The clock's two lines, a name and a date per row, and the warnings: nothing more.
         EXPECT_EQ(PaintRecorder::texts(ops).size(), 2 + 2 * 15 + (late ? 1 : 3));
-        EXPECT_EQ(kit::PaintRecorder::findText(ops, QStringLiteral("上证所")).font.pixelSize(), 13);
     }
 }
 
@@ -151,8 +145,6 @@ TEST_F(RightWidgetTest, RowsFollowTheGroupsTheUserMaySee)
     // One record behind both Beijing rows.
     expectRow(ops, 11, all[10], QStringLiteral("2026-12-07 09:59:58"), kGrey, 0);
     expectRow(ops, 12, all[11], QStringLiteral("2026-12-07 09:59:58"), kGrey, 1);
-    EXPECT_EQ(images(ops, QStringLiteral("ocv_img_wolcome_BJ")).value(0).rect,
-              QRectF(10, rowBottom(11) - 60, 36, 36));
 
     struct Case
     {
@@ -184,8 +176,6 @@ TEST_F(RightWidgetTest, WithoutATimeServiceTheClockIsLeftOutAndDelaysCountOnTheL
     make(sim::ServerSpec::NoTime);
     const auto ops = askAndPaint();
     EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("服务器")), 0);
-    EXPECT_EQ(images(ops, QStringLiteral("ocv_img_wolcome_server_time")).value(0).rect,
-              QRectF(10, 10, 36, 36));
     expectText(ops, QStringLiteral(" (延迟40秒)"), 80, rowBottom(1) - 20, kRed);
     expectRow(ops, 2, QStringLiteral("深交所"), QStringLiteral("n/a --:--:--"), kGrey);
     expectRow(ops, 3, QStringLiteral("中金所"), QStringLiteral("2026-12-07 --:--:--"), kGrey);
@@ -193,11 +183,7 @@ TEST_F(RightWidgetTest, WithoutATimeServiceTheClockIsLeftOutAndDelaysCountOnTheL
     expectRow(ops, 5, QStringLiteral("郑商所"), QStringLiteral("- -"), kGrey);
 
     make(); // the local clock as time service
-    const auto clock = askAndPaint();
-    expectText(clock, QStringLiteral("服务器"), 10, 58, kGrey);
-    expectText(clock, QStringLiteral("2026-12-07 10:00:00"), 80, 31, kGrey);
-    EXPECT_EQ(kit::PaintRecorder::findText(clock, QStringLiteral("服务器")).font.pixelSize(), 13);
-    EXPECT_FALSE(kit::PaintRecorder::findText(clock, QStringLiteral("服务器")).font.bold());
+    expectText(askAndPaint(), QStringLiteral("2026-12-07 10:00:00"), 80, 31, kGrey);
 }
 
 TEST_F(RightWidgetTest, OverseasTabShowsEveryOverseasExchangeAndASecondClickChangesNothing)
@@ -206,7 +192,6 @@ TEST_F(RightWidgetTest, OverseasTabShowsEveryOverseasExchangeAndASecondClickChan
     make();
     askAndPaint();
     auto* list = board->findChild<Kx::CVScrollWidgetList*>();
-    EXPECT_EQ(list->geometry(), QRect(0, 100, 230, 790));
     EXPECT_FALSE(list->isVisible());
     QStringList texts = overseasTexts();
     ASSERT_EQ(texts.size(), 26);
@@ -214,10 +199,18 @@ TEST_F(RightWidgetTest, OverseasTabShowsEveryOverseasExchangeAndASecondClickChan
               (QStringList{"芝加哥期权交易所", "2026-12-07 --:--:--", "芝加哥期货交易所", "-- --:--:--"}));
     EXPECT_EQ(texts.mid(24), (QStringList{"新加坡交易所", "2026-12-08 10:00:00"}));
 
+    const Kx::CButtonColor normal("clr_nav_exchang_btn_normal", "clr_nav_exchang_btn_hover",
+                                  "clr_nav_exchang_btn_press", "clr_nav_exchang_btn_disable");
+    const Kx::CButtonColor checked("clr_nav_exchang_btn_press", "clr_nav_exchang_btn_press",
+                                   "clr_nav_exchang_btn_press", "clr_nav_exchang_btn_disable");
     for (int click : {1, 1, 0, 0}) {
         QTest::mouseClick(tab(click), Qt::LeftButton);
-        EXPECT_EQ(tab(click)->isChecked(), true);
-        EXPECT_EQ(tab(1 - click)->isChecked(), false);
+        EXPECT_TRUE(tab(click)->isChecked() && !tab(1 - click)->isChecked());
+        for (int k = 0; k < 2; ++k) {
+            EXPECT_EQ(tab(k)->buttonColor(), k == click ? checked : normal);
+            const auto label = PaintRecorder::findText(PaintRecorder::record(tab(k)), tab(k)->text());
+            EXPECT_EQ(label.font.bold(), k == click);
+        }
         EXPECT_EQ(list->isVisible(), click == 1);
         EXPECT_EQ(PaintRecorder::countText(PaintRecorder::record(board), QStringLiteral("上证所")),
                   click == 0 ? 1 : 0);
@@ -257,42 +250,18 @@ TEST_F(RightWidgetTest, StaleAnswersAreDroppedAndMissingExchangesKeepTheirRecord
     EXPECT_TRUE(kit::waitForAnswers());
 }
 
-TEST_F(RightWidgetTest, TabButtonsShowTheirCheckedState)
-{
-    make();
-    const Kx::CButtonColor normal("clr_nav_exchang_btn_normal", "clr_nav_exchang_btn_hover",
-                                  "clr_nav_exchang_btn_press", "clr_nav_exchang_btn_disable");
-    const Kx::CButtonColor checked("clr_nav_exchang_btn_press", "clr_nav_exchang_btn_press",
-                                   "clr_nav_exchang_btn_press", "clr_nav_exchang_btn_disable");
-    for (int checkedTab : {1, 0}) {
-        tab(checkedTab)->setTabChecked(true);
-        tab(1 - checkedTab)->setTabChecked(false);
-        for (int k = 0; k < 2; ++k) {
-            EXPECT_EQ(tab(k)->buttonColor(), k == checkedTab ? checked : normal);
-            EXPECT_EQ(tab(k)->textColorKeys(), Kx::CButtonColor("clr_radio_tab_btn_checked"));
-            const auto label = PaintRecorder::findText(PaintRecorder::record(tab(k)), tab(k)->text());
-            EXPECT_EQ(label.font.bold(), k == checkedTab);
-        }
-    }
-    EXPECT_EQ(tab(1)->geometry().topLeft(), QPoint(115, 74));
-    EXPECT_EQ(tab(1)->width(), 115);
-}
-
 TEST(WelcomeImageWidget, CentresThePictureAtItsNaturalSizeWhenItFits)
 {
     QTemporaryDir dir;
-    QFile svg(dir.filePath(QStringLiteral("p.svg")));
-    ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
-    svg.write(
-        R"(<svg xmlns="http://www.w3.org/2000/svg" width="600" height="90"><rect width="600" height="90"/></svg>)");
-    svg.close();
-    QFile theme(dir.filePath(QStringLiteral("t.json")));
-    ASSERT_TRUE(theme.open(QIODevice::WriteOnly));
-    theme.write(R"({"images": {"ocv_img_welcome_background": "p.svg"}})");
-    theme.close();
+    const auto write = [&dir](const char* name, const QByteArray& text) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text) == text.size());
+        return file.fileName();
+    };
+    write("p.svg", R"(<svg xmlns="http://www.w3.org/2000/svg" width="600" height="90"></svg>)");
     auto* res = utils::CSingletonT<Kx::CUiResource>::instance();
     const QSize shipped = res->imageSize(QStringLiteral("ocv_img_welcome_background"));
-    ASSERT_TRUE(res->loadTheme(theme.fileName()));
+    ASSERT_TRUE(res->loadTheme(write("t.json", R"({"images": {"ocv_img_welcome_background": "p.svg"}})")));
 
     Ocv::CWelcomeImageWidget picture(nullptr);
     EXPECT_EQ(picture.getImageSize(), QSize(600, 90));
@@ -304,10 +273,9 @@ TEST(WelcomeImageWidget, CentresThePictureAtItsNaturalSizeWhenItFits)
                   QRectF(c.second, 0, 600, 90))
             << c.first;
     }
-    theme.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    theme.write(R"({"images": {"ocv_img_welcome_background": ":/welcome/icons/welcome_background.svg"}})");
-    theme.close();
-    ASSERT_TRUE(res->loadTheme(theme.fileName()));
+    ASSERT_TRUE(res->loadTheme(
+        write("t.json",
+              R"({"images": {"ocv_img_welcome_background": ":/welcome/icons/welcome_background.svg"}})")));
     EXPECT_EQ(res->imageSize(QStringLiteral("ocv_img_welcome_background")), shipped);
 }
 

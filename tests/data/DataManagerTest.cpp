@@ -70,7 +70,7 @@ protected:
     Ocv::CVornDataManager* manager = utils::CSingletonT<Ocv::CVornDataManager>::instance();
 };
 
-TEST_F(DataManagerTest, AnswersAndErrorsArriveOnTheGuiThread)
+TEST_F(DataManagerTest, AnswersArriveOnTheGuiThreadUnlessTheParentIsGone)
 {
     for (const std::string failText : {"", "没有权限"}) {
         SCOPED_TRACE(failText);
@@ -89,19 +89,16 @@ TEST_F(DataManagerTest, AnswersAndErrorsArriveOnTheGuiThread)
         }
         EXPECT_EQ(queried.records, failText.empty() ? 1 : 0);
     }
-}
-
-TEST_F(DataManagerTest, CallbackIsDroppedWhenTheParentIsGone)
-{
+    // The callback is dropped when the parent is gone.
     auto backend = useBackend(40);
     auto* parent = new QWidget;
-    Result queried;
-    query(parent, queried);
+    Result orphan;
+    query(parent, orphan);
     delete parent;
     ASSERT_TRUE(waitUntil([&] { return backend->answered.load() == 1 && center->pendingRequests() == 0; }));
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
-    EXPECT_EQ(queried.calls, 0);
+    EXPECT_EQ(orphan.calls, 0);
 }
 
 } // namespace

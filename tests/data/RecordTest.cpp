@@ -19,7 +19,6 @@ class RecordTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        status.deviceName = "/data";
         status.itemName = "委托记录";
         status.running = 1;
         status.used = 1352914534.5;
@@ -35,7 +34,6 @@ TEST_F(RecordTest, EveryFieldSurvivesTheBsonRoundTrip)
     status.toBsonWithBson(builder);
     const bson::BSONObj obj = builder.obj();
     EXPECT_EQ(obj.nFields(), static_cast<int>(status.fieldTable().size()));
-    EXPECT_EQ(obj.getStringField("deviceName"), "/data");
     EXPECT_DOUBLE_EQ(obj.getDoubleField("memoryUsed"), std::numeric_limits<double>::max());
 
     ttservice::CVornSysStatusInfo back;
@@ -54,8 +52,7 @@ TEST(Bson, CopiesAndMovesOwnTheirDocuments)
     moved = bson::BSONObjBuilder().append("z", "z").obj();
     EXPECT_EQ(copy.getIntField("a"), 1);
     EXPECT_EQ(copy.getLongField("big"), 1LL << 40);
-    EXPECT_EQ(moved.nFields(), 1);
-    EXPECT_TRUE(moved.hasField("z"));
+    EXPECT_TRUE(moved.nFields() == 1 && moved.hasField("z"));
 }
 
 TEST(RecordFactory, CreatesKnownClassesOnly)
@@ -84,14 +81,12 @@ TEST(UserManager, RoleTypesAndRightsFollowTheUser)
     EXPECT_FALSE(users->isAdmin());
 
     users->setUser(user, true, {}, true);
-    EXPECT_TRUE(users->checkUserAuth(21380));
-    EXPECT_TRUE(users->isAdmin());
+    EXPECT_TRUE(users->checkUserAuth(21380) && users->isAdmin());
     EXPECT_TRUE(users->getCurrentLoginParamPtr());
 
     users->setUser(nullptr, true, {}, true);
     users->setRoleTypes({});
-    EXPECT_FALSE(users->checkUserAuth(10081));
-    EXPECT_FALSE(users->isAdmin());
+    EXPECT_FALSE(users->checkUserAuth(10081) || users->isAdmin());
     EXPECT_EQ(users->getUserType(), 0);
     EXPECT_FALSE(users->getCurrentLoginParamPtr());
 }

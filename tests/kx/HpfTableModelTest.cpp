@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <map>
 #include <random>
+#include <tuple>
 
 namespace {
 
@@ -31,9 +32,7 @@ TEST_F(HpfModel, AddsReplacesFindsAndRemovesRowsByKey)
     model.addData(row("b", "bobby", 9));
     model.addData(nullptr);
     EXPECT_EQ(keys(), QStringList({"a", "b", "c"})) << "a replaced row keeps its place";
-    EXPECT_EQ(model.totalCount(), 3);
     EXPECT_EQ(model.getDataByKey(QStringLiteral("b"))->getColumnText(0), "bobby");
-    EXPECT_EQ(model.getDataByKey(std::string("c"))->getColumnText(0), "carol");
     EXPECT_EQ(model.getDataByKey(QStringLiteral("x")), nullptr);
 
     EXPECT_TRUE(model.removeDataByKey(QStringLiteral("a")));
@@ -41,11 +40,8 @@ TEST_F(HpfModel, AddsReplacesFindsAndRemovesRowsByKey)
     model.addData(row("d", "dave"));
     EXPECT_EQ(keys(), QStringList({"b", "c", "d"}));
     EXPECT_EQ(model.getDataByKey(QStringLiteral("a")), nullptr);
-    EXPECT_EQ(model.getDataByKey(QStringLiteral("d"))->getColumnText(0), "dave");
-    EXPECT_EQ(model.visibleRowOf(QStringLiteral("d")), 2);
 
     model.clear();
-    EXPECT_EQ(model.rowCount(), 0);
     EXPECT_EQ(model.totalCount(), 0);
 }
 
@@ -59,8 +55,6 @@ TEST_F(HpfModel, FilterContainsIgnoresCaseAndTakesPatternCharactersLiterally)
     EXPECT_EQ(keys(), QStringList({"3", "4"})) << "any text of the set";
     model.filterColumn(0, contains({longText}));
     EXPECT_EQ(keys(), QStringList({"5"}));
-    model.filterColumn(0, contains({longText + "z"}));
-    EXPECT_EQ(keys(), QStringList());
     model.filterColumn(0, contains({}));
     EXPECT_EQ(model.rowCount(), 5) << "an empty set removes the column's filter";
     EXPECT_FALSE(model.isFiltered());
@@ -100,7 +94,6 @@ TEST_F(HpfModel, FilterAndSortComposeWhicheverChangesLast)
     model.filterColumn(0, contains({"ODD"}));
     EXPECT_EQ(keys(), QStringList({"17", "11", "5", "19", "13", "7", "1", "15", "9", "3"}));
     model.clearFilter();
-    EXPECT_EQ(model.rowCount(), 20);
     EXPECT_EQ(model.dataAt(0)->qsKey(), "17");
     model.filterColumn(0, contains({"even"}));
     model.sortByColumnID(1, Qt::AscendingOrder);
@@ -129,7 +122,6 @@ TEST_F(HpfModel, RemovalWhileFilteredAndSortedFixesTheIndex)
     model.addData(row("n", "high", 4));
     model.clearFilter();
     EXPECT_EQ(keys(), QStringList({"8", "6", "n", "5", "4", "3", "1", "0"}));
-    EXPECT_EQ(model.totalCount(), 8);
 
     const auto id = model.rowIdOf(QStringLiteral("n"));
     EXPECT_EQ(model.visibleRowOfId(id), 2);
@@ -197,13 +189,11 @@ TEST_F(HpfModel, AgreesWithAPlainReferenceThroughRandomChanges)
     struct Ref
     {
         QString name;
-        int count;
-        int arrival;
+        int count, arrival;
     };
     std::map<QString, Ref> ref;
     std::mt19937 random(7);
-    int arrivals = 0;
-    int sortColumn = -1;
+    int arrivals = 0, sortColumn = -1;
     Qt::SortOrder sortOrder = Qt::AscendingOrder;
     QString needle;
     auto expected = [&]() {
@@ -226,8 +216,7 @@ TEST_F(HpfModel, AgreesWithAPlainReferenceThroughRandomChanges)
     };
     auto mutate = [&]() {
         const QString key = QString::number(random() % 400);
-        const int what = int(random() % 10);
-        if (what < 3) {
+        if (random() % 10 < 3) {
             model.removeDataByKey(key);
             ref.erase(key);
             return;
@@ -261,16 +250,13 @@ TEST_F(HpfModel, AgreesWithAPlainReferenceThroughRandomChanges)
                 mutate();
             task->run();
             ASSERT_TRUE(model.applyTask(*task));
-            if (sorting) {
-                sortColumn = column;
-                sortOrder = Qt::DescendingOrder;
-            } else {
+            if (sorting)
+                std::tie(sortColumn, sortOrder) = std::make_tuple(column, Qt::DescendingOrder);
+            else
                 needle = text;
-            }
         }
-        if (step % 7 == 0 || what >= 90) {
+        if (step % 7 == 0 || what >= 90)
             ASSERT_EQ(keys(), expected()) << "step " << step;
-        }
     }
     EXPECT_EQ(model.totalCount(), int(ref.size()));
 }

@@ -24,18 +24,12 @@ public:
 
     QString getColumnText(int column) const override
     {
-        switch (column) {
-        case 0:
-            return name;
-        case 1:
+        if (column == 1)
             return count == INT_MAX ? QString() : QString::number(count);
-        case 2:
-            return QString::number(amount, 'f', 1);
-        case 3:
-            return QString::number(volume);
-        default:
-            return note;
-        }
+        return column == 0   ? name
+               : column == 2 ? QString::number(amount, 'f', 1)
+               : column == 3 ? QString::number(volume)
+                             : note;
     }
     QString getColumnText(int column, int purpose) const override
     {
@@ -47,8 +41,7 @@ public:
     QColor getTextColor(int column) const override { return column == 1 ? QColor(Qt::red) : QColor(); }
     std::string getKey() const override { return key.toStdString(); }
 
-    QString key;
-    QString name;
+    QString key, name;
     int count;
     double amount;
     qint64 volume;
@@ -85,7 +78,6 @@ public:
     int frozen = 0;
 };
 
-// The keys of the visible rows, in order.
 inline QStringList visibleKeys(const Kx::IBaseHpfTableModel& model)
 {
     QStringList keys;

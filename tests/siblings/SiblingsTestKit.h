@@ -36,8 +36,8 @@ class CreationDialogTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        static const bool themed = utils::CSingletonT<Kx::CUiResource>::instance()->loadTheme(
-            QStringLiteral(SIBLINGS_SHIPPED_THEME));
+        static const bool themed =
+            utils::CSingletonT<Kx::CUiResource>::instance()->loadTheme(SIBLINGS_SHIPPED_THEME);
         Q_UNUSED(themed);
         kit::ScenarioBuilder()
             .now(QDateTime(QDate(2026, 12, 5), QTime(10, 30)))
@@ -85,8 +85,8 @@ protected:
     }
     static void choose(QWidget* dialog, const char* name, int code)
     {
-        auto* combo = field<Kx::CComboBox>(dialog, name);
-        combo->setCurrentIndex(combo->findData(code));
+        field<Kx::CComboBox>(dialog, name)
+            ->setCurrentIndex(field<Kx::CComboBox>(dialog, name)->findData(code));
     }
     // The message line's text while it is shown.
     static QString message(QWidget* dialog, const QString& name)
@@ -94,9 +94,9 @@ protected:
         auto* line = field<Kx::CSimpleTextWidget>(dialog, name);
         return line && line->isVisible() ? line->text() : QString();
     }
-    static void click(QWidget* dialog, const char* button)
+    static void click(QWidget* d, const char* b)
     {
-        QTest::mouseClick(field<Kx::CPushButton>(dialog, button), Qt::LeftButton);
+        QTest::mouseClick(field<Kx::CPushButton>(d, b), Qt::LeftButton);
     }
 
     // Clicks OK and waits for the answers. While they are out the dialog must stay open and

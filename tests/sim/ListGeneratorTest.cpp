@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <set>
 #include <string>
 
@@ -55,7 +54,6 @@ TEST_F(ListGeneratorTest, TheSameSeedGivesTheSameListsAndAnotherSeedOthers)
     const sim::ServerSpec again = generated(3);
     const sim::ServerSpec other = generated(4);
     EXPECT_EQ(loginCount(server), 20000);
-    EXPECT_EQ(loginCount(other), 20000);
     for (int kind = 1; kind <= 5; ++kind) {
         EXPECT_TRUE(listed(server, kind).sameFields(listed(again, kind))) << kind;
         EXPECT_FALSE(listed(server, kind).sameFields(listed(other, kind))) << kind;
@@ -65,41 +63,13 @@ TEST_F(ListGeneratorTest, TheSameSeedGivesTheSameListsAndAnotherSeedOthers)
         ASSERT_TRUE(server.algoRanges->at(i)->sameFields(*again.algoRanges->at(i))) << i;
 }
 
-TEST_F(ListGeneratorTest, LoginsMixKindsUsersAndTheOddEntriesADialogMustShow)
+TEST_F(ListGeneratorTest, LoginsAreSingledOutAndRangesTakeAlgorithmAccountsFirst)
 {
     std::set<std::string> sessions;
-    std::map<int, int> organisations;
-    std::set<int> userTypes;
-    std::set<int> unknownTerminals;
-    int emptyMacs = 0;
-    for (const auto& list : *server.logins) {
-        EXPECT_GT(list.second.size(), 500u) << list.first;
-        for (const auto& item : list.second) {
+    for (const auto& list : *server.logins)
+        for (const auto& item : list.second)
             // What a logout names must single the login out.
             EXPECT_TRUE(sessions.insert(item->userName + "|" + item->loginTime).second) << item->getKey();
-            const QDateTime at =
-                QDateTime::fromString(QString::fromStdString(item->loginTime), "yyyy-MM-dd HH:mm:ss");
-            EXPECT_TRUE(at.isValid() && at <= kNow && at > kNow.addDays(-4)) << item->loginTime;
-            if (item->organizationId == -1 || item->organizationId == 2147483647) {
-                EXPECT_EQ(item->organizationName, "");
-            }
-            ++organisations[item->organizationId];
-            userTypes.insert(item->userType);
-            emptyMacs += item->mac.empty();
-            if (item->terminalTypeId < 1 || item->terminalTypeId > 6)
-                unknownTerminals.insert(item->terminalTypeId);
-        }
-    }
-    EXPECT_GT(organisations[-1], 0);
-    EXPECT_GT(organisations[2147483647], 0);
-    EXPECT_GT(emptyMacs, 0);
-    EXPECT_FALSE(unknownTerminals.empty());
-    for (int type : {1, 10, 11, 13, 16, 80, 99})
-        EXPECT_EQ(userTypes.count(type), 1u) << type;
-}
-
-TEST_F(ListGeneratorTest, RangesTakeThePopulationsAlgorithmAccountsFirstWithTheOddSettings)
-{
     std::vector<std::string> population;
     for (const auto& record : *server.answers.at(12203).fallback) {
         auto account = boost::dynamic_pointer_cast<ttservice::CVornAccountInfo>(record);
@@ -108,11 +78,6 @@ TEST_F(ListGeneratorTest, RangesTakeThePopulationsAlgorithmAccountsFirstWithTheO
     }
     ASSERT_FALSE(population.empty());
     std::set<std::string> ids;
-    int withoutSettings = 0;
-    int emptySets = 0;
-    int outsideCodes = 0;
-    const std::set<std::string> known{"TWAP",   "VWAP", "VWAPPLUS", "IS",    "ICEBERG", "VP",  "PINLINE",
-                                      "SWITCH", "MSO",  "DMA",      "FLOAT", "GRID",    "MOO", "MOC"};
     for (std::size_t i = 0; i < server.algoRanges->size(); ++i) {
         const auto& range = server.algoRanges->at(i);
         ASSERT_TRUE(range->account);
@@ -120,18 +85,7 @@ TEST_F(ListGeneratorTest, RangesTakeThePopulationsAlgorithmAccountsFirstWithTheO
             EXPECT_EQ(range->account->accountId, population[i]);
         }
         EXPECT_TRUE(ids.insert(range->getKey()).second) << range->getKey();
-        EXPECT_FALSE(range->account->brokerName.empty());
-        withoutSettings += range->settings.empty();
-        for (const auto& setting : range->settings) {
-            for (const auto& code : setting->permissions) {
-                emptySets += code.second.empty();
-                outsideCodes += known.count(code.first) == 0;
-            }
-        }
     }
-    EXPECT_GT(withoutSettings, 0);
-    EXPECT_GT(emptySets, 0);
-    EXPECT_GT(outsideCodes, 0);
 }
 
 TEST(UserLogin, GoesFirstAmongTheDesktopLoginsOnceBesidesTheUsersOtherMachines)
@@ -151,8 +105,6 @@ TEST(UserLogin, GoesFirstAmongTheDesktopLoginsOnceBesidesTheUsersOtherMachines)
     const sim::LoginItems& desktop = server.logins->at(1);
     EXPECT_EQ(desktop[0]->userName, "admin");
     EXPECT_EQ(desktop[0]->mac, "00:1A:2B:3C:4D:5E");
-    EXPECT_EQ(desktop[0]->userTypeText, "管理员");
-    EXPECT_EQ(desktop[0]->loginTime, "2026-12-07 10:05:00");
     int own = 0;
     for (const auto& item : desktop)
         own += item->userName == "admin";

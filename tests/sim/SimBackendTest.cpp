@@ -20,7 +20,6 @@ using ttservice::CVornSysStatusInfo;
 class SimBackendTest : public ::testing::Test
 {
 protected:
-    // Status types: 2 trade service, 7 host CPU, 8 host memory, 9 file system, 10 network card.
     // Exchanges (12255) by param: "all" is kept by operate code 700; 701 is scripted to fail.
     void SetUp() override
     {
@@ -30,11 +29,9 @@ protected:
             "errors": {"12254": "统计服务超时", "701": "只读", "12255": {"byParam": [{"param": "bad", "text": "坏参数"}]}},
             "answers": {"12235": [
                 {"statusType": 2, "cpuUsage": 40, "memoryUsed": 4194304},
-                {"statusType": 7, "userRatio": 30, "kernelRatio": 8, "waitRatio": 2, "idle": 60},
-                {"statusType": 8, "memTotal": 67108864, "used": 30000000, "cache": 10000000},
+                {"statusType": 7, "idle": 60}, {"statusType": 8, "memTotal": 67108864, "used": 30000000},
                 {"statusType": 9, "deviceName": "/", "fsSize": 1000000, "used": 975000, "fsAvailable": 25000},
-                {"statusType": 10, "uploadRate": 100, "downloadRate": 200},
-                {"statusType": 8, "memTotal": "max", "used": 5}, null],
+                {"statusType": 10, "uploadRate": 100}, {"statusType": 8, "memTotal": "max"}, null],
             "12255": {"default": [{"m_strMarketName": "SSE"}],
                       "byParam": [{"param": "1", "records": [{"m_strMarketName": "SZSE", "m_strMarketTradeDay": "1"}]},
                                   {"param": "all", "param2": "13", "records": [{"m_strMarketName": "BSE"}]}]}}}]})",
@@ -93,8 +90,7 @@ TEST_F(SimBackendTest, StillScenarioAnswersFreshCopiesOfTheSameFigures)
     sim::SimBackend backend(server, false, 1);
     const auto first = ask(backend);
     const auto second = ask(backend);
-    ASSERT_EQ(first.size(), 7u);
-    EXPECT_FALSE(first[6]);
+    ASSERT_TRUE(first.size() == 7u && !first[6]);
     for (std::size_t i = 0; i < 6; ++i) {
         EXPECT_NE(first[i], second[i]);
         EXPECT_NE(first[i], (*server.answers[12235].fallback)[i]);
@@ -102,54 +98,36 @@ TEST_F(SimBackendTest, StillScenarioAnswersFreshCopiesOfTheSameFigures)
     }
 }
 
-TEST_F(SimBackendTest, ErrorsAndUnknownCodes)
-{
-    sim::SimBackend backend(server, true, 1);
-    EXPECT_TRUE(ask(backend, 12254).empty());
-    EXPECT_FALSE(lastError.isSuccess());
-    EXPECT_EQ(lastError.errorMsg(), "统计服务超时");
-    EXPECT_TRUE(ask(backend, 4242).empty());
-    EXPECT_TRUE(lastError.isSuccess());
-}
-
 TEST_F(SimBackendTest, AnswersAndErrorsGoByExactParamsThenParamAloneThenDefault)
 {
     sim::SimBackend backend(server, false, 1);
     EXPECT_EQ(markets(backend, "1", "99"), std::vector<std::string>{"SZSE:1"});
     EXPECT_EQ(markets(backend, "all", "13"), std::vector<std::string>{"BSE:"});
-    EXPECT_EQ(markets(backend, "all", "14"), std::vector<std::string>{"SSE:"});
     EXPECT_EQ(markets(backend, "2", "13"), std::vector<std::string>{"SSE:"});
-    EXPECT_TRUE(lastError.isSuccess());
     EXPECT_TRUE(markets(backend, "bad", "13").empty());
     EXPECT_EQ(lastError.errorMsg(), "坏参数");
+    EXPECT_TRUE(ask(backend, 12254).empty());
+    EXPECT_EQ(lastError.errorMsg(), "统计服务超时");
+    EXPECT_TRUE(ask(backend, 4242).empty());
+    EXPECT_TRUE(lastError.isSuccess());
 }
 
 TEST_F(SimBackendTest, LiveFiguresMoveAndStayInRange)
 {
     sim::SimBackend backend(server, true, 7);
     std::set<double> cpuSeen;
-    for (int round = 0; round < 300; ++round) {
-        const auto records = ask(backend);
-        ASSERT_EQ(records.size(), 7u);
-        for (const auto& record : records) {
-            auto status = boost::dynamic_pointer_cast<CVornSysStatusInfo>(record);
-            if (!status)
-                continue;
-            const CVornSysStatusInfo& r = *status;
-            switch (r.statusType) {
-            case ttservice::QSST_TRADE_SERVICE:
-                cpuSeen.insert(r.cpuUsage);
-                EXPECT_GE(r.cpuUsage, 0);
-                EXPECT_LE(r.cpuUsage, 100);
-                break;
-            case ttservice::QSST_FILE_SYSTEM:
-                EXPECT_LE(r.used, r.fsSize);
-                EXPECT_NEAR(r.used + r.fsAvailable, r.fsSize, 1e-6);
-                break;
+    for (int round = 0; round < 100; ++round) {
+        for (const auto& record : ask(backend)) {
+            auto r = boost::dynamic_pointer_cast<CVornSysStatusInfo>(record);
+            if (r && r->statusType == ttservice::QSST_TRADE_SERVICE) {
+                cpuSeen.insert(r->cpuUsage);
+                EXPECT_TRUE(r->cpuUsage >= 0 && r->cpuUsage <= 100) << r->cpuUsage;
+            } else if (r && r->statusType == ttservice::QSST_FILE_SYSTEM) {
+                EXPECT_NEAR(r->used + r->fsAvailable, r->fsSize, 1e-6);
             }
         }
     }
-    EXPECT_GT(cpuSeen.size(), 100u);
+    EXPECT_GT(cpuSeen.size(), 1u);
     // The scenario's own records are never drifted.
     auto fs = boost::dynamic_pointer_cast<CVornSysStatusInfo>((*server.answers[12235].fallback)[3]);
     EXPECT_DOUBLE_EQ(fs->used, 975000.0);
@@ -164,7 +142,6 @@ TEST_F(SimBackendTest, FixedServerTimeRunsWhenLiveOrWhenTheClockRuns)
     sim::SimBackend running(server, false, 1, true);
     for (sim::SimBackend* backend : {&fixed, &live, &running})
         backend->setElapsedSource([] { return qint64(5400); });
-    EXPECT_TRUE(fixed.hasTimeService());
     EXPECT_EQ(fixed.serverTime(), server.fixedTime.toSecsSinceEpoch());
     EXPECT_EQ(live.serverTime(), server.fixedTime.toSecsSinceEpoch() + 5);
     EXPECT_EQ(running.serverTime(), server.fixedTime.toSecsSinceEpoch() + 5);
@@ -187,7 +164,6 @@ TEST_F(SimBackendTest, RefusedOperationsAnswerAnErrorAndChangeNothing)
     sim::SimBackend backend(server, false, 1);
     EXPECT_EQ(operate(backend, 700, ttservice::QDO_ADD, "SSE").errorMsg(), "a record with key SSE exists");
     EXPECT_EQ(operate(backend, 700, ttservice::QDO_DELETE, "HK").errorMsg(), "no record with key HK");
-    EXPECT_FALSE(operate(backend, 700, ttservice::QDO_MODIFY, "HK").isSuccess());
     EXPECT_EQ(operate(backend, 627, ttservice::QDO_ADD, "HK").errorMsg(),
               "no handler for operation on data type 627");
     backend.setOperateHandler(701, sim::recordStore(sim::StoreTarget{12255, "all", ""}));

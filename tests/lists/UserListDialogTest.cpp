@@ -112,7 +112,6 @@ TEST_F(UserListDialogTest, RowsTranslateEnumsAndNameThePrimeBroker)
     builder.logins(1, {prime, odd, plain});
     auto* d = make();
     load(1);
-    const auto row = [&](const QString& key) { return d->model()->getDataByKey(key); };
     int carol = users().indexOf(QStringLiteral("carol"));
     int dave = users().indexOf(QStringLiteral("dave"));
     int erin = users().indexOf(QStringLiteral("erin"));
@@ -125,7 +124,6 @@ TEST_F(UserListDialogTest, RowsTranslateEnumsAndNameThePrimeBroker)
     EXPECT_EQ(column(*d->model(), 3)[dave], QStringLiteral("自定义角色"));
     EXPECT_TRUE(column(*d->model(), 4)[dave].contains(QStringLiteral("977")));
     EXPECT_EQ(column(*d->model(), 3)[carol], QStringLiteral("交易员"));
-    Q_UNUSED(row);
 }
 
 TEST_F(UserListDialogTest, OwnLoginAndAdministratorsGetNoBoxAndForcedLogoutEndsTheLogin)

@@ -192,6 +192,25 @@ void BM_ExchangeBoardRepaint(benchmark::State& state)
 }
 BENCHMARK(BM_ExchangeBoardRepaint)->Unit(benchmark::kMillisecond);
 
+// What the board's clock tick costs: the texts prepared again and the part that changed painted.
+void BM_ExchangeBoardTick(benchmark::State& state)
+{
+    installFullPlatform(0);
+    QWidget window;
+    auto* board = new Ocv::CRightWidget(&window);
+    window.show();
+    board->setCurrentService("s1");
+    if (!kit::waitForAnswers(10000))
+        state.SkipWithError("no answer");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    for (auto _ : state) {
+        board->slotServerTimeTimeOut();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_ExchangeBoardTick)->Unit(benchmark::kMillisecond);
+
 void BM_ManagerBoardPaint(benchmark::State& state)
 {
     kit::ScenarioBuilder().server("s1").user(1, 1, 5).install();

@@ -1,5 +1,7 @@
 #include "dashboard/CBottomWidget.h"
 
+#include "base/Hairlines.h"
+#include "base/UserChecks.h"
 #include "dashboard/SizeFormat.h"
 #include "dashboard/StatusStrip.h"
 #include "dashboard/StripPalette.h"
@@ -8,7 +10,6 @@
 #include "data/CVornClientCenter.h"
 #include "kx/CImage.h"
 #include "kx/KxFormat.h"
-#include "base/UserChecks.h"
 #include "utils/CSingletonT.h"
 
 #include <QFontMetrics>
@@ -208,8 +209,7 @@ const ttservice::CVornSysStatusInfo* CBottomWidget::firstRecord(int type) const
 void CBottomWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.setPen(StripPalette::frame());
-    painter.drawRect(0, 0, width(), height());
+    drawHairRect(&painter, rect(), StripPalette::frame());
 
     for (const HostColumn& column : kHostColumns)
         paintColumn(&painter, column);

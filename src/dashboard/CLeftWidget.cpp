@@ -1,6 +1,7 @@
 #include "dashboard/CLeftWidget.h"
 
 #include "base/EventIds.h"
+#include "base/Hairlines.h"
 #include "common/NeeqString.h"
 #include "data/CUserManager.h"
 #include "data/CVornClientCenter.h"
@@ -169,12 +170,11 @@ void CLeftWidget::paintEvent(QPaintEvent*)
 
 void CLeftWidget::paintGrid(QPainter* painter) const
 {
-    painter->setPen(kGridColor);
-    painter->drawRect(0, 0, width(), height());
+    drawHairRect(painter, rect(), kGridColor);
     for (int y : kBandTops)
-        painter->drawLine(0, y, kWidth, y);
+        drawHairLine(painter, 0, y, kWidth, y, kGridColor);
     for (int k = 1; k < 4; ++k)
-        painter->drawLine(k * kCellWidth, kBandTops[1], k * kCellWidth, kBandTops[2]);
+        drawHairLine(painter, k * kCellWidth, kBandTops[1], k * kCellWidth, kBandTops[2], kGridColor);
 }
 
 void CLeftWidget::paintAccounts(QPainter* painter) const

@@ -1,5 +1,7 @@
 #include "dashboard/CMiddleWidget.h"
 
+#include "base/Hairlines.h"
+#include "base/UserChecks.h"
 #include "dashboard/SizeFormat.h"
 #include "dashboard/StatusStrip.h"
 #include "dashboard/StripPalette.h"
@@ -9,7 +11,6 @@
 #include "kx/CImage.h"
 #include "kx/CUiResource.h"
 #include "kx/KxFormat.h"
-#include "base/UserChecks.h"
 #include "utils/CSingletonT.h"
 
 #include <QFontMetrics>
@@ -74,10 +75,9 @@ void CMiddleWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const int w = columnWidth();
-    painter.setPen(StripPalette::frame());
-    painter.drawRect(0, 0, width(), height());
+    drawHairRect(&painter, rect(), StripPalette::frame());
     for (int k = 1; k <= 4; ++k)
-        painter.drawLine(k * w, 0, k * w, kHeight);
+        drawHairLine(&painter, k * w, 0, k * w, kHeight, StripPalette::frame());
 
     paintText(QStringLiteral("风控服务"), ttservice::QSST_RISK_SERVICE, &painter, 1, m_images[0].get());
     paintText(QStringLiteral("交易服务"), ttservice::QSST_TRADE_SERVICE, &painter, 2, m_images[1].get());

@@ -1,6 +1,7 @@
 #include "dashboard/CRightWidget.h"
 
 #include "base/EventIds.h"
+#include "base/Hairlines.h"
 #include "base/ResultMessage.h"
 #include "base/WelcomeLog.h"
 #include "dashboard/CExchangeTabButton.h"
@@ -51,6 +52,7 @@ constexpr int kClockIconX = 10;
 constexpr int kClockIconY = 10;
 const QPoint kClockCaptionAt(10, 58);
 const QPoint kClockTimeAt(80, 31);
+const QRect kClockRect(0, 0, kWidth, kHeaderLineY);
 
 // Tabs.
 constexpr int kDomesticTabId = 0;
@@ -154,14 +156,6 @@ CVornClientCenter* clientCenter()
     return utils::CSingletonT<CVornClientCenter>::instance();
 }
 
-QFont textFont()
-{
-    QFont font;
-    font.setPixelSize(kTextPixelSize);
-    font.setBold(false);
-    return font;
-}
-
 // "20261205" as "2026-12-05"; anything that is not such a date is shown as it is.
 QString formatTradeDay(const QString& tradeDay)
 {
@@ -197,6 +191,8 @@ CRightWidget::CRightWidget(QWidget* parent)
     : Kx::CBaseWidget(QStringLiteral("wolcome_right_widget"), false, parent),
       m_serverTimeIcon(std::make_unique<Kx::CImage>(QStringLiteral("ocv_img_wolcome_server_time")))
 {
+    m_textFont.setPixelSize(kTextPixelSize);
+    m_textFont.setBold(false);
     registerWelcomeMetaTypes();
     setFixedSize(kWidth, kHeight);
     // Queued even when emitted on the GUI thread, so answers are always stored in event order.
@@ -223,6 +219,7 @@ CRightWidget::CRightWidget(QWidget* parent)
 
     initOverseasListItem();
     createOverseasUi();
+    updateTexts();
 }
 
 CRightWidget::~CRightWidget()
@@ -334,6 +331,7 @@ void CRightWidget::createExchangeItemList(Kx::CWidgetList* list, const QString& 
 void CRightWidget::setCurrentService(std::string systemName)
 {
     m_strSystemName = std::move(systemName);
+    updateTexts();
     refresh();
 }
 
@@ -350,7 +348,7 @@ void CRightWidget::slotTimeOut()
 
 void CRightWidget::slotServerTimeTimeOut()
 {
-    update();
+    updateTexts();
 }
 
 void CRightWidget::refresh()
@@ -409,6 +407,7 @@ void CRightWidget::slotAnswer(quint64 requestNumber, Ocv::ExchangeInfoList recor
     // The overseas texts are child widgets: they are set here, where the records change, because
     // setting them while the board paints would only schedule another paint of the list.
     drawOverSeaText();
+    updateTexts();
 }
 
 void CRightWidget::showTab(bool domestic)
@@ -446,9 +445,8 @@ boost::shared_ptr<CVornTimeServer> CRightWidget::timeServer() const
 void CRightWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.setPen(kFrameColor);
-    painter.drawRect(0, 0, width() - 1, height() - 1);
-    painter.drawLine(0, kHeaderLineY, width() - 1, kHeaderLineY);
+    drawHairRect(&painter, rect().adjusted(0, 0, -1, -1), kFrameColor);
+    drawHairLine(&painter, 0, kHeaderLineY, width() - 1, kHeaderLineY, kFrameColor);
 
     paintServerClock(&painter);
     // The overseas page is the list below the tabs, its texts kept current by slotAnswer.
@@ -459,20 +457,44 @@ void CRightWidget::paintEvent(QPaintEvent*)
 void CRightWidget::paintServerClock(QPainter* painter) const
 {
     m_serverTimeIcon->drawImage(painter, kClockIconX, kClockIconY, kIconSize, kIconSize);
-    const auto server = timeServer();
-    if (!server)
+    if (m_clockText.isEmpty())
         return;
-    const QDateTime time = server->getServerDateTime();
-    if (!time.isValid())
-        return;
-    painter->setFont(textFont());
+    painter->setFont(m_textFont);
     painter->setPen(kTextColor);
     painter->drawText(kClockCaptionAt, QStringLiteral("服务器"));
-    painter->drawText(kClockTimeAt, time.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
+    painter->drawText(kClockTimeAt, m_clockText);
 }
 
-void CRightWidget::drawDomesticText(QPainter* painter)
+void CRightWidget::drawDomesticText(QPainter* painter) const
 {
+    painter->setFont(m_textFont);
+    for (const DomesticLine& line : m_domesticLines)
+        paintText(line, painter);
+}
+
+void CRightWidget::paintText(const DomesticLine& line, QPainter* painter) const
+{
+    line.icon->drawImage(painter, kRowIconX, line.bottom - kRowIconRise, kIconSize, kIconSize);
+    painter->setPen(kTextColor);
+    if (!line.warning.isEmpty()) {
+        // The warning's red stays on for the row's name and date.
+        painter->setPen(kWarningColor);
+        painter->drawText(line.warningX, line.bottom - kWarningRise, line.warning);
+    }
+    painter->drawText(kNameX, line.bottom - kNameRise, line.name);
+    painter->drawText(kDateX, line.bottom - kDateRise, line.dateText);
+}
+
+void CRightWidget::updateClockText()
+{
+    const auto server = timeServer();
+    const QDateTime time = server ? server->getServerDateTime() : QDateTime();
+    m_clockText = time.isValid() ? time.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")) : QString();
+}
+
+void CRightWidget::updateDomesticLines()
+{
+    std::vector<DomesticLine> lines;
     const bool algorithmBus = clientCenter()->isAlgorithmBusClient();
     // Indexed by Group.
     const bool shown[GroupCount] = {m_groups.stock,
@@ -486,68 +508,77 @@ void CRightWidget::drawDomesticText(QPainter* painter)
                                     m_groups.szStockOption,
                                     m_groups.gzFutures,
                                     isBjBelongStock() ? m_groups.stock : m_groups.neeq};
+    const auto server = timeServer();
+    const QDateTime localNow = utils::currentDateTime();
+    const qint64 now = server ? server->getServerTime() : localNow.toSecsSinceEpoch();
+    // Late in the evening the night sessions run on the next trade day, so a trade day ahead of
+    // the market data is expected then; outside trading hours nothing is checked.
+    const bool beforeNightSession = localNow.time().hour() < kLateHour;
     int row = 0;
     for (const DomesticRow& domestic : kDomesticRows) {
         if (!shown[domestic.group] || (domestic.notOnAlgorithmBus && algorithmBus))
             continue;
+        ++row;
         const auto icon = m_domesticIcons.find(QString::fromLatin1(domestic.iconKey));
-        paintText(domestic.code, QString::fromUtf8(domestic.name),
-                  icon != m_domesticIcons.end() ? icon->second.get() : nullptr, ++row, painter);
+        if (icon == m_domesticIcons.end())
+            continue;
+        DomesticLine line;
+        line.icon = icon->second.get();
+        line.bottom = kRowsTop + m_pDomesticTab->height() + kRowsGap + kRowPitch * row;
+        line.name = QString::fromUtf8(domestic.name);
+        line.warningX = kWarningX;
+
+        QString tradeDay = QStringLiteral("-");
+        QString updateDay = QStringLiteral("-");
+        QString updateTime = QStringLiteral("-");
+        bool inTrading = true;
+        qint64 delay = 0;
+        if (const auto info = m_exchangeInfo.value(domestic.code)) {
+            tradeDay = Kx::sToQs(info->m_strMarketTradeDay);
+            updateDay = Kx::secondToQDateTime(info->m_nToUpdateSecond).toString(QStringLiteral("yyyyMMdd"));
+            updateTime = formatUpdateTime(info->m_nToUpdateSecond);
+            delay = now - info->m_nToUpdateSecond;
+            inTrading = info->m_bInTradingTime;
+        }
+        bool early = true;
+        if (inTrading) {
+            early = beforeNightSession;
+            if (tradeDay < updateDay && early) {
+                line.warning = QStringLiteral("交易日和行情不匹配,建议重启");
+                line.warningX = kMismatchX;
+            } else if (updateDay < tradeDay && early) {
+                line.warning = QStringLiteral("行情日期未更新");
+            } else if (delay >= kDelayWarnSecs) {
+                line.warning = QStringLiteral(" (延迟") + Kx::formatIntNumber(delay, 0, Kx::FormatNone) +
+                               QStringLiteral("秒)");
+            }
+        }
+        const QString time =
+            tradeDay != updateDay && early ? QStringLiteral(" --:--:--") : QStringLiteral(" ") + updateTime;
+        line.dateText = formatTradeDay(tradeDay) + time;
+        lines.push_back(std::move(line));
     }
+    m_domesticLines = std::move(lines);
 }
 
-void CRightWidget::paintText(const std::string& code, const QString& name, Kx::CImage* icon, int row,
-                             QPainter* painter)
+void CRightWidget::updateTexts()
 {
-    if (!icon)
-        return;
-    const int r = kRowsTop + m_pDomesticTab->height() + kRowsGap + kRowPitch * row;
-
-    QString tradeDay = QStringLiteral("-");
-    QString updateDay = QStringLiteral("-");
-    QString updateTime = QStringLiteral("-");
-    bool inTrading = true;
-    qint64 delay = 0;
-    const auto info = m_exchangeInfo.value(code);
-    if (info) {
-        tradeDay = Kx::sToQs(info->m_strMarketTradeDay);
-        updateDay = Kx::secondToQDateTime(info->m_nToUpdateSecond).toString(QStringLiteral("yyyyMMdd"));
-        updateTime = formatUpdateTime(info->m_nToUpdateSecond);
-        const auto server = timeServer();
-        const qint64 now = server ? server->getServerTime() : utils::currentDateTime().toSecsSinceEpoch();
-        delay = now - info->m_nToUpdateSecond;
-        inTrading = info->m_bInTradingTime;
+    const QString clock = m_clockText;
+    std::vector<DomesticLine> before = std::move(m_domesticLines);
+    updateClockText();
+    updateDomesticLines();
+    // Only what changed is repainted: once a second that is the clock and any delay counters.
+    if (m_clockText != clock)
+        update(kClockRect);
+    const std::size_t rows = std::max(before.size(), m_domesticLines.size());
+    for (std::size_t i = 0; i < rows; ++i) {
+        const DomesticLine* now = i < m_domesticLines.size() ? &m_domesticLines[i] : nullptr;
+        const DomesticLine* was = i < before.size() ? &before[i] : nullptr;
+        if (now && was && *now == *was)
+            continue;
+        const int bottom = now ? now->bottom : was->bottom;
+        update(QRect(0, bottom - kRowIconRise, width(), kRowPitch));
     }
-
-    icon->drawImage(painter, kRowIconX, r - kRowIconRise, kIconSize, kIconSize);
-    painter->setFont(textFont());
-    painter->setPen(kTextColor);
-    // Late in the evening the night sessions run on the next trade day, so a trade day ahead of
-    // the market data is expected then; outside trading hours nothing is checked.
-    bool early = true;
-    if (inTrading) {
-        early = utils::currentDateTime().time().hour() < kLateHour;
-        QString warning;
-        int warningX = kWarningX;
-        if (tradeDay < updateDay && early) {
-            warning = QStringLiteral("交易日和行情不匹配,建议重启");
-            warningX = kMismatchX;
-        } else if (updateDay < tradeDay && early) {
-            warning = QStringLiteral("行情日期未更新");
-        } else if (delay >= kDelayWarnSecs) {
-            warning = QStringLiteral(" (延迟") + Kx::formatIntNumber(delay, 0, Kx::FormatNone) +
-                      QStringLiteral("秒)");
-        }
-        if (!warning.isEmpty()) {
-            painter->setPen(kWarningColor);
-            painter->drawText(warningX, r - kWarningRise, warning);
-        }
-    }
-
-    painter->drawText(kNameX, r - kNameRise, name);
-    const QString time =
-        tradeDay != updateDay && early ? QStringLiteral(" --:--:--") : QStringLiteral(" ") + updateTime;
-    painter->drawText(kDateX, r - kDateRise, formatTradeDay(tradeDay) + time);
 }
 
 void CRightWidget::drawOverSeaText()

@@ -7,6 +7,7 @@
 #include "data/DataCallbacks.h"
 #include "kx/CBaseWidget.h"
 
+#include <QFont>
 #include <QMap>
 #include <QString>
 
@@ -67,10 +68,8 @@ protected:
     // Runs on the data-service thread: logs and collects the records, hands them on with their number.
     void onQueryData(quint64 requestNumber, const utils::TTError& error,
                      const std::vector<ttservice::IDataPtr>& records, int, const bson::BSONObj&);
-    void drawDomesticText(QPainter* painter);
+    void drawDomesticText(QPainter* painter) const;
     void drawOverSeaText();
-    void paintText(const std::string& code, const QString& name, Kx::CImage* icon, int row,
-                   QPainter* painter);
 
 private slots:
     void slotAnswer(quint64 requestNumber, Ocv::ExchangeInfoList records);
@@ -90,6 +89,22 @@ private:
         bool szStockOption = false;
         bool gzFutures = false;
     };
+    // A domestic row as painted, prepared when records arrive and on every clock tick.
+    struct DomesticLine
+    {
+        Kx::CImage* icon = nullptr;
+        int bottom = 0; // the row's lower edge; the texts and the icon count back from it
+        QString name;
+        QString dateText;
+        QString warning;
+        int warningX = 0;
+
+        bool operator==(const DomesticLine& other) const
+        {
+            return icon == other.icon && bottom == other.bottom && name == other.name &&
+                   dateText == other.dateText && warning == other.warning && warningX == other.warningX;
+        }
+    };
     struct OverseasItem
     {
         QString name;
@@ -103,12 +118,20 @@ private:
                                 const std::string& code);
     void showTab(bool domestic);
     void paintServerClock(QPainter* painter) const;
+    void paintText(const DomesticLine& line, QPainter* painter) const;
+    void updateClockText();
+    void updateDomesticLines();
+    // Prepares the clock and the rows from the records and the clocks, repainting what changed.
+    void updateTexts();
     boost::shared_ptr<CVornTimeServer> timeServer() const;
 
     std::string m_strSystemName;
     // GUI thread only: written by slotAnswer, read by paintEvent.
     QMap<std::string, boost::shared_ptr<ttservice::CVornExchangeInfo>> m_exchangeInfo;
     GroupFlags m_groups;
+    QFont m_textFont;
+    QString m_clockText; // empty without a server clock
+    std::vector<DomesticLine> m_domesticLines;
     std::unique_ptr<Kx::CImage> m_serverTimeIcon;
     std::map<QString, std::unique_ptr<Kx::CImage>> m_domesticIcons; // by image key
     QTimer* m_pRefreshTimer = nullptr;

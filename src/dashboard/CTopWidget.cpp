@@ -1,6 +1,7 @@
 #include "dashboard/CTopWidget.h"
 
 #include "base/EventIds.h"
+#include "base/Hairlines.h"
 #include "base/ResultMessage.h"
 #include "base/WelcomeLog.h"
 #include "base/WelcomeMetaTypes.h"
@@ -315,16 +316,14 @@ void CTopWidget::paintEvent(QPaintEvent* event)
 {
     Kx::CBaseWidget::paintEvent(event);
     QPainter painter(this);
-    painter.setPen(kFrameColor);
-    painter.drawRect(0, 0, width(), height());
+    drawHairRect(&painter, rect(), kFrameColor);
     if (m_tileCount == 0)
         return;
     const int w = kWidth / m_tileCount;
     int i = 1;
     for (auto it = m_tiles.constBegin(); it != m_tiles.constEnd(); ++it, ++i) {
         const int slot = it.key();
-        painter.setPen(kFrameColor);
-        painter.drawLine(i * w, 0, i * w, kHeight);
+        drawHairLine(&painter, i * w, 0, i * w, kHeight, kFrameColor);
         if (m_icons[slot])
             m_icons[slot]->drawImage(&painter, m_iconRects[slot]);
         painter.setPen(kTextColor);

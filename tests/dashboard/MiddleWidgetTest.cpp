@@ -107,20 +107,12 @@ TEST_F(MiddleWidgetTest, FrameAndFourDividers)
 {
     auto* strip = makeStrip();
     const auto ops = paint(strip, {});
-    QVector<qreal> dividers;
-    bool frame = false;
-    for (const auto& op : ops) {
-        if (op.kind == kit::PaintOp::Rect && op.rect == QRectF(0, 0, 1520, 380) && op.color == kFrame)
-            frame = true;
-        if (op.kind == kit::PaintOp::Line) {
-            EXPECT_EQ(op.color, kFrame);
-            EXPECT_EQ(op.line.y1(), 0);
-            EXPECT_EQ(op.line.y2(), 380);
-            dividers.append(op.line.x1());
-        }
-    }
-    EXPECT_TRUE(frame);
-    EXPECT_EQ(dividers, (QVector<qreal>{304, 608, 912, 1216}));
+    // The frame covers the pixels of drawRect(0, 0, 1520, 380): its right and bottom edges fall
+    // just outside the strip.
+    EXPECT_EQ(PaintRecorder::hairlines(ops, kFrame),
+              (QVector<QLine>{QLine(0, 0, 1520, 0), QLine(0, 380, 1520, 380), QLine(0, 0, 0, 380),
+                              QLine(1520, 0, 1520, 380), QLine(304, 0, 304, 380), QLine(608, 0, 608, 380),
+                              QLine(912, 0, 912, 380), QLine(1216, 0, 1216, 380)}));
 }
 
 TEST_F(MiddleWidgetTest, ServiceColumnShowsFirstRecordOfItsType)

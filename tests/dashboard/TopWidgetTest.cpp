@@ -62,9 +62,10 @@ protected:
     static QVector<qreal> separators(const QVector<kit::PaintOp>& ops)
     {
         QVector<qreal> xs;
-        for (const auto& op : ops) {
-            if (op.kind == kit::PaintOp::Line)
-                xs.append(op.line.x1());
+        for (const QLine& line : PaintRecorder::hairlines(ops, kFrame)) {
+            if (line.x1() == line.x2() && line.y1() == 0 && line.y2() == 160 && line.x1() > 0 &&
+                line.x1() < 1520)
+                xs.append(line.x1());
         }
         return xs;
     }

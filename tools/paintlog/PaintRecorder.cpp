@@ -296,4 +296,19 @@ int PaintRecorder::countText(const QVector<PaintOp>& ops, const QString& text)
     return count;
 }
 
+QVector<QLine> PaintRecorder::hairlines(const QVector<PaintOp>& ops, const QColor& color)
+{
+    QVector<QLine> lines;
+    for (const PaintOp& op : ops) {
+        if (op.kind != PaintOp::Rect || op.fill != color || op.color.isValid())
+            continue;
+        const QRect r = op.rect.toRect();
+        if (r.width() == 1)
+            lines.append(QLine(r.left(), r.top(), r.left(), r.bottom()));
+        else if (r.height() == 1)
+            lines.append(QLine(r.left(), r.top(), r.right(), r.top()));
+    }
+    return lines;
+}
+
 } // namespace kit

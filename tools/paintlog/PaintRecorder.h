@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QJsonObject>
+#include <QLine>
 #include <QLineF>
 #include <QRectF>
 #include <QString>
@@ -52,6 +53,9 @@ public:
     // The first text operation whose text equals text; a Text op with an empty text when none does.
     static PaintOp findText(const QVector<PaintOp>& ops, const QString& text, int occurrence = 0);
     static int countText(const QVector<PaintOp>& ops, const QString& text);
+    // Frames and dividers painted as one-pixel fills of the colour, each as the line that covers
+    // the same pixels (ends included), in painting order.
+    static QVector<QLine> hairlines(const QVector<PaintOp>& ops, const QColor& color);
 };
 
 } // namespace kit

@@ -12,6 +12,7 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <algorithm>
 #include <vector>
 
 namespace HostRun {
@@ -47,12 +48,20 @@ bool selectTab(QWidget* panel, const QString& tab, QString* error)
 
 bool pointerAction(QWidget* root, const HostPointerAction& action, QString* error)
 {
-    QWidget* target =
-        root->objectName() == action.objectName ? root : root->findChild<QWidget*>(action.objectName);
-    if (!target) {
+    // A user can only reach a shown widget: the first shown one of that name is the target.
+    QList<QWidget*> named = root->findChildren<QWidget*>(action.objectName);
+    if (root->objectName() == action.objectName)
+        named.prepend(root);
+    if (named.isEmpty()) {
         *error = QStringLiteral("no widget named %1").arg(action.objectName);
         return false;
     }
+    const auto shown = std::find_if(named.begin(), named.end(), [](QWidget* w) { return w->isVisible(); });
+    if (shown == named.end()) {
+        *error = QStringLiteral("%1 is not shown (is it on another tab?)").arg(action.objectName);
+        return false;
+    }
+    QWidget* target = *shown;
     if (action.kind == HostPointerAction::Type) {
         auto* edit = qobject_cast<QLineEdit*>(target);
         if (!edit) {

@@ -1,9 +1,7 @@
+#include "HostProcess.h"
+
 #include <QFile>
 #include <QFontMetrics>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -15,7 +13,7 @@ class HostProcessTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(host.valid());
         writeScenario(R"({
           "client": {"algorithmBus": false, "loginTypeAuth": false},
           "user": {"name": "admin", "type": 1, "roleType": 1, "subManagerId": -1, "rights": "all"},
@@ -36,55 +34,25 @@ protected:
         file.write(json);
     }
 
-    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
-
+    QString path(const char* name) const { return host.path(name); }
     int run(const QStringList& args)
     {
-        QProcess host;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        host.setProcessEnvironment(env);
-        host.start(QStringLiteral(WELCOME_HOST_BINARY),
-                   QStringList{"--scenario", path("scenario.json")} + args);
-        EXPECT_TRUE(host.waitForFinished(60000));
-        errors = host.readAllStandardError();
-        output = errors + host.readAllStandardOutput();
-        return host.exitCode();
+        const int code = host.run(path("scenario.json"), args);
+        output = host.output;
+        errors = host.errors;
+        return code;
     }
-
-    QList<QJsonObject> readLines(const char* name) const
-    {
-        QList<QJsonObject> lines;
-        QFile file(path(name));
-        if (!file.open(QIODevice::ReadOnly))
-            return lines;
-        while (!file.atEnd()) {
-            const QByteArray line = file.readLine().trimmed();
-            if (!line.isEmpty())
-                lines.append(QJsonDocument::fromJson(line).object());
-        }
-        return lines;
-    }
-
+    QList<QJsonObject> readLines(const char* name) const { return host.readLines(name); }
     static QJsonObject findText(const QList<QJsonObject>& ops, const QString& widget, const QString& text)
     {
-        for (const QJsonObject& op : ops) {
-            if (op["op"] == "text" && op["widget"] == widget && op["text"] == text)
-                return op;
-        }
-        return {};
+        return kit::HostProcess::findText(ops, widget, text);
     }
-
     static QJsonObject recordOf(const QList<QJsonObject>& lines, const char* className)
     {
-        for (const QJsonObject& line : lines) {
-            if (line["op"] == "widget" && line["class"] == className)
-                return line;
-        }
-        return {};
+        return kit::HostProcess::recordOf(lines, className);
     }
 
-    QTemporaryDir dir;
+    kit::HostProcess host;
     QByteArray errors;
     QByteArray output;
 };

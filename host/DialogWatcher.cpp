@@ -1,6 +1,7 @@
 #include "DialogWatcher.h"
 
 #include "data/CVornClientCenter.h"
+#include "kx/CMessageBox.h"
 #include "utils/CSingletonT.h"
 
 #include <QAbstractButton>
@@ -126,11 +127,13 @@ void DialogWatcher::checkAnswered(QDialog* dialog, const QString& how)
 
 QJsonObject DialogWatcher::line(QDialog* dialog, const QString& how) const
 {
-    const QJsonObject fields{
-        {QStringLiteral("class"), QString::fromLatin1(dialog->metaObject()->className())},
-        {QStringLiteral("objectName"), dialog->objectName()},
-        {QStringLiteral("title"), dialog->windowTitle()},
-        {QStringLiteral("modal"), dialog->isModal()},
-        {QStringLiteral("answer"), how}};
+    QJsonObject fields{{QStringLiteral("class"), QString::fromLatin1(dialog->metaObject()->className())},
+                       {QStringLiteral("objectName"), dialog->objectName()},
+                       {QStringLiteral("title"), dialog->windowTitle()},
+                       {QStringLiteral("modal"), dialog->isModal()},
+                       {QStringLiteral("answer"), how}};
+    // A question's text says what was answered.
+    if (auto* box = qobject_cast<Kx::CMessageBox*>(dialog))
+        fields.insert(QStringLiteral("text"), box->text());
     return QJsonObject{{QStringLiteral("dialog"), fields}};
 }

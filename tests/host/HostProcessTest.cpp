@@ -215,6 +215,55 @@ TEST_F(HostProcessTest, UsersTileOpensTheListAndTypingFiltersIt)
     EXPECT_EQ(names, (QStringList{QStringLiteral("Admin_wu"), QStringLiteral("admin_li")}));
 }
 
+// "全部登出" asks first; accepted, it ends every login but the administrator's own on the platform,
+// and the list asked again shows only that one.
+TEST_F(HostProcessTest, LogoutOfAllAsksThenEndsEveryOtherLoginOnThePlatform)
+{
+    writeScenario(R"({
+      "client": {"algorithmBus": false, "loginTypeAuth": false},
+      "user": {"name": "root", "type": 1, "roleType": 1, "rights": "all", "macs": "AA"},
+      "roleTypes": {"1": 1, "13": 3},
+      "servers": [{"name": "s1", "systemTag": 1, "latencyMs": 5, "logins": [
+        {"kind": 1, "userName": "root", "userType": 1, "mac": "AA", "loginTime": "2026-12-05 08:59:00"},
+        {"kind": 1, "userName": "li", "userType": 13, "mac": "BB", "loginTime": "2026-12-05 09:00:00"},
+        {"kind": 1, "userName": "bob", "userType": 13, "mac": "CC", "loginTime": "2026-12-05 09:02:00"}]}]
+    })");
+    const QStringList open{"--tab", "status", "--click", "wolcome_top_widget:483,50"};
+    const QStringList logs{"--events",       path("ev.jsonl"), "--requests",
+                           path("rq.jsonl"), "--paint-log",    path("p.jsonl")};
+    auto logoutsSent = [&] {
+        QStringList names;
+        for (const QJsonObject& line : readLines("rq.jsonl")) {
+            if (line["code"] == 626 && line["operation"] == 3)
+                names << line["record"].toObject()["userName"].toString();
+        }
+        names.sort();
+        return names;
+    };
+    auto question = [&] {
+        for (const QJsonObject& line : readLines("ev.jsonl")) {
+            if (line["dialog"].toObject()["class"] == "Kx::CMessageBox")
+                return line["dialog"].toObject();
+        }
+        return QJsonObject();
+    };
+
+    ASSERT_EQ(run(open + QStringList{"--click", "user_list_logout_2:5,5"} + logs), 0) << output.toStdString();
+    EXPECT_EQ(question()["text"], QStringLiteral("是否登出全部用户？"));
+    EXPECT_EQ(question()["answer"], "reject");
+    EXPECT_TRUE(logoutsSent().isEmpty());
+
+    ASSERT_EQ(run(open + QStringList{"--click", "user_list_logout_2:5,5", "--answer", "accept"} + logs), 0)
+        << output.toStdString();
+    EXPECT_EQ(logoutsSent(), (QStringList{QStringLiteral("bob"), QStringLiteral("li")}));
+    QStringList shown;
+    for (const QJsonObject& line : readLines("p.jsonl")) {
+        if (line["widget"] == "hpf_table_1398" && line["op"] == "cell" && line["column"] == 2)
+            shown << line["text"].toString();
+    }
+    EXPECT_EQ(shown, QStringList{QStringLiteral("root")});
+}
+
 TEST_F(HostProcessTest, ScreenshotIsWrittenAndBadInputIsReported)
 {
     ASSERT_EQ(run({"--screenshot", path("shot.png"), "--settle-ms", "100"}), 0) << output.toStdString();

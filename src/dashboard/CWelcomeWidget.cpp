@@ -84,8 +84,7 @@ void CWelcomeWidget::createUi()
             m_pServerSelector->addItem(QString::fromStdString(server.first));
     }
 
-    // The top strip, the exchange board (both left out of the wide layout) and the manager card
-    // join the dashboard here as they become available.
+    // The wide layout of role type 4 leaves out the top strip and the exchange board.
     const std::string server = currentServerName().toStdString();
     if (m_bStatusMode) {
         if (!isWideLayout()) {

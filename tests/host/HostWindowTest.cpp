@@ -1,5 +1,6 @@
 #include "CDockHost.h"
 #include "CHostWindow.h"
+#include "HostScenario.h"
 #include "PanelRegistry.h"
 #include "ScenarioBuilder.h"
 #include "ServerMessageSink.h"
@@ -11,6 +12,8 @@
 #include "kx/CBaseWidget.h"
 
 #include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QPointer>
@@ -122,6 +125,35 @@ TEST(HostWindowPlatform, SwitchingScenariosRebuildsThePanelWhileAnswersAreOnThei
     window.switchPlatform(kit::ScenarioBuilder().server("c1").scenario());
     EXPECT_EQ(window.panel()->systemId(), 0);
     EXPECT_EQ(chooser->currentIndex(), 0);
+}
+
+// Each shipped scenario chosen from the window's menu rebuilds the panel on its platform, for the
+// user kind it describes. Run under a display server too (see the host tests' CMake file).
+TEST(HostWindowPlatform, ScenarioMenuRebuildsThePanelForEachShippedScenario)
+{
+    kit::ScenarioBuilder().server("a1").install();
+    CHostWindow window(PanelRegistry::standard(), "wlc");
+    window.addScenarioMenu(HostScenario::shipped());
+    window.show();
+    QMenu* menu = window.menuBar()->findChildren<QMenu*>().value(0);
+    ASSERT_NE(menu, nullptr);
+    QStringList opened;
+    for (QAction* action : menu->actions()) {
+        // The generated million-login platform is left to the benchmarks; "打开…" asks for a file.
+        if (action->isSeparator() || action->text() == "large" || action->text().endsWith(QChar(0x2026)))
+            continue;
+        QPointer<QWidget> before = window.panel();
+        action->trigger();
+        ASSERT_TRUE(before.isNull()) << action->text().toStdString();
+        ASSERT_NE(window.panel(), nullptr);
+        EXPECT_TRUE(kit::waitForAnswers(5000));
+        const bool managerBoard = window.panel()->findChild<QWidget*>("wolcome_left_widget") != nullptr;
+        const bool exchangeBoard = window.panel()->findChild<QWidget*>("wolcome_right_widget") != nullptr;
+        EXPECT_EQ(managerBoard, action->text() == "submanager") << action->text().toStdString();
+        EXPECT_EQ(exchangeBoard, action->text() != "role4") << action->text().toStdString();
+        opened << action->text();
+    }
+    EXPECT_TRUE(opened.contains(QStringLiteral("admin")) && opened.contains(QStringLiteral("submanager")));
 }
 
 } // namespace

@@ -306,8 +306,9 @@ std::vector<Kx::IBaseHpfTableDataPtr> userListRows(int count)
     return rows;
 }
 
-// Heap per user-list row held by its model: the row with its texts and key, and the model's
-// slot, hash entry and index (the login it was made from is the platform's and not counted).
+// Heap per user-list row held by its model: the row with its key (which holds the texts unique to
+// the login) and its other texts, and the model's slot, hash entry and index (the login it was
+// made from is the platform's and not counted).
 void BM_UserListRowMemory(benchmark::State& state)
 {
     kit::ScenarioBuilder().install();
@@ -324,7 +325,7 @@ void BM_UserListRowMemory(benchmark::State& state)
 }
 BENCHMARK(BM_UserListRowMemory)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-// By the user name (2) and by the role (3).
+// By a text the row reads out of its key (2, the user name) and by one it holds apart (3, the role).
 void BM_UserListSort(benchmark::State& state)
 {
     kit::ScenarioBuilder().install();

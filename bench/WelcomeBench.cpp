@@ -291,8 +291,24 @@ void BM_UserListDialogLoad(benchmark::State& state)
 }
 BENCHMARK(BM_UserListDialogLoad)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(2);
 
-// Heap per user-list row held by its model: the row with its texts and key, and the model's
-// slot, hash entry and index (the login it was made from is the platform's and not counted).
+// User-list rows as an answer's, none sharing a text with another.
+std::vector<Kx::IBaseHpfTableDataPtr> userListRows(int count)
+{
+    std::vector<Kx::IBaseHpfTableDataPtr> rows;
+    rows.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const std::string n = std::to_string(100000 + i);
+        rows.push_back(std::make_shared<Ocv::CUserListData>(
+            QStringLiteral("主服务器"), "trader" + n, "交易员", "桌面客户端", "东岳证券",
+            "192.168.10." + n.substr(3), "50:E9:ED:8C:" + n.substr(2, 2) + ":" + n.substr(4, 2),
+            "S3Z9NB0K" + n, "2026-12-05 09:" + n.substr(4, 2) + ":00", "V6.2.1.1021", i % 7, i % 3));
+    }
+    return rows;
+}
+
+// Heap per user-list row held by its model: the row with its key (which holds the texts unique to
+// the login) and its other texts, and the model's slot, hash entry and index (the login it was
+// made from is the platform's and not counted).
 void BM_UserListRowMemory(benchmark::State& state)
 {
     kit::ScenarioBuilder().install();
@@ -301,22 +317,33 @@ void BM_UserListRowMemory(benchmark::State& state)
     for (auto _ : state) {
         Ocv::CUserListModel model;
         const size_t before = mallinfo2().uordblks;
-        std::vector<Kx::IBaseHpfTableDataPtr> rows;
-        rows.reserve(count);
-        for (int i = 0; i < count; ++i) {
-            const std::string n = std::to_string(100000 + i);
-            rows.push_back(std::make_shared<Ocv::CUserListData>(
-                QStringLiteral("主服务器"), "trader" + n, "交易员", "桌面客户端", "东岳证券",
-                "192.168.10." + n.substr(3), "50:E9:ED:8C:" + n.substr(2, 2) + ":" + n.substr(4, 2),
-                "S3Z9NB0K" + n, "2026-12-05 09:" + n.substr(4, 2) + ":00", "V6.2.1.1021", i % 7, i % 3));
-        }
-        model.setAllData(std::move(rows));
+        model.setAllData(userListRows(count));
         bytesPerRow = double(mallinfo2().uordblks - before) / count;
         benchmark::DoNotOptimize(model.rowCount());
     }
     state.counters["bytes_per_row"] = bytesPerRow;
 }
 BENCHMARK(BM_UserListRowMemory)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// By a text the row reads out of its key (2, the user name) and by one it holds apart (3, the role).
+void BM_UserListSort(benchmark::State& state)
+{
+    kit::ScenarioBuilder().install();
+    Ocv::CUserListModel model;
+    model.setAllData(userListRows(int(state.range(0))));
+    const int column = int(state.range(1));
+    for (auto _ : state) {
+        model.sortByColumnID(column, Qt::DescendingOrder);
+        state.PauseTiming();
+        model.sortByColumnID(-1, Qt::AscendingOrder);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_UserListSort)
+    ->Args({100000, 2})
+    ->Args({100000, 3})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
 
 } // namespace
 

@@ -3,12 +3,14 @@
 #include "kx/CUiResource.h"
 #include "utils/CSingletonT.h"
 
-#include <QStringList>
-
 #include <cfloat>
 #include <climits>
 
 namespace Ocv {
+
+namespace {
+const QLatin1String kSeparator("__");
+} // namespace
 
 CUserListData::CUserListData(const QString& system, const std::string& userName, const std::string& userRole,
                              const std::string& terminalType, const std::string& organization,
@@ -27,17 +29,31 @@ CUserListData::CUserListData(const QString& system, const QString& userName, con
                              const QString& terminalType, const QString& organization, const QString& address,
                              const QString& mac, const QString& diskSerial, const QString& loginTime,
                              const QString& clientVersion, int fileModeCount, int apiModeCount)
-    : m_system(system), m_userName(userName), m_userRole(userRole), m_terminalType(terminalType),
-      m_organization(organization), m_address(address), m_mac(mac), m_diskSerial(diskSerial),
-      m_loginTime(loginTime), m_clientVersion(clientVersion), m_fileModeCount(fileModeCount),
-      m_apiModeCount(apiModeCount)
+    : m_userRole(userRole), m_terminalType(terminalType), m_organization(organization),
+      m_fileModeCount(fileModeCount), m_apiModeCount(apiModeCount)
 {
-    m_key =
-        QStringList{m_system, m_userName, m_address, m_mac, m_diskSerial, m_loginTime, m_clientVersion}.join(
-            QStringLiteral("__"));
+    const QString* const parts[KeyPartCount] = {&system,     &userName,  &address,      &mac,
+                                                &diskSerial, &loginTime, &clientVersion};
+    int size = kSeparator.size() * (KeyPartCount - 1);
+    for (const QString* part : parts)
+        size += part->size();
+    m_key.reserve(size);
+    m_key += system;
+    for (int i = 1; i < KeyPartCount; ++i) {
+        m_key += kSeparator;
+        m_partStart[i - 1] = quint32(m_key.size());
+        m_key += *parts[i];
+    }
 }
 
 CUserListData::~CUserListData() = default;
+
+QString CUserListData::keyPart(int part) const
+{
+    const int start = part == 0 ? 0 : int(m_partStart[part - 1]);
+    const int end = part + 1 < KeyPartCount ? int(m_partStart[part]) - kSeparator.size() : m_key.size();
+    return QString(m_key.constData() + start, end - start);
+}
 
 QString CUserListData::getColumnText(int column) const
 {
@@ -48,9 +64,9 @@ QString CUserListData::getColumnText(int column, int) const
 {
     switch (column) {
     case 1:
-        return m_system;
+        return keyPart(SystemPart);
     case 2:
-        return m_userName;
+        return keyPart(UserNamePart);
     case 3:
         return m_userRole;
     case 4:
@@ -58,15 +74,15 @@ QString CUserListData::getColumnText(int column, int) const
     case 5:
         return m_organization;
     case 6:
-        return m_address;
+        return keyPart(AddressPart);
     case 7:
-        return m_mac;
+        return keyPart(MacPart);
     case 8:
-        return m_diskSerial;
+        return keyPart(DiskSerialPart);
     case 9:
-        return m_loginTime;
+        return keyPart(LoginTimePart);
     case 10:
-        return m_clientVersion;
+        return keyPart(ClientVersionPart);
     case 11:
         return QString::number(m_fileModeCount);
     case 12:

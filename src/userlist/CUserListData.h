@@ -11,7 +11,9 @@
 namespace Ocv {
 
 // One login of a user on the platform, as a row of the user list. The key joins system, user
-// name, address, MAC, disk serial number, login time and client version with "__".
+// name, address, MAC, disk serial number, login time and client version with "__". Those seven
+// texts are read back out of the key instead of being held a second time; role, terminal type
+// and organisation, which the rows of an answer share, are held apart.
 class WELCOME_EXPORT CUserListData : public Kx::IBaseHpfTableData
 {
 public:
@@ -37,25 +39,33 @@ public:
     std::string getKey() const override;
     QString qsKey() const override;
 
-    const QString& userName() const { return m_userName; }
-    const QString& mac() const { return m_mac; }
+    QString userName() const { return keyPart(UserNamePart); }
+    QString mac() const { return keyPart(MacPart); }
     ttservice::IDataPtr sourceEntry() const { return m_sourceEntry; }
     void setSourceEntry(const ttservice::IDataPtr& entry) { m_sourceEntry = entry; }
 
 private:
-    QString m_system;
-    QString m_userName;
+    enum KeyPart
+    {
+        SystemPart,
+        UserNamePart,
+        AddressPart,
+        MacPart,
+        DiskSerialPart,
+        LoginTimePart,
+        ClientVersionPart,
+        KeyPartCount
+    };
+
+    QString keyPart(int part) const;
+
+    QString m_key;
+    quint32 m_partStart[KeyPartCount - 1]; // where the parts after the first begin in m_key
     QString m_userRole;
     QString m_terminalType;
     QString m_organization;
-    QString m_address;
-    QString m_mac;
-    QString m_diskSerial;
-    QString m_loginTime;
-    QString m_clientVersion;
     int m_fileModeCount;
     int m_apiModeCount;
-    QString m_key;
     ttservice::IDataPtr m_sourceEntry;
 };
 

@@ -325,6 +325,33 @@ void BM_UserListRowMemory(benchmark::State& state)
 }
 BENCHMARK(BM_UserListRowMemory)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
+// Heap the open dialog holds per listed login once loaded: rows, model, table indexes and the
+// check-box and button state of every loggable row. The logins themselves are the platform's
+// (the rows keep no reference to them) and are not counted.
+void BM_UserListDialogMemory(benchmark::State& state)
+{
+    sim::GenerateOptions generate;
+    generate.logins = int(state.range(0));
+    generate.seed = 3;
+    kit::ScenarioBuilder().user(10, 1).server("s1", 0).generate(generate).install();
+    double bytesPerRow = 0;
+    int rows = 0;
+    for (auto _ : state) {
+        Ocv::CUserListDialog dialog(nullptr);
+        kit::processEventsFor(50);
+        const size_t before = mallinfo2().uordblks;
+        dialog.showAndQuery(QStringLiteral("s1"), 1);
+        if (!kit::waitForAnswers(120000))
+            state.SkipWithError("no answer");
+        kit::processEventsFor(200); // freed snapshots and answers settle
+        rows = dialog.model()->totalCount();
+        bytesPerRow = double(mallinfo2().uordblks - before) / std::max(rows, 1);
+    }
+    state.counters["rows"] = rows;
+    state.counters["bytes_per_row"] = bytesPerRow;
+}
+BENCHMARK(BM_UserListDialogMemory)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 // By a text the row reads out of its key (2, the user name) and by one it holds apart (3, the role).
 void BM_UserListSort(benchmark::State& state)
 {

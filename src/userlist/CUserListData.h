@@ -1,7 +1,6 @@
 #pragma once
 
 #include "WelcomeGlobal.h"
-#include "data/IData.h"
 #include "kx/IBaseHpfTableData.h"
 
 #include <QString>
@@ -40,9 +39,13 @@ public:
     QString qsKey() const override;
 
     QString userName() const { return keyPart(UserNamePart); }
+    QString address() const { return keyPart(AddressPart); }
     QString mac() const { return keyPart(MacPart); }
-    ttservice::IDataPtr sourceEntry() const { return m_sourceEntry; }
-    void setSourceEntry(const ttservice::IDataPtr& entry) { m_sourceEntry = entry; }
+    QString diskSerial() const { return keyPart(DiskSerialPart); }
+    QString loginTime() const { return keyPart(LoginTimePart); }
+    // The terminal's code, which a logout names; the row shows its display name.
+    int terminalTypeId() const { return m_terminalTypeId; }
+    void setTerminalTypeId(int id) { m_terminalTypeId = id; }
 
 private:
     enum KeyPart
@@ -66,7 +69,7 @@ private:
     QString m_organization;
     int m_fileModeCount;
     int m_apiModeCount;
-    ttservice::IDataPtr m_sourceEntry;
+    int m_terminalTypeId = 0;
 };
 
 } // namespace Ocv

@@ -145,7 +145,7 @@ UserListRowsPtr buildRows(int kind, const Administrator& admin,
             QString::fromStdString(entry->mac), QString::fromStdString(entry->diskSerial),
             QString::fromStdString(entry->loginTime), sharedText(entry->clientVersion), entry->fileModeCount,
             entry->apiModeCount);
-        row->setSourceEntry(entry);
+        row->setTerminalTypeId(entry->terminalTypeId);
         if (mayLogOut(kind, admin, *entry))
             result->loggableKeys.append(row->qsKey());
         result->rows.push_back(std::move(row));
@@ -381,16 +381,14 @@ void CUserListDialog::logoutKeys(const QStringList& keys)
         const auto row = std::dynamic_pointer_cast<CUserListData>(m_pModel->getDataByKey(key));
         if (!row)
             continue;
+        // The row holds every field that names the login, so no answer record is kept alive.
         auto login = boost::make_shared<ttservice::CLoginInfo>();
-        if (const auto entry =
-                boost::dynamic_pointer_cast<ttservice::CVornTypedUserItem>(row->sourceEntry())) {
-            login->userName = entry->userName;
-            login->address = entry->address;
-            login->terminalTypeId = entry->terminalTypeId;
-            login->mac = entry->mac;
-            login->diskSerial = entry->diskSerial;
-            login->loginTime = entry->loginTime;
-        }
+        login->userName = row->userName().toStdString();
+        login->address = row->address().toStdString();
+        login->terminalTypeId = row->terminalTypeId();
+        login->mac = row->mac().toStdString();
+        login->diskSerial = row->diskSerial().toStdString();
+        login->loginTime = row->loginTime().toStdString();
         // The logout goes to the server the login was listed by.
         if (const auto client = clientCenter()->getClientByName(row->getColumnText(1).toStdString()))
             login->setSystemTag(client->systemTag());

@@ -6,6 +6,7 @@
 
 #include "dashboard/CLeftWidget.h"
 #include "dashboard/CWelcomeWidget.h"
+#include "data/ttservice/CVornBaseInfoStatistics.h"
 #include "data/ttservice/CVornSubManagerInfo.h"
 
 #include <QApplication>
@@ -179,6 +180,18 @@ TEST_F(LeftWidgetTest, ManagerModeDashboardShowsTheBoardWithTheAnsweredRecord)
     ASSERT_TRUE(kit::waitForAnswers());
     EXPECT_EQ(board->pos(), QPoint(0, 0));
     EXPECT_EQ(PaintRecorder::countText(PaintRecorder::record(board), QStringLiteral("4321")), 1);
+
+    // A null record, or one of another type, leaves no figure standing.
+    for (const ttservice::IDataPtr& odd :
+         {ttservice::IDataPtr(),
+          ttservice::IDataPtr(boost::make_shared<ttservice::CVornBaseInfoStatistics>())}) {
+        builder.answer(12277, {odd}).install();
+        dashboard.setSystem(1, QStringLiteral("s1"));
+        ASSERT_TRUE(kit::waitForAnswers());
+        const auto ops = PaintRecorder::record(board);
+        EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("4321")), 0);
+        EXPECT_GT(PaintRecorder::countText(ops, QStringLiteral("0")), 0);
+    }
 }
 
 } // namespace

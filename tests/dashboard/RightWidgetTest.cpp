@@ -132,6 +132,21 @@ TEST_F(RightWidgetTest, WarningsFollowTheLocalHourAndTheServerClock)
     }
 }
 
+// A record without any market-data update and one whose trade day is no date are shown as they
+// come: no update time, and the date warning of a trade day ahead of its (missing) update day.
+TEST_F(RightWidgetTest, RecordsWithoutAnUpdateOrWithAnOddTradeDayAreShownAsTheyCome)
+{
+    builder.answer(12255, {exchange("CZCE", "20261207", QDateTime()),
+                           exchange("DCE", "notadate", kMorning.addSecs(-5))});
+    make(sim::ServerSpec::FixedTime);
+    const auto ops = askAndPaint();
+    const QString stale = QStringLiteral("行情日期未更新");
+    expectRow(ops, 5, QStringLiteral("郑商所"), QStringLiteral("2026-12-07 --:--:--"), kRed);
+    expectRow(ops, 6, QStringLiteral("大商所"), QStringLiteral("notadate --:--:--"), kRed);
+    expectText(ops, stale, 80, rowBottom(5) - 20, kRed);
+    expectText(ops, stale, 80, rowBottom(6) - 20, kRed, 1);
+}
+
 TEST_F(RightWidgetTest, RowsFollowTheGroupsTheUserMaySee)
 {
     const QStringList all = {"上证所", "深交所",   "中金所", "上期所",   "郑商所",

@@ -140,14 +140,19 @@ TEST_F(TopWidgetTest, FiguresFollowTheRecordFieldByField)
     stats->securitiesCompanies = INT_MAX;
     stats->futuresCompanies = 7;
     stats->algoPermissionsA = 33;
-    stats->accountsB = 900;
+    stats->accountsA = INT_MAX;
+    stats->accountsB = -4; // shown as it comes: the platform's figure, not ours to fix
+    stats->usersA = -1;
+    stats->usersB = 900;
     builder.answer(12254, {stats});
     auto* strip = makeStrip();
     const auto ops = answerAndPaint(strip);
     EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("120/-")), 1);
     EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("7")), 1);
     EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("-")), 1);
-    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("33/900")), 1);
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("-/-4")), 1);
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("-1/900")), 1);
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("33/-4")), 1);
 
     // A failed answer keeps the figures; one of another record type turns them into dashes.
     kit::ScenarioBuilder().server("s1").loginTypeAuth(false).error(12254, "统计服务不可用").install();

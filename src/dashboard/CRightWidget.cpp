@@ -2,6 +2,7 @@
 
 #include "base/EventIds.h"
 #include "base/Hairlines.h"
+#include "base/NumberedQuery.h"
 #include "base/ResultMessage.h"
 #include "base/WelcomeLog.h"
 #include "dashboard/CExchangeTabButton.h"
@@ -11,7 +12,6 @@
 #include "data/CVornTimeServer.h"
 #include "data/Clock.h"
 #include "data/ttservice/CVornExchangeInfo.h"
-#include "data/ttservice/CVornQueryDataReq.h"
 #include "data/ttservice/CVornUserInfo.h"
 #include "kx/CImage.h"
 #include "kx/CImageWidget.h"
@@ -26,7 +26,6 @@
 #include <QTimer>
 
 #include <boost/format.hpp>
-#include <boost/make_shared.hpp>
 
 #include <algorithm>
 #include <iterator>
@@ -358,23 +357,16 @@ void CRightWidget::refresh()
     if (!isActive())
         return;
 
-    const auto clients = clientCenter()->getAllClients();
-    const auto client = clients.find(m_strSystemName);
-    if (client == clients.end() || !client->second) {
+    const auto onAnswer = [this](quint64 number, const utils::TTError& error,
+                                 const std::vector<ttservice::IDataPtr>& records) {
+        onQueryData(number, error, records);
+    };
+    if (!sendNumberedQuery(m_strSystemName, kExchangeInfoType, m_requestNumber, m_answerGuard, onAnswer))
         WELCOME_LOG(QStringLiteral("no server named '%1', nothing sent").arg(Kx::sToQs(m_strSystemName)));
-        return;
-    }
-    auto request = boost::make_shared<ttservice::CVornQueryDataReq>();
-    request->dataType = kExchangeInfoType;
-    const quint64 number = m_requestNumber;
-    const QueryCallback handler =
-        [this, number](const utils::TTError& error, const std::vector<ttservice::IDataPtr>& records, int n,
-                       const bson::BSONObj& meta) { onQueryData(number, error, records, n, meta); };
-    client->second->queryData_async(request, m_answerGuard.wrap(handler), 0);
 }
 
 void CRightWidget::onQueryData(quint64 requestNumber, const utils::TTError& error,
-                               const std::vector<ttservice::IDataPtr>& records, int, const bson::BSONObj&)
+                               const std::vector<ttservice::IDataPtr>& records)
 {
     if (!error.isSuccess()) {
         WELCOME_LOG(QStringLiteral("query failed: %1").arg(Kx::sToQs(error.errorMsg())));

@@ -67,7 +67,7 @@ protected:
     void refresh();
     // Runs on the data-service thread: logs and collects the records, hands them on with their number.
     void onQueryData(quint64 requestNumber, const utils::TTError& error,
-                     const std::vector<ttservice::IDataPtr>& records, int, const bson::BSONObj&);
+                     const std::vector<ttservice::IDataPtr>& records);
     void drawDomesticText(QPainter* painter) const;
     void drawOverSeaText();
 

@@ -2,6 +2,7 @@
 
 #include "base/EventIds.h"
 #include "base/Hairlines.h"
+#include "base/NumberedQuery.h"
 #include "base/ResultMessage.h"
 #include "base/WelcomeLog.h"
 #include "base/WelcomeMetaTypes.h"
@@ -9,7 +10,6 @@
 #include "data/CVornClient.h"
 #include "data/CVornClientCenter.h"
 #include "data/ttservice/CVornBaseInfoStatistics.h"
-#include "data/ttservice/CVornQueryDataReq.h"
 #include "kx/CImage.h"
 #include "kx/CSmallNormalButton.h"
 #include "kx/CUiResource.h"
@@ -25,8 +25,6 @@
 #include <QPointer>
 #include <QTextOption>
 #include <QTimer>
-
-#include <boost/make_shared.hpp>
 
 #include <algorithm>
 #include <climits>
@@ -188,21 +186,15 @@ void CTopWidget::setCurrentService(const std::string& serviceName)
 void CTopWidget::refresh()
 {
     ++m_requestNumber;
-    auto request = boost::make_shared<ttservice::CVornQueryDataReq>();
-    request->dataType = kStatisticsType;
-    const auto clients = clientCenter()->getAllClients();
-    const auto client = clients.find(m_serviceName);
-    if (client == clients.end() || !client->second)
-        return;
-    const quint64 number = m_requestNumber;
-    const QueryCallback handler =
-        [this, number](const utils::TTError& error, const std::vector<ttservice::IDataPtr>& records, int n,
-                       const bson::BSONObj& meta) { onQueryData(number, error, records, n, meta); };
-    client->second->queryData_async(request, m_answerGuard.wrap(handler), 0);
+    sendNumberedQuery(
+        m_serviceName, kStatisticsType, m_requestNumber, m_answerGuard,
+        [this](quint64 number, const utils::TTError& error, const std::vector<ttservice::IDataPtr>& records) {
+            onQueryData(number, error, records);
+        });
 }
 
 void CTopWidget::onQueryData(quint64 requestNumber, const utils::TTError& error,
-                             const std::vector<ttservice::IDataPtr>& records, int, const bson::BSONObj&)
+                             const std::vector<ttservice::IDataPtr>& records)
 {
     if (!error.isSuccess() || records.empty())
         return;

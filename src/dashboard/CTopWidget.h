@@ -65,7 +65,7 @@ private slots:
 protected:
     void refresh();
     void onQueryData(quint64 requestNumber, const utils::TTError& error,
-                     const std::vector<ttservice::IDataPtr>& records, int, const bson::BSONObj&);
+                     const std::vector<ttservice::IDataPtr>& records);
     void updateTextRects();
     void calcTextRect(int left, int x, int y, Kx::CImage* icon, const QString& figure, const QString& unit,
                       QRect& iconRect, QRect& figureRect, QRect& unitRect);

@@ -1,6 +1,7 @@
 #include "dashboard/CWelcomeWidget.h"
 
 #include "base/EventIds.h"
+#include "base/NumberedQuery.h"
 #include "base/ResultMessage.h"
 #include "base/UserChecks.h"
 #include "base/WelcomeLog.h"
@@ -13,7 +14,6 @@
 #include "data/CUserManager.h"
 #include "data/CVornClient.h"
 #include "data/CVornClientCenter.h"
-#include "data/ttservice/CVornQueryDataReq.h"
 #include "data/ttservice/CVornSubManagerInfo.h"
 #include "data/ttservice/CVornUserInfo.h"
 #include "kx/CComboBox.h"
@@ -22,8 +22,6 @@
 #include "utils/CSingletonT.h"
 
 #include <QTimer>
-
-#include <boost/make_shared.hpp>
 
 #include <algorithm>
 #include <climits>
@@ -161,26 +159,20 @@ void CWelcomeWidget::refresh()
 {
     // Every refresh supersedes the answers still on their way, even when it sends nothing itself.
     ++m_requestNumber;
-    auto request = boost::make_shared<ttservice::CVornQueryDataReq>();
-    request->dataType = m_bStatusMode ? kSystemStatusType : kSubManagerStatisticsType;
-
+    const int dataType = m_bStatusMode ? kSystemStatusType : kSubManagerStatisticsType;
     const QString server = currentServerName();
-    const auto clients = clientCenter()->getAllClients();
-    const auto client = clients.find(server.toStdString());
-    if (client == clients.end() || !client->second) {
+    const auto onAnswer = [this](quint64 number, const utils::TTError& error,
+                                 const std::vector<ttservice::IDataPtr>& records) {
+        onQueryData(number, error, records);
+    };
+    if (sendNumberedQuery(server.toStdString(), dataType, m_requestNumber, m_answerGuard, onAnswer))
+        WELCOME_LOG(QStringLiteral("query %1 on '%2'").arg(dataType).arg(server));
+    else
         WELCOME_LOG(QStringLiteral("no server named '%1', nothing sent").arg(server));
-        return;
-    }
-    WELCOME_LOG(QStringLiteral("query %1 on '%2'").arg(request->dataType).arg(server));
-    const quint64 number = m_requestNumber;
-    const QueryCallback handler =
-        [this, number](const utils::TTError& error, const std::vector<ttservice::IDataPtr>& records, int n,
-                       const bson::BSONObj& meta) { onQueryData(number, error, records, n, meta); };
-    client->second->queryData_async(request, m_answerGuard.wrap(handler), 0);
 }
 
 void CWelcomeWidget::onQueryData(quint64 requestNumber, const utils::TTError& error,
-                                 const std::vector<ttservice::IDataPtr>& records, int, const bson::BSONObj&)
+                                 const std::vector<ttservice::IDataPtr>& records)
 {
     if (!error.isSuccess()) {
         WELCOME_LOG(QStringLiteral("query failed: %1").arg(QString::fromStdString(error.errorMsg())));

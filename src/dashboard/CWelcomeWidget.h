@@ -71,7 +71,7 @@ protected:
     void refresh();
     // Runs on the data-service thread: groups the records and hands them on with their request number.
     void onQueryData(quint64 requestNumber, const utils::TTError& error,
-                     const std::vector<ttservice::IDataPtr>& records, int, const bson::BSONObj&);
+                     const std::vector<ttservice::IDataPtr>& records);
 
 private slots:
     void slotAnswer(quint64 requestNumber, Ocv::SysStatusMap statusMap,

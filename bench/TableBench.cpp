@@ -1,7 +1,13 @@
 // The framework table against the usual Qt stack (a QAbstractTableModel behind a
-// QSortFilterProxyModel and a QTableView) over the same user-list-like rows.
+// QSortFilterProxyModel and a QTableView), both over the same user-list rows: Ocv::CUserListData
+// in Ocv::CUserListModel, its table set up as the user-list dialog sets up its own. The anchor
+// reads the rows through the same getters.
+#include "base/ListDialogParts.h"
 #include "kx/CStandardHpfTable.h"
+#include "kx/CWidgetList.h"
 #include "kx/IBaseHpfTableModel.h"
+#include "userlist/CUserListData.h"
+#include "userlist/CUserListModel.h"
 
 #include <QAbstractTableModel>
 #include <QApplication>
@@ -15,9 +21,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cfloat>
-#include <climits>
-#include <cstring>
 #include <map>
 #include <malloc.h>
 #include <memory>
@@ -25,93 +28,39 @@
 
 namespace {
 
-enum Column
-{
-    System,
-    UserName,
-    Role,
-    Terminal,
-    Organisation,
-    Address,
-    Mac,
-    DiskSerial,
-    CpuSerial,
-    OsName,
-    LoginTime,
-    ClientVersion,
-    Sessions,
-    ClientKind,
-    ColumnCount
-};
-constexpr int kTextColumns = Sessions;
-
-class UserRow : public Kx::IBaseHpfTableData
-{
-public:
-    QString texts[kTextColumns];
-    int sessions = 0;
-    int kind = 0;
-
-    QString getColumnText(int column) const override
-    {
-        if (column < kTextColumns)
-            return texts[column];
-        return QString::number(column == Sessions ? sessions : kind);
-    }
-    QString getColumnText(int column, int) const override { return getColumnText(column); }
-    int getColumnInt(int column) const override
-    {
-        return column == Sessions ? sessions : column == ClientKind ? kind : INT_MAX;
-    }
-    double getColumnDouble(int) const override { return DBL_MAX; }
-    qint64 getColumnInt64(int) const override { return LLONG_MAX; }
-    QColor getTextColor(int) const override { return QColor(); }
-    std::string getKey() const override
-    {
-        const QString key = QStringList{texts[System],  texts[UserName], texts[Role],      texts[Terminal],
-                                        texts[Address], texts[Mac],      texts[DiskSerial]}
-                                .join(QLatin1String("__"));
-        return key.toStdString();
-    }
-};
-
-class UserModel : public Kx::IBaseHpfTableModel
-{
-public:
-    UserModel() : Kx::IBaseHpfTableModel(false) {}
-    int columnCount() const override { return ColumnCount; }
-    QString headerText(int column) const override { return QStringLiteral("列%1").arg(column); }
-    int columnValueType(int column) const override
-    {
-        return column >= kTextColumns ? QVariant::Int : QVariant::String;
-    }
-    QString emptyText() const override { return QStringLiteral("无数据"); }
-    bool isSummaryShown() const override { return true; }
-    QColor rowBackground(int row) const override { return row % 2 ? QColor(0xF6F9FD) : QColor(Qt::white); }
-    int frozenColumnCount() const override { return 0; }
-};
+constexpr int kUserNameColumn = 2;
+constexpr int kFileModeColumn = 11;
+constexpr int kTableId = 1;
 
 class AnchorModel : public QAbstractTableModel
 {
 public:
-    explicit AnchorModel(const std::vector<Kx::IBaseHpfTableDataPtr>& rows) : m_rows(rows) {}
+    AnchorModel(const std::vector<Kx::IBaseHpfTableDataPtr>& rows, const Kx::IBaseHpfTableModel& columns)
+        : m_rows(rows), m_columns(columns)
+    {
+    }
     int rowCount(const QModelIndex& parent) const override
     {
         return parent.isValid() ? 0 : int(m_rows.size());
     }
-    int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : ColumnCount; }
+    int columnCount(const QModelIndex& parent) const override
+    {
+        return parent.isValid() ? 0 : m_columns.columnCount();
+    }
     QVariant data(const QModelIndex& index, int role) const override
     {
         if (role != Qt::DisplayRole)
             return QVariant();
         const auto& row = m_rows[size_t(index.row())];
-        if (index.column() >= kTextColumns)
+        // Numbers as numbers, so that the proxy sorts those columns numerically as ours does.
+        if (m_columns.columnValueType(index.column()) == QVariant::Int)
             return row->getColumnInt(index.column());
         return row->getColumnText(index.column());
     }
 
 private:
     const std::vector<Kx::IBaseHpfTableDataPtr>& m_rows;
+    const Kx::IBaseHpfTableModel& m_columns;
 };
 
 size_t heapInUse()
@@ -120,54 +69,108 @@ size_t heapInUse()
     return info.uordblks + info.hblkhd;
 }
 
-QString randomText(std::mt19937& random, const char* alphabet, int length)
+QString hexText(std::mt19937& random, int length)
 {
-    const int size = int(strlen(alphabet));
+    static const char kHex[] = "0123456789ABCDEF";
     QString text(length, Qt::Uninitialized);
     for (int i = 0; i < length; ++i)
-        text[i] = QLatin1Char(alphabet[random() % size]);
+        text[i] = QLatin1Char(kHex[random() % 16]);
     return text;
 }
 
-// Rows like a platform's logged-in users: a few systems, roles and versions shared by many, the
-// rest different on every row.
+QString macText(std::mt19937& random)
+{
+    QStringList bytes;
+    for (int i = 0; i < 6; ++i)
+        bytes.append(hexText(random, 2));
+    return bytes.join(QLatin1Char(':'));
+}
+
+QString twoDigits(unsigned value)
+{
+    return QString::number(value).rightJustified(2, QLatin1Char('0'));
+}
+
+// Logins as a platform lists them. As in the dialog's answers, the texts that repeat (system,
+// role, terminal type, organisation, client version) are shared QStrings; the rest differ from
+// row to row. The row number in the user name keeps every key unique.
 std::vector<Kx::IBaseHpfTableDataPtr> makeRows(int n)
 {
     std::mt19937 random(20261205);
     const QStringList systems{QStringLiteral("主服务器"), QStringLiteral("备用服务器"),
                               QStringLiteral("测试服务器")};
-    const QStringList roles{QStringLiteral("交易员"), QStringLiteral("投资经理"), QStringLiteral("风控员"),
-                            QStringLiteral("查询员"), QStringLiteral("平仓员")};
-    const QStringList oses{QStringLiteral("Windows 10"), QStringLiteral("Windows 11"),
-                           QStringLiteral("Linux")};
-    const QStringList versions{QStringLiteral("3.2.1"), QStringLiteral("3.2.4"), QStringLiteral("3.3.0")};
+    const QStringList roles{QStringLiteral("交易员"),   QStringLiteral("独立交易员"),
+                            QStringLiteral("风控员"),   QStringLiteral("平仓员"),
+                            QStringLiteral("下单员"),   QStringLiteral("投资顾问"),
+                            QStringLiteral("子管理员"), QStringLiteral("管理员")};
+    const QString desktop = QStringLiteral("桌面客户端");
+    const QString api = QStringLiteral("API");
+    const QString proxy = QStringLiteral("透明代理");
+    const QStringList otherTerminals{QStringLiteral("网页端"), QStringLiteral("信号单"),
+                                     QStringLiteral("移动终端")};
+    const QStringList desktopVersions{QStringLiteral("V6.2.3.1208"), QStringLiteral("V6.2.1.1021"),
+                                      QStringLiteral("V6.1.8.0730"), QStringLiteral("V5.9.12.0316")};
+    const QString apiVersion = QStringLiteral("API-3.1.0");
+    const QString proxyVersion = QStringLiteral("TP-2.0.5");
+    const QString otherVersion = QStringLiteral("M-4.1.0");
     QStringList organisations;
     for (int i = 0; i < 200; ++i)
         organisations.append(QStringLiteral("第%1证券营业部").arg(i));
+    const QStringList surnames{
+        QStringLiteral("zhang"), QStringLiteral("wang"), QStringLiteral("li"),   QStringLiteral("zhao"),
+        QStringLiteral("chen"),  QStringLiteral("liu"),  QStringLiteral("yang"), QStringLiteral("huang"),
+        QStringLiteral("zhou"),  QStringLiteral("wu"),   QStringLiteral("xu"),   QStringLiteral("sun"),
+        QStringLiteral("hu"),    QStringLiteral("zhu"),  QStringLiteral("gao"),  QStringLiteral("lin")};
+    const QStringList givenNames{QStringLiteral("wei"),   QStringLiteral("fang"), QStringLiteral("na"),
+                                 QStringLiteral("min"),   QStringLiteral("jing"), QStringLiteral("lei"),
+                                 QStringLiteral("qiang"), QStringLiteral("jun"),  QStringLiteral("yan"),
+                                 QStringLiteral("tao"),   QStringLiteral("ming"), QStringLiteral("chao")};
+    const QStringList diskPrefixes{QStringLiteral("WD-WX"), QStringLiteral("S3Z9NB0K"), QStringLiteral("ZA4"),
+                                   QStringLiteral("Y8K2")};
     std::vector<Kx::IBaseHpfTableDataPtr> rows;
     rows.reserve(size_t(n));
     for (int i = 0; i < n; ++i) {
-        auto row = std::make_shared<UserRow>();
-        row->texts[System] = systems[i % systems.size()];
-        row->texts[UserName] =
-            randomText(random, "abcdefghijklmnopqrstuvwxyz", 4 + int(random() % 6)) + QString::number(i);
-        row->texts[Role] = roles[int(random() % roles.size())];
-        row->texts[Terminal] = QStringLiteral("PC-") + randomText(random, "0123456789ABCDEF", 6);
-        row->texts[Organisation] = organisations[int(random() % organisations.size())];
-        row->texts[Address] =
-            QStringLiteral("10.%1.%2.%3").arg(random() % 256).arg(random() % 256).arg(random() % 256);
-        row->texts[Mac] = randomText(random, "0123456789ABCDEF", 12);
-        row->texts[DiskSerial] = randomText(random, "0123456789ABCDEFGHJKLMNPQRSTUVWXYZ", 16);
-        row->texts[CpuSerial] = randomText(random, "0123456789ABCDEF", 16);
-        row->texts[OsName] = oses[int(random() % oses.size())];
-        row->texts[LoginTime] = QStringLiteral("2026-12-05 %1:%2:%3")
-                                    .arg(random() % 24, 2, 10, QLatin1Char('0'))
-                                    .arg(random() % 60, 2, 10, QLatin1Char('0'))
-                                    .arg(random() % 60, 2, 10, QLatin1Char('0'));
-        row->texts[ClientVersion] = versions[int(random() % versions.size())];
-        row->sessions = int(random() % 50);
-        row->kind = int(random() % 6);
-        rows.push_back(std::move(row));
+        const QString& surname = surnames[int(random() % surnames.size())];
+        const QString userName = surname + givenNames[int(random() % givenNames.size())] + QString::number(i);
+        const QString& role = roles[int(random() % roles.size())];
+        const unsigned kind = random() % 100;
+        QString terminal;
+        QString version;
+        int fileModeCount = 0;
+        int apiModeCount = 0;
+        if (kind < 55) {
+            terminal = desktop;
+            version = desktopVersions[int(random() % desktopVersions.size())];
+        } else if (kind < 69) {
+            terminal = api;
+            version = apiVersion;
+            fileModeCount = int(random() % 4);
+            apiModeCount = 1 + int(random() % 16);
+        } else if (kind < 78) {
+            terminal = proxy;
+            version = proxyVersion;
+            fileModeCount = int(random() % 9);
+            apiModeCount = int(random() % 3);
+        } else {
+            terminal = otherTerminals[int(random() % otherTerminals.size())];
+            version = otherVersion;
+        }
+        const QString& organisation = organisations[int(random() % organisations.size())];
+        const unsigned subnet = random() % 64;
+        const QString address = QStringLiteral("172.16.%1.%2").arg(subnet).arg(2 + random() % 253);
+        const QString mac = macText(random);
+        QString disk = diskPrefixes[int(random() % diskPrefixes.size())];
+        disk += hexText(random, 14 - disk.size());
+        const unsigned day = 2 + random() % 4;
+        const unsigned hour = random() % 24;
+        const unsigned minute = random() % 60;
+        const unsigned second = random() % 60;
+        const QString loginTime = QStringLiteral("2026-12-0%1 %2:%3:%4")
+                                      .arg(day)
+                                      .arg(twoDigits(hour), twoDigits(minute), twoDigits(second));
+        rows.push_back(std::make_shared<Ocv::CUserListData>(systems[i % systems.size()], userName, role,
+                                                            terminal, organisation, address, mac, disk,
+                                                            loginTime, version, fileModeCount, apiModeCount));
     }
     return rows;
 }
@@ -177,28 +180,29 @@ struct Fixture
 {
     explicit Fixture(int n)
     {
+        // As the dialog builds its table: every column filterable, so indexed with each load.
+        table = Ocv::ListDialogParts::addTable(&list, kTableId, &model);
+        list.resize(1200, 800);
+        table->resize(1200, 800);
         const size_t before = heapInUse();
         rows = makeRows(n);
         const size_t withRows = heapInUse();
-        // As a table with a filterable user-name column sets it.
-        model.setIndexedColumns({UserName});
         model.setAllData(rows);
         const size_t withModel = heapInUse();
         rowBytes = double(withRows - before) / n;
         modelBytes = double(withModel - withRows) / n;
-        table.setDataModel(&model);
-        table.resize(1200, 800);
-        anchor = std::make_unique<AnchorModel>(rows);
+        anchor = std::make_unique<AnchorModel>(rows, model);
         proxy.setSourceModel(anchor.get());
-        proxy.setFilterKeyColumn(UserName);
+        proxy.setFilterKeyColumn(kUserNameColumn);
         proxy.setFilterCaseSensitivity(Qt::CaseInsensitive);
         view.setModel(&proxy);
         view.resize(1200, 800);
     }
 
     std::vector<Kx::IBaseHpfTableDataPtr> rows;
-    UserModel model;
-    Kx::CStandardHpfTable table{1, nullptr, 0};
+    Ocv::CUserListModel model;
+    Kx::CWidgetList list{Qt::Vertical, nullptr};
+    Kx::CStandardHpfTable* table = nullptr;
     std::unique_ptr<AnchorModel> anchor;
     QSortFilterProxyModel proxy;
     QTableView view;
@@ -215,7 +219,8 @@ Fixture& fixture(int n)
     return *f;
 }
 
-const QString kNeedle = QStringLiteral("Ab1");
+// Part of a user name, typed in another case than the names are listed in.
+const QString kNeedle = QStringLiteral("Wei1");
 
 void BM_TableLoad(benchmark::State& state)
 {
@@ -223,8 +228,8 @@ void BM_TableLoad(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         std::vector<Kx::IBaseHpfTableDataPtr> copy = f.rows;
-        auto model = std::make_unique<UserModel>();
-        model->setIndexedColumns({UserName});
+        auto model = std::make_unique<Ocv::CUserListModel>();
+        model->setIndexedColumns(f.model.indexedColumns());
         state.ResumeTiming();
         model->setAllData(std::move(copy));
         benchmark::DoNotOptimize(model->rowCount());
@@ -240,11 +245,8 @@ void BM_TableFilter(benchmark::State& state)
 {
     Fixture& f = fixture(int(state.range(0)));
     f.model.sortByColumnID(-1, Qt::AscendingOrder);
-    // The column's text index is in place, as after a load with the column indexed.
-    f.model.filterColumn(UserName, {Kx::IBaseHpfTableModel::FilterContains, {kNeedle}});
-    f.model.clearFilter();
     for (auto _ : state) {
-        f.model.filterColumn(UserName, {Kx::IBaseHpfTableModel::FilterContains, {kNeedle}});
+        f.model.filterColumn(kUserNameColumn, {Kx::IBaseHpfTableModel::FilterContains, {kNeedle}});
         state.PauseTiming();
         state.counters["visible"] = f.model.rowCount();
         f.model.clearFilter();
@@ -258,10 +260,10 @@ void BM_TableFilterCold(benchmark::State& state)
     Fixture& f = fixture(int(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
-        auto model = std::make_unique<UserModel>();
+        auto model = std::make_unique<Ocv::CUserListModel>();
         model->setAllData(f.rows);
         state.ResumeTiming();
-        model->filterColumn(UserName, {Kx::IBaseHpfTableModel::FilterContains, {kNeedle}});
+        model->filterColumn(kUserNameColumn, {Kx::IBaseHpfTableModel::FilterContains, {kNeedle}});
         state.PauseTiming();
         model.reset();
         state.ResumeTiming();
@@ -274,7 +276,8 @@ void BM_TableClearModel(benchmark::State& state)
     Fixture& f = fixture(int(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
-        UserModel model;
+        Ocv::CUserListModel model;
+        model.setIndexedColumns(f.model.indexedColumns());
         model.setAllData(makeRows(int(f.rows.size())));
         state.ResumeTiming();
         model.clear();
@@ -286,7 +289,7 @@ void BM_TableClearFilter(benchmark::State& state)
     Fixture& f = fixture(int(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
-        f.model.filterColumn(UserName, {Kx::IBaseHpfTableModel::FilterContains, {kNeedle}});
+        f.model.filterColumn(kUserNameColumn, {Kx::IBaseHpfTableModel::FilterContains, {kNeedle}});
         state.ResumeTiming();
         f.model.clearFilter();
     }
@@ -324,9 +327,10 @@ void BM_TableGuiShare(benchmark::State& state)
         if (step == 0)
             task = f.model.prepareLoad(std::move(copy));
         else if (step == 1)
-            task = f.model.prepareFilter(UserName, {Kx::IBaseHpfTableModel::FilterContains, {kNeedle}});
+            task =
+                f.model.prepareFilter(kUserNameColumn, {Kx::IBaseHpfTableModel::FilterContains, {kNeedle}});
         else
-            task = f.model.prepareSort(step == 2 ? UserName : Sessions, Qt::AscendingOrder);
+            task = f.model.prepareSort(step == 2 ? kUserNameColumn : kFileModeColumn, Qt::AscendingOrder);
         qint64 gui = timer.nsecsElapsed();
         state.PauseTiming();
         task->run();
@@ -382,10 +386,10 @@ void BM_TableRemove(benchmark::State& state)
 void BM_TableUpdateAndPaint(benchmark::State& state)
 {
     Fixture& f = fixture(int(state.range(0)));
-    QImage image(f.table.size(), QImage::Format_ARGB32_Premultiplied);
+    QImage image(f.table->size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
-        f.table.updateTable();
-        f.table.render(&image);
+        f.table->updateTable();
+        f.table->render(&image);
         benchmark::ClobberMemory();
     }
 }
@@ -394,7 +398,7 @@ void BM_TableAdjustColumnWidth(benchmark::State& state)
 {
     Fixture& f = fixture(int(state.range(0)));
     for (auto _ : state)
-        f.table.adjustColumnWidth();
+        f.table->adjustColumnWidth();
 }
 
 // Shift+End from the first row: every row selected.
@@ -403,12 +407,12 @@ void BM_TableSelectRange(benchmark::State& state)
     Fixture& f = fixture(int(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
-        f.table.setCurrentRow(0);
+        f.table->setCurrentRow(0);
         state.ResumeTiming();
         QKeyEvent key(QEvent::KeyPress, Qt::Key_End, Qt::ShiftModifier);
-        QApplication::sendEvent(&f.table, &key);
+        QApplication::sendEvent(f.table, &key);
     }
-    state.counters["selected"] = f.table.selectedKeys().size();
+    state.counters["selected"] = f.table->selectedKeys().size();
 }
 
 void BM_AnchorFilter(benchmark::State& state)
@@ -474,8 +478,8 @@ const bool registered = []() {
         add("BM_TableFilterCold", BM_TableFilterCold, ours);
         add("BM_TableClearFilter", BM_TableClearFilter, ours);
         add("BM_TableClearModel", BM_TableClearModel, ours);
-        add("BM_TableSort", BM_TableSort, ours, UserName);
-        add("BM_TableSort", BM_TableSort, ours, Sessions);
+        add("BM_TableSort", BM_TableSort, ours, kUserNameColumn);
+        add("BM_TableSort", BM_TableSort, ours, kFileModeColumn);
         for (int step = 0; step < 4; ++step)
             add("BM_TableGuiShare", BM_TableGuiShare, ours, step);
         add("BM_TableLookup", BM_TableLookup, ours)->Unit(benchmark::kMicrosecond);
@@ -485,8 +489,8 @@ const bool registered = []() {
         add("BM_TableSelectRange", BM_TableSelectRange, ours);
         add("BM_AnchorFilter", BM_AnchorFilter, anchor);
         add("BM_AnchorClearFilter", BM_AnchorClearFilter, anchor);
-        add("BM_AnchorSort", BM_AnchorSort, anchor, UserName);
-        add("BM_AnchorSort", BM_AnchorSort, anchor, Sessions);
+        add("BM_AnchorSort", BM_AnchorSort, anchor, kUserNameColumn);
+        add("BM_AnchorSort", BM_AnchorSort, anchor, kFileModeColumn);
         add("BM_AnchorResizeColumnsToContents", BM_AnchorResizeColumnsToContents, anchor);
     }
     return true;

@@ -29,7 +29,8 @@ Kx::CWidgetList* addSearchRow(Kx::CWidgetList* list, const QString& label, const
 
 // The table of a list: the given id, every column filterable, loading, sorting and filtering off
 // the GUI thread from tens of thousands of rows, stretched into list.
-Kx::CStandardHpfTable* addTable(Kx::CWidgetList* list, int tableId, Kx::IBaseHpfTableModel* model);
+WELCOME_EXPORT Kx::CStandardHpfTable* addTable(Kx::CWidgetList* list, int tableId,
+                                               Kx::IBaseHpfTableModel* model);
 
 // Sends the query to the named server, or through the client centre without a name. False when a
 // name is given and no server has it: nothing is sent then.

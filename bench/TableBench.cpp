@@ -180,8 +180,8 @@ struct Fixture
 {
     explicit Fixture(int n)
     {
-        // As the dialog builds its table: every column filterable, so indexed with each load.
-        table = Ocv::ListDialogParts::addTable(&list, kTableId, &model);
+        // As the user list builds its table: every column filterable, the user name indexed with each load.
+        table = Ocv::ListDialogParts::addTable(&list, kTableId, &model, kUserNameColumn);
         list.resize(1200, 800);
         table->resize(1200, 800);
         const size_t before = heapInUse();

@@ -44,17 +44,6 @@ int compareFrom(const QString& a, const QString& b, int from)
     return QString::compare(a, b, Qt::CaseSensitive);
 }
 
-// Four folded code units from position from, big-endian, so that integer order is text order.
-quint64 prefixKey(const QString& s, int from)
-{
-    const ushort* u = s.utf16();
-    const int n = s.size();
-    quint64 key = 0;
-    for (int i = from; i < from + 4; ++i)
-        key = (key << 16) | (i < n ? fold(u[i]) : 0);
-    return key;
-}
-
 // Order-preserving unsigned image of a cell's numeric value; "no value" is the type's maximum
 // and so sorts last.
 quint64 numericKey(const IBaseHpfTableData& row, const HpfSorting& sorting)
@@ -124,19 +113,91 @@ struct TextItem
 {
     quint64 k0;
     quint64 k1;
+    quint64 k2;
     quint32 pos; // position before sorting, also the index of the text
     int slot;
+};
+
+// The texts of the rows being sorted, folded and back to back: comparisons past the prefix keys
+// read one dense buffer instead of a million strings scattered over the heap. A text that folding
+// changes also keeps its exact code units, for the tie between texts that differ only in case.
+class FoldedTexts
+{
+public:
+    explicit FoldedTexts(size_t n)
+    {
+        m_start.reserve(n + 1);
+        m_exactStart.reserve(n);
+    }
+    void append(const QString& text)
+    {
+        const quint32 start = quint32(m_units.size());
+        m_start.push_back(start);
+        const ushort* u = text.utf16();
+        bool cased = false;
+        for (int i = 0; i < text.size(); ++i) {
+            m_units.push_back(fold(u[i]));
+            cased = cased || m_units.back() != u[i];
+        }
+        m_exactStart.push_back(cased ? quint32(m_exact.size()) : kNone);
+        if (cased)
+            m_exact.insert(m_exact.end(), u, u + text.size());
+    }
+    void finish() { m_start.push_back(quint32(m_units.size())); }
+    // Four folded code units from position from, big-endian, so that integer order is text order.
+    quint64 key(size_t i, int from) const
+    {
+        const ushort* u = m_units.data() + m_start[i];
+        const int n = length(i);
+        quint64 key = 0;
+        for (int k = from; k < from + 4; ++k)
+            key = (key << 16) | (k < n ? u[k] : 0);
+        return key;
+    }
+    // Folded order from position from on, then the exact code units.
+    int compare(size_t a, size_t b, int from) const
+    {
+        const int c = compareUnits(m_units.data() + m_start[a], length(a), m_units.data() + m_start[b],
+                                   length(b), from);
+        if (c != 0 || (m_exactStart[a] == kNone && m_exactStart[b] == kNone))
+            return c;
+        return compareUnits(exact(a), length(a), exact(b), length(b), 0);
+    }
+
+private:
+    static constexpr quint32 kNone = 0xffffffffu;
+
+    int length(size_t i) const { return int(m_start[i + 1] - m_start[i]); }
+    const ushort* exact(size_t i) const
+    {
+        return m_exactStart[i] == kNone ? m_units.data() + m_start[i] : m_exact.data() + m_exactStart[i];
+    }
+    static int compareUnits(const ushort* a, int na, const ushort* b, int nb, int from)
+    {
+        const int n = std::min(na, nb);
+        for (int i = from; i < n; ++i) {
+            if (a[i] != b[i])
+                return a[i] < b[i] ? -1 : 1;
+        }
+        return na == nb ? 0 : na < nb ? -1 : 1;
+    }
+
+    std::vector<ushort> m_units;
+    std::vector<quint32> m_start;
+    std::vector<ushort> m_exact;
+    std::vector<quint32> m_exactStart;
 };
 
 void sortByText(std::vector<int>& ids, const QVector<IBaseHpfTableDataPtr>& rows, const HpfSorting& sorting)
 {
     const size_t n = ids.size();
-    std::vector<QString> texts(n);
+    FoldedTexts texts(n);
     std::vector<TextItem> items(n);
-    for (size_t i = 0; i < n; ++i) {
-        texts[i] = rows[ids[i]]->getColumnText(sorting.column);
-        items[i] = TextItem{prefixKey(texts[i], 0), prefixKey(texts[i], 4), quint32(i), ids[i]};
-    }
+    for (size_t i = 0; i < n; ++i)
+        texts.append(rows[ids[i]]->getColumnText(sorting.column));
+    texts.finish();
+    for (size_t i = 0; i < n; ++i)
+        items[i] = TextItem{texts.key(i, 0), texts.key(i, 4), texts.key(i, 8), quint32(i), ids[i]};
     const bool descending = sorting.order == Qt::DescendingOrder;
     std::sort(items.begin(), items.end(), [&](const TextItem& x, const TextItem& y) {
         const TextItem& a = descending ? y : x;
@@ -145,7 +206,9 @@ void sortByText(std::vector<int>& ids, const QVector<IBaseHpfTableDataPtr>& rows
             return a.k0 < b.k0;
         if (a.k1 != b.k1)
             return a.k1 < b.k1;
-        const int c = compareFrom(texts[a.pos], texts[b.pos], 8);
+        if (a.k2 != b.k2)
+            return a.k2 < b.k2;
+        const int c = texts.compare(a.pos, b.pos, 12);
         return c != 0 ? c < 0 : x.pos < y.pos;
     });
     for (size_t i = 0; i < n; ++i)

@@ -46,7 +46,8 @@ Kx::CWidgetList* addSearchRow(Kx::CWidgetList* list, const QString& label, const
     return row;
 }
 
-Kx::CStandardHpfTable* addTable(Kx::CWidgetList* list, int tableId, Kx::IBaseHpfTableModel* model)
+Kx::CStandardHpfTable* addTable(Kx::CWidgetList* list, int tableId, Kx::IBaseHpfTableModel* model,
+                                int searchColumn)
 {
     auto* table = new Kx::CStandardHpfTable(tableId, list, kMenuFlags);
     table->setTableFlags(table->tableFlags() & ~kClearedTableFlag);
@@ -56,6 +57,8 @@ Kx::CStandardHpfTable* addTable(Kx::CWidgetList* list, int tableId, Kx::IBaseHpf
     for (int column = 0; column < model->columnCount(); ++column)
         filterable << column;
     table->setFilterableColumns(filterable);
+    // An index per column would double a million-row list's load time and memory.
+    model->setIndexedColumns({searchColumn});
     list->addStretchWidget(table, 1, kAnchorFill);
     return table;
 }

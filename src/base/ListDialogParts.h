@@ -28,9 +28,10 @@ Kx::CWidgetList* addSearchRow(Kx::CWidgetList* list, const QString& label, const
                               const QString& editName, CSafeLineEdit** edit);
 
 // The table of a list: the given id, every column filterable, loading, sorting and filtering off
-// the GUI thread from tens of thousands of rows, stretched into list.
+// the GUI thread from tens of thousands of rows, stretched into list. Only the search field's
+// column is indexed with every load; another column's index is built when it is first filtered.
 WELCOME_EXPORT Kx::CStandardHpfTable* addTable(Kx::CWidgetList* list, int tableId,
-                                               Kx::IBaseHpfTableModel* model);
+                                               Kx::IBaseHpfTableModel* model, int searchColumn);
 
 // Sends the query to the named server, or through the client centre without a name. False when a
 // name is given and no server has it: nothing is sent then.

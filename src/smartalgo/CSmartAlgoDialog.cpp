@@ -30,6 +30,7 @@ constexpr int kAlgoRangeType = 12374;
 constexpr int kTableId = 1399;
 constexpr int kSmartAlgoKind = 6;
 constexpr int kFilterContains = 1;
+constexpr int kSearchColumn = 0;
 
 CVornClientCenter* clientCenter()
 {
@@ -66,7 +67,7 @@ void CSmartAlgoDialog::createUi()
                                   QStringLiteral("请输入用户名称，按Enter键查询"),
                                   QStringLiteral("smart_algo_search"), &m_pSearchEdit);
     m_pModel = new CSmartAlgoModel;
-    m_pTable = ListDialogParts::addTable(list, kTableId, m_pModel);
+    m_pTable = ListDialogParts::addTable(list, kTableId, m_pModel, kSearchColumn);
 
     setInnerWidget(list);
     m_pLoadingMask = new Kx::CLoadingMaskWidget(QStringLiteral("正在加载数据"), this);
@@ -138,7 +139,7 @@ bool CSmartAlgoDialog::handleEvent(int eventId, int a, int b, const QString& tex
         if (text.isEmpty())
             m_pModel->clearFilter();
         else
-            m_pModel->filterColumn(0, Kx::IBaseHpfTableModel::Filter(kFilterContains, {text}));
+            m_pModel->filterColumn(kSearchColumn, Kx::IBaseHpfTableModel::Filter(kFilterContains, {text}));
         m_pTable->updateTable();
     }
     return Kx::CCommonDialog::handleEvent(eventId, a, b, text, data);

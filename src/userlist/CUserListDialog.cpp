@@ -44,6 +44,7 @@ constexpr int kTypedUserType = 12311;
 constexpr int kLoginInfoType = 626;
 constexpr int kTableId = 1398;
 constexpr int kFilterContains = 1;
+constexpr int kSearchColumn = 2;
 constexpr int kOnlineKind = 1;
 constexpr int kSignalOrderKind = 4;
 constexpr int kLogoutRight = 11291;
@@ -206,7 +207,7 @@ void CUserListDialog::createUi()
     topRow->addFixedWidget(m_pLogoutButtons, 1);
 
     m_pModel = new CUserListModel;
-    m_pTable = ListDialogParts::addTable(list, kTableId, m_pModel);
+    m_pTable = ListDialogParts::addTable(list, kTableId, m_pModel, kSearchColumn);
     if (!clientCenter()->isMultiServers())
         m_pTable->hideColumn(1, true);
     m_pCheckBoxes = new Kx::CBaseTableColumnCheckBoxDelegate(m_pTable);
@@ -332,7 +333,7 @@ bool CUserListDialog::handleEvent(int eventId, int a, int b, const QString& text
         if (text.isEmpty())
             m_pModel->clearFilter();
         else
-            m_pModel->filterColumn(2, Kx::IBaseHpfTableModel::Filter(kFilterContains, {text}));
+            m_pModel->filterColumn(kSearchColumn, Kx::IBaseHpfTableModel::Filter(kFilterContains, {text}));
         m_pTable->updateTable();
         return true;
     case EventId::TableRowButton:

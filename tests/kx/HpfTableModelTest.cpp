@@ -66,6 +66,34 @@ TEST_F(HpfModel, FilterContainsIgnoresCaseAndTakesPatternCharactersLiterally)
     EXPECT_EQ(model.rowCount(), 5) << "unknown types are ignored";
 }
 
+// Texts sharing long prefixes and differing only in case, beyond the sort's prefix keys: the
+// order is still case folded, then exact, then arrival.
+TEST_F(HpfModel, TextSortOrdersLongSharedPrefixesAndCaseOnlyDifferences)
+{
+    std::mt19937 random(7);
+    const QString alphabet = QStringLiteral("aAbB\u00e9\u00c9\u4e2d");
+    QStringList texts;
+    for (int i = 0; i < 400; ++i) {
+        QString text = QStringLiteral("zhangwei-");
+        for (int n = int(random() % 9); n > 0; --n)
+            text += alphabet[int(random() % alphabet.size())];
+        texts << text;
+        model.addData(row(QString::number(i), text));
+    }
+    std::vector<int> expected(texts.size());
+    for (int i = 0; i < texts.size(); ++i)
+        expected[i] = i;
+    std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
+        const int folded = texts[a].toCaseFolded().compare(texts[b].toCaseFolded());
+        return folded != 0 ? folded < 0 : texts[a].compare(texts[b]) < 0;
+    });
+    QStringList expectedKeys;
+    for (int i : expected)
+        expectedKeys << QString::number(i);
+    model.sortByColumnID(0, Qt::AscendingOrder);
+    EXPECT_EQ(keys(), expectedKeys);
+}
+
 TEST_F(HpfModel, SortsByTheColumnsValueTypeStablyBothWays)
 {
     add({row("1", "beta", 10, 2.5, 1LL << 40), row("2", "Alpha", 2, -1, 5),

@@ -51,6 +51,7 @@ void CVornDataManager::queryData(const boost::shared_ptr<CQueryReq>& req, bool /
     auto query = boost::make_shared<ttservice::CVornQueryDataReq>();
     query->dataType = req->dataType;
     query->param = req->param;
+    query->systemTag = req->systemTag;
     const bool hadParent = !req->parent.isNull();
     const QPointer<QWidget> parent = req->parent;
     utils::CSingletonT<CVornClientCenter>::instance()->queryData_async(

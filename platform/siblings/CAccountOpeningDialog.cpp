@@ -1,6 +1,6 @@
 #include "siblings/CAccountOpeningDialog.h"
 
-#include "common/NeeqString.h"
+#include "RecordTexts.h"
 #include "data/ttservice/CVornAccountInfo.h"
 #include "kx/CComboBox.h"
 
@@ -12,14 +12,6 @@ namespace Ocv {
 
 namespace {
 constexpr int kAccountCode = 12203;
-
-CCreationDialog::Items accountTypes()
-{
-    return {{1, QStringLiteral("期货")},     {2, QStringLiteral("股票")},   {3, QStringLiteral("信用")},
-            {4, QStringLiteral("股票期权")}, {5, getNeeqString()},          {6, QStringLiteral("期货期权")},
-            {7, QStringLiteral("银行间")},   {8, QStringLiteral("沪港通")}, {9, QStringLiteral("深港通")},
-            {10, QStringLiteral("银行")},    {11, QStringLiteral("场外")},  {12, QStringLiteral("理财")}};
-}
 } // namespace
 
 CAccountOpeningDialog::CAccountOpeningDialog(QWidget* parent)
@@ -36,7 +28,8 @@ CAccountOpeningDialog::CAccountOpeningDialog(QWidget* parent, const QString& tit
         addSystemRow();
     m_accountId = addLineEdit(QStringLiteral("account_id"), QStringLiteral("账户编号"));
     m_accountName = addLineEdit(QStringLiteral("account_name"), QStringLiteral("账户名称"));
-    m_accountType = addComboBox(QStringLiteral("account_type"), QStringLiteral("账户类型"), accountTypes());
+    m_accountType =
+        addComboBox(QStringLiteral("account_type"), QStringLiteral("账户类型"), RecordTexts::accountTypes());
     m_brokerName = addLineEdit(QStringLiteral("broker_name"), QStringLiteral("经纪公司"),
                                m_brokerRequired ? QString() : QStringLiteral("可不填"));
 }

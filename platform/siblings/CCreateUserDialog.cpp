@@ -1,5 +1,6 @@
 #include "siblings/CCreateUserDialog.h"
 
+#include "RecordTexts.h"
 #include "data/CUserManager.h"
 #include "data/ttservice/CVornUserInfo.h"
 #include "kx/CComboBox.h"
@@ -13,21 +14,6 @@ namespace Ocv {
 
 namespace {
 constexpr int kUserCode = 12209;
-
-CCreationDialog::Items userTypes()
-{
-    return {{11, QStringLiteral("交易员")},      {10, QStringLiteral("投资经理")},
-            {12, QStringLiteral("风控员")},      {13, QStringLiteral("查询员")},
-            {14, QStringLiteral("平仓员")},      {15, QStringLiteral("报单员")},
-            {16, QStringLiteral("独立交易员")},  {20, QStringLiteral("投资顾问")},
-            {21, QStringLiteral("独立投资顾问")}};
-}
-
-CCreationDialog::Items clientKinds()
-{
-    return {{0, QStringLiteral("桌面客户端")}, {1, QStringLiteral("信号单")},   {2, QStringLiteral("VIP")},
-            {3, QStringLiteral("代理")},       {4, QStringLiteral("移动终端")}, {5, QStringLiteral("API")}};
-}
 } // namespace
 
 CCreateUserDialog::CCreateUserDialog(QWidget* parent)
@@ -35,8 +21,10 @@ CCreateUserDialog::CCreateUserDialog(QWidget* parent)
 {
     addSystemRow();
     m_userName = addLineEdit(QStringLiteral("user_name"), QStringLiteral("用户名"));
-    m_userType = addComboBox(QStringLiteral("user_type"), QStringLiteral("用户类型"), userTypes());
-    m_clientKind = addComboBox(QStringLiteral("client_kind"), QStringLiteral("终端类型"), clientKinds());
+    m_userType =
+        addComboBox(QStringLiteral("user_type"), QStringLiteral("用户类型"), RecordTexts::userTypes());
+    m_clientKind =
+        addComboBox(QStringLiteral("client_kind"), QStringLiteral("终端类型"), RecordTexts::clientKinds());
 }
 
 CCreateUserDialog::~CCreateUserDialog() = default;

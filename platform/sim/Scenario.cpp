@@ -3,6 +3,7 @@
 #include "data/ttservice/CAccountAlgoRange.h"
 #include "data/ttservice/CVornAccountInfo.h"
 #include "data/ttservice/CVornBaseInfoStatistics.h"
+#include "data/ttservice/CVornChannelStatus.h"
 #include "data/ttservice/CVornExchangeInfo.h"
 #include "data/ttservice/CVornProductInfo.h"
 #include "data/ttservice/CVornSubManagerInfo.h"
@@ -165,6 +166,8 @@ std::string defaultClassFor(int dataType)
         return ttservice::CVornTypedUserInfo::staticClassName();
     case kAlgoRangeCode:
         return ttservice::CAccountAlgoRange::staticClassName();
+    case kChannelStatusCode:
+        return ttservice::CVornChannelStatus::staticClassName();
     default:
         return std::string();
     }

@@ -1,5 +1,6 @@
 #include "sim/Scenario.h"
 
+#include "data/ttservice/CVornChannelStatus.h"
 #include "data/ttservice/CVornExchangeInfo.h"
 #include "data/ttservice/CVornSysStatusInfo.h"
 
@@ -126,6 +127,18 @@ TEST_F(ScenarioJsonTest, ShippedScenariosLoad)
         sim::Scenario::fromJsonFile(QString(WELCOME_SCENARIO_DIR) + "/auditor.json", &error);
     EXPECT_FALSE(auditor.user.allRights || auditor.user.rights.empty());
     EXPECT_EQ(auditor.user.rights.count(10081), 0u);
+    // Each server of the demo monitors a few channels, two of them abnormal, typed by their code.
+    const sim::Scenario demo =
+        sim::Scenario::fromJsonFile(QString(WELCOME_SCENARIO_DIR) + "/demo.json", &error);
+    for (const sim::ServerSpec& server : demo.servers) {
+        int abnormal = 0;
+        for (const ttservice::IDataPtr& record : *server.answers.at(12296).fallback) {
+            const auto channel = boost::dynamic_pointer_cast<ttservice::CVornChannelStatus>(record);
+            ASSERT_TRUE(channel) << server.name;
+            abnormal += channel->state != 0;
+        }
+        EXPECT_EQ(abnormal, 2) << server.name;
+    }
     sim::Scenario::fromJsonFile("/nonexistent/x.json", &error);
     EXPECT_TRUE(error.contains("/nonexistent/x.json"));
 }

@@ -4,6 +4,7 @@
 #include "data/ttservice/CLoginInfo.h"
 #include "data/ttservice/CVornAccountInfo.h"
 #include "data/ttservice/CVornBaseInfoStatistics.h"
+#include "data/ttservice/CVornChannelStatus.h"
 #include "data/ttservice/CVornExchangeInfo.h"
 #include "data/ttservice/CVornProductInfo.h"
 #include "data/ttservice/CVornSubManagerInfo.h"
@@ -32,7 +33,7 @@ const std::map<std::string, std::function<IDataPtr()>>& factories()
         entry<CVornSysStatusInfo>(), entry<CVornSubManagerInfo>(), entry<CVornBaseInfoStatistics>(),
         entry<CVornExchangeInfo>(),  entry<CVornUserInfo>(),       entry<CVornAccountInfo>(),
         entry<CVornProductInfo>(),   entry<CVornTypedUserItem>(),  entry<CVornTypedUserInfo>(),
-        entry<CLoginInfo>(),         entry<CAccountAlgoRange>()};
+        entry<CLoginInfo>(),         entry<CAccountAlgoRange>(),   entry<CVornChannelStatus>()};
     return table;
 }
 

@@ -26,6 +26,8 @@ public:
     std::string moduleKey;
     int dataType = 0;
     std::string param;
+    // Nonzero: the server with this system tag answers, not the client centre's selection.
+    int systemTag = 0;
     Callback callback;
     QPointer<QWidget> parent;
     bool flag = false;

@@ -5,16 +5,17 @@ namespace sim {
 // The data-type codes whose meaning the simulated servers know.
 enum DataCode : int
 {
-    kAccountCode = 12203,    // CVornAccountInfo: query, and add through operate
-    kUserCode = 12209,       // CVornUserInfo: query, and add through operate
-    kProductCode = 12224,    // CVornProductInfo: query, and add through operate
-    kSysStatusCode = 12235,  // CVornSysStatusInfo
-    kStatisticsCode = 12254, // CVornBaseInfoStatistics
-    kExchangeCode = 12255,   // CVornExchangeInfo
-    kSubManagerCode = 12277, // CVornSubManagerInfo
-    kTypedUserCode = 12311,  // CVornTypedUserInfo, param the user kind "1".."5"
-    kAlgoRangeCode = 12374,  // CAccountAlgoRange, param "all" and param2 "13"
-    kLogoutCode = 626        // CLoginInfo: delete ends that login
+    kAccountCode = 12203,       // CVornAccountInfo: query, and add through operate
+    kUserCode = 12209,          // CVornUserInfo: query, and add through operate
+    kProductCode = 12224,       // CVornProductInfo: query, and add through operate
+    kSysStatusCode = 12235,     // CVornSysStatusInfo
+    kStatisticsCode = 12254,    // CVornBaseInfoStatistics
+    kExchangeCode = 12255,      // CVornExchangeInfo
+    kSubManagerCode = 12277,    // CVornSubManagerInfo
+    kChannelStatusCode = 12296, // CVornChannelStatus: the exchange channels the platform monitors
+    kTypedUserCode = 12311,     // CVornTypedUserInfo, param the user kind "1".."5"
+    kAlgoRangeCode = 12374,     // CAccountAlgoRange, param "all" and param2 "13"
+    kLogoutCode = 626           // CLoginInfo: delete ends that login
 };
 
 } // namespace sim

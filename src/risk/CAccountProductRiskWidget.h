@@ -5,8 +5,10 @@
 
 namespace Ocv {
 
-// The risk overview of the quick-operation tab. Its tiles and risk widgets are placed here;
-// for now it only keeps the system it was switched to.
+class CTopAccountProductRiskWidget;
+
+// The risk overview of the quick-operation tab: the strip of tiles on top, the risk-control
+// widgets on a grid under it, with dividing lines. It passes system switches down.
 class WELCOME_EXPORT CAccountProductRiskWidget : public Kx::CBaseWidget
 {
     Q_OBJECT
@@ -20,10 +22,16 @@ public:
 
     int systemId() const { return m_systemId; }
     QString systemName() const { return m_systemName; }
+    CTopAccountProductRiskWidget* topWidget() const { return m_pTopWidget; }
+
+protected:
+    void createUi();
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     int m_systemId = 0;
     QString m_systemName;
+    CTopAccountProductRiskWidget* m_pTopWidget = nullptr;
 };
 
 } // namespace Ocv

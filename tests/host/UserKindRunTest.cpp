@@ -17,11 +17,11 @@ const QString kRed = QStringLiteral("#ffff0000");
 class UserKindRunTest : public ::testing::Test
 {
 protected:
-    void runKind(const char* scenario, const QStringList& actions = {})
+    void runKind(const char* scenario, const QStringList& actions = {}, const char* tab = "status")
     {
         ASSERT_TRUE(host.valid());
         const QString file = QStringLiteral(WELCOME_SCENARIO_DIR "/%1.json").arg(QLatin1String(scenario));
-        ASSERT_EQ(host.run(file, QStringList{"--tab", "status", "--at", "2026-12-07 10:00:00", "--paint-log",
+        ASSERT_EQ(host.run(file, QStringList{"--tab", tab, "--at", "2026-12-07 10:00:00", "--paint-log",
                                              host.path("p.jsonl"), "--events", host.path("e.jsonl"),
                                              "--requests", host.path("r.jsonl")} +
                                      actions),
@@ -103,7 +103,8 @@ TEST_F(UserKindRunTest, AdministratorSeesElevenTilesBothStripsAndTheExchangeBoar
     ASSERT_EQ(events.size(), 1);
     EXPECT_EQ(events[0]["id"].toInt(), 3000);
     EXPECT_EQ(events[0]["b"].toInt(), 204);
-    EXPECT_EQ(codesSent(), (QSet<int>{12235, 12254, 12255}));
+    EXPECT_EQ(codesSent(), (QSet<int>{12235, 12254, 12255, 12296}))
+        << "the last by the quick tab's monitoring";
 }
 
 TEST_F(UserKindRunTest, SubManagerSeesTheManagerBoardBesideTheExchangeBoard)
@@ -127,7 +128,7 @@ TEST_F(UserKindRunTest, RoleFourSeesWideStripsAndNoExchangeBoard)
     EXPECT_EQ(record("Ocv::CBottomWidget")["w"].toInt(), 1755);
     EXPECT_TRUE(record("Ocv::CRightWidget").isEmpty());
     EXPECT_TRUE(record("Ocv::CTopWidget").isEmpty());
-    EXPECT_EQ(codesSent(), QSet<int>{12235});
+    EXPECT_EQ(codesSent(), (QSet<int>{12235, 12296}));
 }
 
 TEST_F(UserKindRunTest, AlgorithmBusAndLoginTypeClientsShowFewerTiles)
@@ -152,6 +153,22 @@ TEST_F(UserKindRunTest, TradeDayMismatchesAreWarnedInRed)
     const QJsonObject stale = text(kBoard, QStringLiteral("行情日期未更新"));
     EXPECT_EQ(stale["x"].toInt(), 80);
     EXPECT_EQ(stale["color"].toString(), kRed);
+}
+
+// The quick-operation tab's tiles count the platform's records; a number opens its list, a
+// button its creation dialog.
+TEST_F(UserKindRunTest, AdministratorsRiskTilesShowThePlatformAndOpenTheirDialogs)
+{
+    runKind("admin",
+            {"--system", kServer, "--click", "top_model_risk:30,150", "--click", "top_model_button_1000:5,5"},
+            "quick");
+    const QString tile = QStringLiteral("top_model_risk");
+    const QJsonObject accounts = text(tile, QStringLiteral("320"));
+    EXPECT_EQ(accounts["x"].toInt(), 20);
+    EXPECT_EQ(accounts["color"].toString(), QStringLiteral("#ff2f7bd9"));
+    EXPECT_EQ(text(tile, QStringLiteral("2个异常状态"))["color"].toString(), QStringLiteral("#ffe8453c"));
+    EXPECT_EQ(dialogTitles(), (QStringList{QStringLiteral("账号列表"), QStringLiteral("一键创建账号")}));
+    EXPECT_TRUE(codesSent().contains(QSet<int>{12254, 12296, 12203}));
 }
 
 // The auditor holds the list rights but none of the tiles': tiles stay unarmed.

@@ -59,23 +59,7 @@ TEST_F(PushButton, AClickSpaceEnterAndReturnDeliverEventFiveAndEmitClicked)
     EXPECT_EQ(sink.received.size(), 4u);
 }
 
-TEST_F(PushButton, DisabledShowsItsLookAndNeverClicks)
-{
-    QTest::mousePress(button, Qt::LeftButton);
-    button->setEnabled(false);
-    EXPECT_EQ(backgroundOf(button), themeColor("clr_btn_disable"));
-    EXPECT_EQ(PaintRecorder::findText(PaintRecorder::record(button), QStringLiteral("Apply")).color,
-              themeColor("clr_btn_text_disable"));
-    QTest::mouseClick(button, Qt::LeftButton);
-    QTest::keyClick(button, Qt::Key_Space);
-    button->click();
-    button->setEnabled(true);
-    QTest::mouseRelease(button, Qt::LeftButton);
-    EXPECT_TRUE(sink.received.empty()) << "a press from before the button was disabled does not count";
-    EXPECT_EQ(clicks.count(), 0);
-}
-
-TEST_F(PushButton, HoverPressAndFocusLooks)
+TEST_F(PushButton, HoverPressFocusAndDisabledLooksAndADisabledButtonNeverClicks)
 {
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(button, &enter);
@@ -101,6 +85,19 @@ TEST_F(PushButton, HoverPressAndFocusLooks)
     button->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(button->hasFocus());
     EXPECT_EQ(focusLines(), 1);
+
+    QTest::mousePress(button, Qt::LeftButton);
+    button->setEnabled(false);
+    EXPECT_EQ(backgroundOf(button), themeColor("clr_btn_disable"));
+    EXPECT_EQ(PaintRecorder::findText(PaintRecorder::record(button), QStringLiteral("Apply")).color,
+              themeColor("clr_btn_text_disable"));
+    QTest::mouseClick(button, Qt::LeftButton);
+    QTest::keyClick(button, Qt::Key_Space);
+    button->click();
+    button->setEnabled(true);
+    QTest::mouseRelease(button, Qt::LeftButton);
+    EXPECT_TRUE(sink.received.empty()) << "a press from before the button was disabled does not count";
+    EXPECT_EQ(clicks.count(), 0);
 }
 
 TEST_F(PushButton, ColoursFollowTheThemeAndAStyleSheetBorderIsDrawn)

@@ -5,9 +5,7 @@
 
 #include "dashboard/CBottomWidget.h"
 
-#include <QApplication>
 #include <QFontMetricsF>
-#include <QMouseEvent>
 
 #include <gtest/gtest.h>
 
@@ -72,37 +70,18 @@ TEST_F(BottomWidgetTest, EmptyMapShowsLabelsDashesAndIcons)
     const auto ops = paint(strip, {});
 
     // A column's values after the state line up after one of its labels.
-    struct Column
-    {
-        int labelX;
-        int valueBase;
-        QString labels[5];
-        int alignLabel;
-    };
-    const Column columns[] = {{80,
-                               95,
-                               {kState, QStringLiteral("空闲占比"), QStringLiteral("用户占比"),
-                                QStringLiteral("内核占比"), QStringLiteral("等待占比")},
-                               0},
-                              {320,
-                               335,
-                               {kState, QStringLiteral("总计"), QStringLiteral("空闲"),
-                                QStringLiteral("用户"), QStringLiteral("缓存")},
-                               1},
-                              {1040,
-                               1055,
-                               {kState, QStringLiteral("网卡名称"), QStringLiteral("流量单位"),
-                                QStringLiteral("上传流量"), QStringLiteral("下载流量")},
-                               0}};
+    const QStringList labels[] = {{kState, "空闲占比", "用户占比", "内核占比", "等待占比"},
+                                  {kState, "总计", "空闲", "用户", "缓存"},
+                                  {kState, "网卡名称", "流量单位", "上传流量", "下载流量"}};
+    const int labelX[] = {80, 320, 1040};
+    const int alignLabel[] = {0, 1, 0};
     EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("-")), 15);
     for (int c = 0; c < 3; ++c) {
-        const Column& column = columns[c];
         for (int row = 0; row < 5; ++row) {
             const int labelOccurrence = row == 0 ? c : 0;
-            expectText(ops, column.labels[row], column.labelX, kBaselines[row], kGrey, labelOccurrence);
-            expectFont(ops, column.labels[row], 10, false, labelOccurrence);
-            const int valueX =
-                column.valueBase + advance(labelFont, column.labels[row == 0 ? 0 : column.alignLabel]);
+            expectText(ops, labels[c][row], labelX[c], kBaselines[row], kGrey, labelOccurrence);
+            expectFont(ops, labels[c][row], 10, false, labelOccurrence);
+            const int valueX = labelX[c] + 15 + advance(labelFont, labels[c][row == 0 ? 0 : alignLabel[c]]);
             expectText(ops, QStringLiteral("-"), valueX, kBaselines[row], row == 0 ? kGrey : kBlack,
                        5 * c + row);
             expectFont(ops, QStringLiteral("-"), 11, true, 5 * c + row);
@@ -166,7 +145,7 @@ TEST_F(BottomWidgetTest, CpuMemoryAndNetworkColumnsShowTheirRecords)
     EXPECT_TRUE(PaintRecorder::findText(ops, QStringLiteral("12.50")).font.bold());
 }
 
-TEST_F(BottomWidgetTest, FileSystemRowsSpreadDownToTheSameLastBaseline)
+TEST_F(BottomWidgetTest, FileSystemRowsSpreadDownToTheSameLastBaselineAndAStoppedOneIsMarked)
 {
     auto* strip = makeStrip();
     auto ops = paint(strip, listOf(9, 1));
@@ -190,14 +169,11 @@ TEST_F(BottomWidgetTest, FileSystemRowsSpreadDownToTheSameLastBaseline)
     for (int i = 0; i < 3; ++i)
         expectText(ops, QStringLiteral("2.0M"), 730, baselines[i], kGrey, i);
     EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("异常")), 0);
-}
 
-TEST_F(BottomWidgetTest, StoppedFileSystemIsMarkedOnItsRow)
-{
-    auto* strip = makeStrip();
+    // A stopped file system is marked on its own row.
     Ocv::SysStatusMap map = listOf(9, 2);
     map[9][0]->running = 0;
-    const auto ops = paint(strip, map);
+    ops = paint(strip, map);
     expectText(ops, QStringLiteral("异常"), 1000, 201, kRed);
     EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("异常")), 1);
 }
@@ -248,33 +224,21 @@ TEST_F(BottomWidgetTest, ThousandRowsStayInsideTheStrip)
     EXPECT_EQ(rows, 999); // one size per file system; the null row is skipped
 }
 
-TEST_F(BottomWidgetTest, AlgorithmBusClientHasNoCountedItems)
-{
-    builder.algorithmBus(true);
-    auto* strip = makeStrip();
-    const auto ops = paint(strip, listOf(31, 2));
-    EXPECT_TRUE(images(ops, QStringLiteral("ocv_img_wolcome_bottom_5")).isEmpty());
-    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("item0")), 0);
-
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(strip, &press);
-    EXPECT_TRUE(sink->events.isEmpty());
-}
-
-TEST_F(BottomWidgetTest, ClickAsksForStatusViewWithItsText)
+TEST_F(BottomWidgetTest, ClickAsksForStatusViewWithItsTextButNotOnTheAlgorithmBusClient)
 {
     builder.user(1, 4);
     auto* strip = makeStrip();
     EXPECT_EQ(strip->size(), QSize(1755, 350));
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(1700, 300), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(strip, &press);
-    ASSERT_EQ(sink->events.size(), 1);
-    EXPECT_EQ(sink->events[0].id, 3000);
-    EXPECT_EQ(sink->events[0].a, -1);
-    EXPECT_EQ(sink->events[0].b, 901);
-    EXPECT_EQ(sink->events[0].text, QStringLiteral("system_statue"));
+    press(strip, QPointF(1700, 300));
+    EXPECT_EQ(sink->received, (Events{{3000, -1, 901, "system_statue", nullptr}}));
+
+    builder.algorithmBus(true);
+    strip = makeStrip();
+    const auto ops = paint(strip, listOf(31, 2));
+    EXPECT_TRUE(images(ops, QStringLiteral("ocv_img_wolcome_bottom_5")).isEmpty()) << "no counted items";
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("item0")), 0);
+    press(strip, QPointF(5, 5));
+    EXPECT_TRUE(sink->received.empty());
 }
 
 } // namespace

@@ -9,9 +9,6 @@
 #include "data/ttservice/CVornBaseInfoStatistics.h"
 #include "data/ttservice/CVornSubManagerInfo.h"
 
-#include <QApplication>
-#include <QMouseEvent>
-
 #include <boost/make_shared.hpp>
 
 #include <gtest/gtest.h>
@@ -36,7 +33,10 @@ protected:
         builder.install();
         sink = std::make_unique<EventSink>();
         sink->resize(1600, 900);
-        return new Ocv::CLeftWidget(sink.get());
+        auto* board = new Ocv::CLeftWidget(sink.get());
+        // Plain moves reach the board only with tracking on, which its dashboard switches on.
+        board->setMouseTracking(true);
+        return board;
     }
 
     QVector<kit::PaintOp> paint(Ocv::CLeftWidget* board,
@@ -52,20 +52,6 @@ protected:
     {
         expectText(ops, number, x, y, kNumber, occurrence);
         expectText(ops, label, x + 15 + advance(font, number), y, kGrey);
-    }
-
-    void press(QWidget* board, QPoint pos)
-    {
-        QMouseEvent event(QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(board, &event);
-    }
-    // Plain moves reach the board only with tracking on, which its dashboard switches on.
-    Qt::CursorShape moveTo(QWidget* board, QPoint pos)
-    {
-        board->setMouseTracking(true);
-        QMouseEvent event(QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(board, &event);
-        return board->cursor().shape();
     }
 
     kit::ScenarioBuilder builder;
@@ -143,11 +129,7 @@ TEST_F(LeftWidgetTest, ArmedAreasOpenTheirListsForHoldersOfTheirRights)
     press(board, QPoint(760, 404));  // API cell, its corner
     press(board, QPoint(1519, 403)); // users band, its corner
     press(board, QPoint(700, 700));  // the empty band
-    ASSERT_EQ(sink->events.size(), 2);
-    EXPECT_EQ(sink->events[0].id, 3063);
-    EXPECT_EQ(sink->events[0].a, 0);
-    EXPECT_EQ(sink->events[0].b, 2);
-    EXPECT_EQ(sink->events[1].b, 1);
+    EXPECT_EQ(sink->received, (Events{{3063, 0, 2, "", nullptr}, {3063, 0, 1, "", nullptr}}));
 
     EXPECT_EQ(moveTo(board, QPoint(800, 500)), Qt::PointingHandCursor);
     EXPECT_EQ(moveTo(board, QPoint(500, 500)), Qt::ArrowCursor);
@@ -160,7 +142,7 @@ TEST_F(LeftWidgetTest, ArmedAreasOpenTheirListsForHoldersOfTheirRights)
     paint(board, nullptr);
     EXPECT_EQ(moveTo(board, QPoint(800, 500)), Qt::PointingHandCursor);
     press(board, QPoint(800, 500));
-    EXPECT_TRUE(sink->events.isEmpty());
+    EXPECT_TRUE(sink->received.empty());
 }
 
 TEST_F(LeftWidgetTest, ManagerModeDashboardShowsTheBoardWithTheAnsweredRecord)

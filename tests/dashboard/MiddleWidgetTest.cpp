@@ -2,15 +2,9 @@
 
 #include "PaintRecorder.h"
 #include "ScenarioBuilder.h"
+#include "Theme.h"
 
 #include "dashboard/CMiddleWidget.h"
-#include "kx/CUiResource.h"
-#include "utils/CSingletonT.h"
-
-#include <QApplication>
-#include <QFile>
-#include <QMouseEvent>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -55,7 +49,7 @@ protected:
     std::unique_ptr<EventSink> sink;
 };
 
-TEST_F(MiddleWidgetTest, EmptyMapShowsTitledColumnsOfPlaceholders)
+TEST_F(MiddleWidgetTest, EmptyMapShowsTitledColumnsOfPlaceholdersInAFrameWithFourDividers)
 {
     auto* strip = makeStrip();
     EXPECT_EQ(strip->objectName(), QStringLiteral("wolcome_middle_widget"));
@@ -63,7 +57,7 @@ TEST_F(MiddleWidgetTest, EmptyMapShowsTitledColumnsOfPlaceholders)
     EXPECT_TRUE(strip->hasMouseTracking());
     const auto ops = paint(strip, {});
 
-    const QFont title = *utils::CSingletonT<Kx::CUiResource>::instance()->getFont(kTitleFontKey);
+    const QFont title = *kit::uiResource()->getFont(kTitleFontKey);
     for (int column = 0; column < 5; ++column)
         expectText(ops, kTitles[column], column * 304 + (304 - advance(title, kTitles[column])) / 2, 50,
                    kGrey);
@@ -77,20 +71,23 @@ TEST_F(MiddleWidgetTest, EmptyMapShowsTitledColumnsOfPlaceholders)
     const int pluginX = 4 * 304 + 75 + advance(labelFont(strip), QStringLiteral("总计"));
     expectText(ops, QStringLiteral("--"), pluginX, 210, kBlack, 4);
     expectText(ops, QStringLiteral("--"), pluginX, 254, kBlack, 5);
+
+    // The frame covers the pixels of drawRect(0, 0, 1520, 380): its right and bottom edges fall
+    // just outside the strip.
+    EXPECT_EQ(PaintRecorder::hairlines(ops, kFrame),
+              (QVector<QLine>{QLine(0, 0, 1520, 0), QLine(0, 380, 1520, 380), QLine(0, 0, 0, 380),
+                              QLine(1520, 0, 1520, 380), QLine(304, 0, 304, 380), QLine(608, 0, 608, 380),
+                              QLine(912, 0, 912, 380), QLine(1216, 0, 1216, 380)}));
 }
 
 TEST_F(MiddleWidgetTest, ThemeChangeReachesTheNextPaintOfTheTitles)
 {
     auto* strip = makeStrip();
     paint(strip, {});
-    QFont* themed = utils::CSingletonT<Kx::CUiResource>::instance()->getFont(kTitleFontKey);
+    QFont* themed = kit::uiResource()->getFont(kTitleFontKey);
     const QFont original = *themed;
-    QTemporaryDir dir;
-    QFile theme(dir.filePath(QStringLiteral("theme.json")));
-    ASSERT_TRUE(theme.open(QIODevice::WriteOnly));
-    theme.write(R"({"fonts": {"ocv_fnt_middle_widget_title": {"pointSize": 20}}})");
-    theme.close();
-    ASSERT_TRUE(utils::CSingletonT<Kx::CUiResource>::instance()->loadTheme(theme.fileName()));
+    const kit::ScratchDir dir;
+    ASSERT_TRUE(dir.loadTheme(R"({"fonts": {"ocv_fnt_middle_widget_title": {"pointSize": 20}}})"));
     const QFont changed = *themed;
     const auto ops = PaintRecorder::record(strip);
     *themed = original; // later tests expect the shipped theme
@@ -101,18 +98,6 @@ TEST_F(MiddleWidgetTest, ThemeChangeReachesTheNextPaintOfTheTitles)
                    kGrey);
         expectFont(ops, kTitles[column], 20, false);
     }
-}
-
-TEST_F(MiddleWidgetTest, FrameAndFourDividers)
-{
-    auto* strip = makeStrip();
-    const auto ops = paint(strip, {});
-    // The frame covers the pixels of drawRect(0, 0, 1520, 380): its right and bottom edges fall
-    // just outside the strip.
-    EXPECT_EQ(PaintRecorder::hairlines(ops, kFrame),
-              (QVector<QLine>{QLine(0, 0, 1520, 0), QLine(0, 380, 1520, 380), QLine(0, 0, 0, 380),
-                              QLine(1520, 0, 1520, 380), QLine(304, 0, 304, 380), QLine(608, 0, 608, 380),
-                              QLine(912, 0, 912, 380), QLine(1216, 0, 1216, 380)}));
 }
 
 TEST_F(MiddleWidgetTest, ServiceColumnShowsFirstRecordOfItsType)
@@ -141,48 +126,37 @@ TEST_F(MiddleWidgetTest, ServiceColumnShowsFirstRecordOfItsType)
     EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("--:--:--")), 3);
 }
 
-TEST_F(MiddleWidgetTest, FaultOrStoppedServiceIsAbnormal)
+TEST_F(MiddleWidgetTest, FaultOrStoppedServiceIsAbnormalAndThePluginColumnCountsAllAndAbnormal)
 {
     auto* strip = makeStrip();
     Ocv::SysStatusMap map;
     map[3].append(statusRecord(3, [](auto& r) { r.faultFlag = 1; }));
     map[1].append(statusRecord(1, [](auto& r) { r.running = 0; }));
     map[4].append(statusRecord(4, [](auto& r) { r.cpuUsage = std::numeric_limits<double>::quiet_NaN(); }));
+    map[5] = {statusRecord(5), statusRecord(5, [](auto& r) { r.running = 0; }), statusRecord(5), nullptr};
     const auto ops = paint(strip, map);
     const int stateX = 75 + advance(labelFont(strip), kLabels[0]);
     expectText(ops, QStringLiteral("异常"), 0 + stateX, 210, kRed, 0);
     expectText(ops, QStringLiteral("异常"), 608 + stateX, 210, kRed, 1);
     expectText(ops, QStringLiteral("正常"), 912 + stateX, 210, kGreen);
     expectText(ops, QStringLiteral("非法值%"), 912 + 75 + advance(labelFont(strip), kLabels[2]), 298, kBlack);
-}
-
-TEST_F(MiddleWidgetTest, PluginColumnCountsAllAndAbnormal)
-{
-    auto* strip = makeStrip();
-    Ocv::SysStatusMap map;
-    map[5] = {statusRecord(5), statusRecord(5, [](auto& r) { r.running = 0; }), statusRecord(5), nullptr};
-    const auto ops = paint(strip, map);
     const int x = 4 * 304 + 75 + advance(labelFont(strip), QStringLiteral("总计"));
     expectText(ops, QStringLiteral("4"), x, 210, kBlack);
     expectText(ops, QStringLiteral("1"), x, 254, kBlack);
 }
 
-TEST_F(MiddleWidgetTest, LoginTypeClientHasNoPluginColumn)
+TEST_F(MiddleWidgetTest, LoginTypeClientHasNoPluginColumnAndTheWideLayoutUses351PixelColumns)
 {
     builder.loginTypeAuth(true);
-    auto* strip = makeStrip();
-    const auto ops = paint(strip, {});
+    auto ops = paint(makeStrip(), {});
     EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("交易插件")), 0);
     EXPECT_TRUE(images(ops, QStringLiteral("ocv_img_wolcome_second_5")).isEmpty());
     EXPECT_EQ(images(ops, QStringLiteral("ocv_img_wolcome_second_4")).size(), 1);
-}
 
-TEST_F(MiddleWidgetTest, WideLayoutUses351PixelColumns)
-{
-    builder.user(1, 4);
+    builder.loginTypeAuth(false).user(1, 4);
     auto* strip = makeStrip();
     EXPECT_EQ(strip->size(), QSize(1755, 380));
-    const auto ops = paint(strip, {});
+    ops = paint(strip, {});
     const auto icon = images(ops, QStringLiteral("ocv_img_wolcome_second_5"));
     ASSERT_EQ(icon.size(), 1);
     EXPECT_EQ(icon.first().rect, QRectF(1529, 80, 100, 100));
@@ -208,21 +182,11 @@ TEST_F(MiddleWidgetTest, ClickAsksHostForStatusViewOnlyWhenAllowed)
         builder = kit::ScenarioBuilder();
         builder.server("s1").user(c.userType).rights(c.rights).algorithmBus(c.algorithmBus);
         auto* strip = makeStrip();
-        QMouseEvent move(QEvent::MouseMove, QPointF(200, 20), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(strip, &move);
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10), Qt::RightButton, Qt::RightButton,
-                          Qt::NoModifier);
-        QApplication::sendEvent(strip, &press);
-
         const bool allowed = c.userType != 100 && c.rights.count(10081);
-        EXPECT_EQ(strip->cursor().shape() == Qt::PointingHandCursor, allowed) << c.userType;
-        ASSERT_EQ(sink->events.size(), c.opens ? 1 : 0) << c.userType;
-        if (c.opens) {
-            EXPECT_EQ(sink->events[0].id, 3000);
-            EXPECT_EQ(sink->events[0].a, -1);
-            EXPECT_EQ(sink->events[0].b, 901);
-            EXPECT_EQ(sink->events[0].text, QString());
-        }
+        EXPECT_EQ(moveTo(strip, QPointF(200, 20)) == Qt::PointingHandCursor, allowed) << c.userType;
+        press(strip, QPointF(10, 10), Qt::RightButton);
+        EXPECT_EQ(sink->received, (c.opens ? Events{{3000, -1, 901, QString(), nullptr}} : Events()))
+            << c.userType;
     }
 }
 

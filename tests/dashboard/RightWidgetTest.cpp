@@ -3,20 +3,17 @@
 #include "AnswerWait.h"
 #include "PaintRecorder.h"
 #include "ScenarioBuilder.h"
+#include "Theme.h"
 
 #include "dashboard/CExchangeTabButton.h"
 #include "dashboard/CRightWidget.h"
 #include "dashboard/CWelcomeImageWidget.h"
-#include "data/CVornClientCenter.h"
 #include "data/ttservice/CVornExchangeInfo.h"
 #include "kx/CSimpleTextWidget.h"
-#include "kx/CUiResource.h"
 #include "kx/CVScrollWidgetList.h"
 #include "sim/SimPlatform.h"
-#include "utils/CSingletonT.h"
 
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <boost/make_shared.hpp>
@@ -230,7 +227,7 @@ TEST_F(RightWidgetTest, OverseasTabShowsEveryOverseasExchangeAndASecondClickChan
         EXPECT_EQ(PaintRecorder::countText(PaintRecorder::record(board), QStringLiteral("上证所")),
                   click == 0 ? 1 : 0);
     }
-    EXPECT_TRUE(sink->events.isEmpty());
+    EXPECT_TRUE(sink->received.empty());
 
     // Every overseas code answered: each row shows its own record.
     builder = kit::ScenarioBuilder();
@@ -252,9 +249,8 @@ TEST_F(RightWidgetTest, StaleAnswersAreDroppedAndMissingExchangesKeepTheirRecord
     board->setCurrentService("slow");
     askAndPaint("fast");
     const auto ops = askAndPaint("other");
-    auto* center = utils::CSingletonT<Ocv::CVornClientCenter>::instance();
-    EXPECT_EQ(center->exchangeInfo("SH"), nullptr);
-    ASSERT_NE(center->exchangeInfo("SZ"), nullptr);
+    EXPECT_EQ(kit::center()->exchangeInfo("SH"), nullptr);
+    ASSERT_NE(kit::center()->exchangeInfo("SZ"), nullptr);
     expectRow(ops, 1, QStringLiteral("上证所"), QStringLiteral("- -"), kGrey);
     expectRow(ops, 2, QStringLiteral("深交所"), QStringLiteral("2026-12-07 09:59:58"), kGrey);
     expectRow(ops, 4, QStringLiteral("上期所"), QStringLiteral("2026-12-07 09:59:57"), kGrey);
@@ -267,16 +263,10 @@ TEST_F(RightWidgetTest, StaleAnswersAreDroppedAndMissingExchangesKeepTheirRecord
 
 TEST(WelcomeImageWidget, CentresThePictureAtItsNaturalSizeWhenItFits)
 {
-    QTemporaryDir dir;
-    const auto write = [&dir](const char* name, const QByteArray& text) {
-        QFile file(dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text) == text.size());
-        return file.fileName();
-    };
-    write("p.svg", R"(<svg xmlns="http://www.w3.org/2000/svg" width="600" height="90"></svg>)");
-    auto* res = utils::CSingletonT<Kx::CUiResource>::instance();
-    const QSize shipped = res->imageSize(QStringLiteral("ocv_img_welcome_background"));
-    ASSERT_TRUE(res->loadTheme(write("t.json", R"({"images": {"ocv_img_welcome_background": "p.svg"}})")));
+    const kit::ScratchDir dir;
+    dir.write("p.svg", R"(<svg xmlns="http://www.w3.org/2000/svg" width="600" height="90"></svg>)");
+    const QSize shipped = kit::uiResource()->imageSize(QStringLiteral("ocv_img_welcome_background"));
+    ASSERT_TRUE(dir.loadTheme(R"({"images": {"ocv_img_welcome_background": "p.svg"}})"));
 
     Ocv::CWelcomeImageWidget picture(nullptr);
     EXPECT_EQ(picture.getImageSize(), QSize(600, 90));
@@ -288,10 +278,9 @@ TEST(WelcomeImageWidget, CentresThePictureAtItsNaturalSizeWhenItFits)
                   QRectF(c.second, 0, 600, 90))
             << c.first;
     }
-    ASSERT_TRUE(res->loadTheme(
-        write("t.json",
-              R"({"images": {"ocv_img_welcome_background": ":/welcome/icons/welcome_background.svg"}})")));
-    EXPECT_EQ(res->imageSize(QStringLiteral("ocv_img_welcome_background")), shipped);
+    ASSERT_TRUE(dir.loadTheme(
+        R"({"images": {"ocv_img_welcome_background": ":/welcome/icons/welcome_background.svg"}})"));
+    EXPECT_EQ(kit::uiResource()->imageSize(QStringLiteral("ocv_img_welcome_background")), shipped);
 }
 
 } // namespace

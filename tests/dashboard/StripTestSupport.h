@@ -1,36 +1,34 @@
 #pragma once
 
+#include "EventSink.h"
 #include "PaintRecorder.h"
 
-#include "kx/CBaseWidget.h"
-
+#include <QApplication>
 #include <QFont>
 #include <QFontMetrics>
+#include <QMouseEvent>
 #include <QVector>
 
 #include <gtest/gtest.h>
 
 namespace striptest {
 
-// Stands where the dock host stands: the last ancestor, which records what reaches it.
-class EventSink : public Kx::CBaseWidget
+using kit::Events;
+using kit::EventSink;
+
+inline void press(QWidget* w, QPointF pos, Qt::MouseButton button = Qt::LeftButton)
 {
-public:
-    struct Event
-    {
-        int id;
-        int a;
-        int b;
-        QString text;
-    };
-    EventSink() : Kx::CBaseWidget(QStringLiteral("sink"), false, nullptr) {}
-    bool handleEvent(int id, int a, int b, const QString& text, void*) override
-    {
-        events.append({id, a, b, text});
-        return true;
-    }
-    QVector<Event> events;
-};
+    QMouseEvent event(QEvent::MouseButtonPress, pos, button, button, Qt::NoModifier);
+    QApplication::sendEvent(w, &event);
+}
+
+// A plain move without a button; returns the cursor it leaves.
+inline Qt::CursorShape moveTo(QWidget* w, QPointF pos)
+{
+    QMouseEvent event(QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &event);
+    return w->cursor().shape();
+}
 
 inline QFont sized(QFont font, int pointSize, bool bold)
 {

@@ -3,17 +3,12 @@
 #include "AnswerWait.h"
 #include "PaintRecorder.h"
 #include "ScenarioBuilder.h"
+#include "Theme.h"
 
 #include "dashboard/CTopWidget.h"
-#include "data/CVornClientCenter.h"
 #include "data/ttservice/CVornBaseInfoStatistics.h"
 #include "data/ttservice/CVornSubManagerInfo.h"
 #include "kx/CSmallNormalButton.h"
-#include "kx/CUiResource.h"
-#include "utils/CSingletonT.h"
-
-#include <QApplication>
-#include <QMouseEvent>
 
 #include <boost/make_shared.hpp>
 
@@ -28,11 +23,6 @@ using kit::PaintRecorder;
 namespace {
 
 const QColor kBlue(50, 123, 166);
-
-QFont themeFont(const char* key)
-{
-    return *utils::CSingletonT<Kx::CUiResource>::instance()->getFont(QString::fromLatin1(key));
-}
 
 class TopWidgetTest : public ::testing::Test
 {
@@ -78,17 +68,6 @@ protected:
         }
         return shown;
     }
-    void press(QWidget* w, QPoint pos)
-    {
-        QMouseEvent event(QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(w, &event);
-    }
-    Qt::CursorShape moveTo(QWidget* w, QPoint pos)
-    {
-        QMouseEvent event(QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(w, &event);
-        return w->cursor().shape();
-    }
     // The centre of the figure of the tile at index i (0-based among the shown tiles).
     static QPoint figureCentre(const QVector<kit::PaintOp>& ops, const QString& figure)
     {
@@ -96,8 +75,8 @@ protected:
         return QPoint(int(op.pos.x()) + 2, int(op.pos.y()) - 4);
     }
 
-    const QFont number = themeFont("ocv_fnt_top_widget_number");
-    const QFont label = themeFont("ocv_fnt_top_widget_label");
+    const QFont number = kit::themeFont("ocv_fnt_top_widget_number");
+    const QFont label = kit::themeFont("ocv_fnt_top_widget_label");
     kit::ScenarioBuilder builder;
     std::unique_ptr<EventSink> sink;
 };
@@ -186,7 +165,7 @@ TEST_F(TopWidgetTest, LoginTypeAndAlgorithmBusClientsShowFewerTiles)
     EXPECT_EQ(visibleButtons(strip).keys(), QList<QString>{QStringLiteral("一键创建账号")});
     press(strip, QPoint(380, 50));
     EXPECT_EQ(moveTo(strip, QPoint(380, 50)), Qt::ArrowCursor);
-    EXPECT_TRUE(sink->events.isEmpty());
+    EXPECT_TRUE(sink->received.empty());
 }
 
 TEST_F(TopWidgetTest, FiguresAndIconsOpenTheirViewsForHoldersOfTheRight)
@@ -197,21 +176,19 @@ TEST_F(TopWidgetTest, FiguresAndIconsOpenTheirViewsForHoldersOfTheRight)
     const int w = 138;
     for (int slot : {1, 3, 6, 7, 8, 9, 10})
         press(strip, QPoint(39 + slot * w + 30, 50)); // the icons
-    ASSERT_EQ(sink->events.size(), 7);
-    const int expected[][3] = {{3000, -1, 204}, {3063, 0, 1}, {3063, 0, 4}, {3063, 0, 2},
-                               {3063, 0, 3},    {3063, 0, 5}, {3064, 0, 6}};
-    for (int i = 0; i < 7; ++i) {
-        EXPECT_EQ(sink->events[i].id, expected[i][0]) << i;
-        EXPECT_EQ(sink->events[i].a, expected[i][1]) << i;
-        EXPECT_EQ(sink->events[i].b, expected[i][2]) << i;
-    }
+    EXPECT_EQ(sink->received, (Events{{3000, -1, 204, "", nullptr},
+                                      {3063, 0, 1, "", nullptr},
+                                      {3063, 0, 4, "", nullptr},
+                                      {3063, 0, 2, "", nullptr},
+                                      {3063, 0, 3, "", nullptr},
+                                      {3063, 0, 5, "", nullptr},
+                                      {3064, 0, 6, "", nullptr}}));
     // The figure is a target too; the unit text and the other tiles are not.
-    sink->events.clear();
+    sink->received.clear();
     press(strip, figureCentre(ops, QStringLiteral("-/-")));
     press(strip, QPoint(PaintRecorder::findText(ops, QStringLiteral("个产品")).pos.x() + 5, 110));
     press(strip, QPoint(39 + 2 * w + 30, 50));
-    ASSERT_EQ(sink->events.size(), 1);
-    EXPECT_EQ(sink->events[0].b, 204);
+    EXPECT_EQ(sink->received, (Events{{3000, -1, 204, "", nullptr}}));
     EXPECT_EQ(moveTo(strip, QPoint(39 + 3 * w + 30, 50)), Qt::PointingHandCursor);
     EXPECT_EQ(moveTo(strip, QPoint(39 + 4 * w + 30, 50)), Qt::ArrowCursor);
 
@@ -222,7 +199,7 @@ TEST_F(TopWidgetTest, FiguresAndIconsOpenTheirViewsForHoldersOfTheRight)
         press(strip, QPoint(39 + slot * w + 30, 50));
         EXPECT_EQ(moveTo(strip, QPoint(39 + slot * w + 30, 50)), Qt::ArrowCursor) << slot;
     }
-    EXPECT_TRUE(sink->events.isEmpty());
+    EXPECT_TRUE(sink->received.empty());
 }
 
 } // namespace

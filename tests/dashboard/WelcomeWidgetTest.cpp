@@ -4,16 +4,11 @@
 #include "PaintRecorder.h"
 #include "ScenarioBuilder.h"
 
-#include "dashboard/CBottomWidget.h"
-#include "dashboard/CMiddleWidget.h"
 #include "dashboard/CWelcomeWidget.h"
-#include "data/CVornClientCenter.h"
 #include "data/ttservice/CVornExchangeInfo.h"
 #include "kx/CComboBox.h"
 #include "kx/CStandardTabControl.h"
-#include "utils/CSingletonT.h"
 
-#include <QApplication>
 #include <QThread>
 #include <QTimer>
 
@@ -25,15 +20,11 @@
 #include <initializer_list>
 #include <memory>
 
+using kit::center;
 using kit::PaintRecorder;
 using kit::statusRecord;
 
 namespace {
-
-Ocv::CVornClientCenter* center()
-{
-    return utils::CSingletonT<Ocv::CVornClientCenter>::instance();
-}
 
 // The dashboard's own queries; the regions that query for themselves are left out unless asked for.
 std::vector<std::pair<std::string, int>> sent(std::initializer_list<int> codes = {12235, 12277})
@@ -75,7 +66,7 @@ protected:
     std::unique_ptr<Ocv::CWelcomeWidget> widget;
 };
 
-TEST_F(WelcomeWidgetTest, OneServerHidesSelectorButKeepsItsRoom)
+TEST_F(WelcomeWidgetTest, OneServerHidesSelectorButKeepsItsRoomSeveralShowItInNameOrder)
 {
     builder.server("s1");
     auto* w = make();
@@ -88,21 +79,18 @@ TEST_F(WelcomeWidgetTest, OneServerHidesSelectorButKeepsItsRoom)
     EXPECT_EQ(bottom()->pos(), QPoint(0, 34 + 160 + 380));
     EXPECT_TRUE(sent().empty()) << "nothing is queried before activation, a switch or a tick";
     EXPECT_EQ(sent({12254}), (Sent{{"s1", 12254}})) << "the top strip asks as soon as it has its server";
-}
 
-TEST_F(WelcomeWidgetTest, SeveralServersShowSelectorInNameOrder)
-{
+    builder = kit::ScenarioBuilder();
     builder.server("zeta").server("alpha").nullServer("broken");
-    auto* w = make();
+    w = make();
     EXPECT_TRUE(selector()->isVisibleTo(w));
-    EXPECT_EQ(selector()->pos(), QPoint(10, 5));
-    EXPECT_EQ(selector()->size(), QSize(150, 24));
-    ASSERT_EQ(selector()->count(), 2);
+    EXPECT_EQ(selector()->geometry(), QRect(10, 5, 150, 24));
+    EXPECT_EQ(selector()->count(), 2);
     EXPECT_EQ(selector()->itemText(0), QStringLiteral("alpha"));
     EXPECT_EQ(selector()->itemText(1), QStringLiteral("zeta"));
 }
 
-TEST_F(WelcomeWidgetTest, SystemNameTargetsQueriesAndHidesSelector)
+TEST_F(WelcomeWidgetTest, SystemNameOrSelectorTargetsQueriesAndTheNameHidesTheSelector)
 {
     builder.server("s1").server("s2");
     auto* w = make();
@@ -120,23 +108,14 @@ TEST_F(WelcomeWidgetTest, SystemNameTargetsQueriesAndHidesSelector)
     EXPECT_EQ(sent({12235, 12254}), (Sent{{"s2", 12254}, {"s2", 12235}, {"s1", 12254}, {"s1", 12235}}));
     EXPECT_TRUE(selector()->isVisibleTo(w));
     EXPECT_EQ(middle()->pos(), QPoint(0, 34 + 160));
-}
 
-TEST_F(WelcomeWidgetTest, UnknownServerSendsNothing)
-{
-    builder.server("s1");
-    auto* w = make();
-    w->setSystem(3, QStringLiteral("nowhere"));
-    EXPECT_TRUE(sent().empty());
-}
-
-TEST_F(WelcomeWidgetTest, SelectorChangeRefreshesTheChosenServer)
-{
-    builder.server("s1").server("s2");
-    make();
+    // A change of the selector refreshes the chosen server; an unknown system name sends nothing.
     center()->clearSentRequests();
     selector()->setCurrentIndex(1);
     EXPECT_EQ(sent({12235, 12254}), (Sent{{"s2", 12254}, {"s2", 12235}}));
+    center()->clearSentRequests();
+    w->setSystem(3, QStringLiteral("nowhere"));
+    EXPECT_TRUE(sent().empty());
 }
 
 TEST_F(WelcomeWidgetTest, ModeFollowsTheSubManagerId)
@@ -187,29 +166,6 @@ TEST_F(WelcomeWidgetTest, AnswersReachBothStripsSkippingForeignRecords)
     EXPECT_EQ(PaintRecorder::countText(PaintRecorder::record(bottom()), QStringLiteral("/data")), 1);
 }
 
-// Each good answer replaces the whole map: a status type missing from the next answer goes back
-// to its placeholder instead of keeping the older record.
-TEST_F(WelcomeWidgetTest, EachAnswerReplacesTheWholeMap)
-{
-    builder.server("s1").answer(12235, {statusRecord(3, [](auto& r) { r.runTime = "01:00:00"; }),
-                                        statusRecord(2, [](auto& r) { r.runTime = "02:00:00"; })});
-    auto* w = make();
-    w->setSystem(1, QStringLiteral("s1"));
-    ASSERT_TRUE(kit::waitForAnswers());
-    ASSERT_EQ(PaintRecorder::countText(middleOps(), QStringLiteral("01:00:00")), 1);
-
-    kit::ScenarioBuilder()
-        .server("s1")
-        .answer(12235, {statusRecord(2, [](auto& r) { r.runTime = "03:00:00"; })})
-        .install();
-    w->setSystem(1, QStringLiteral("s1"));
-    ASSERT_TRUE(kit::waitForAnswers());
-    const auto ops = middleOps();
-    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("01:00:00")), 0);
-    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("03:00:00")), 1);
-    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("--:--:--")), 3);
-}
-
 // Answers come on a data-service thread; the dashboard stores them and tells its views on the GUI
 // thread only.
 TEST_F(WelcomeWidgetTest, AnswersAreStoredAndShownOnTheGuiThread)
@@ -224,20 +180,28 @@ TEST_F(WelcomeWidgetTest, AnswersAreStoredAndShownOnTheGuiThread)
     EXPECT_EQ(threads, QVector<QThread*>{qApp->thread()}) << "the first answer was superseded";
 }
 
-TEST_F(WelcomeWidgetTest, FailedOrEmptyAnswerKeepsWhatIsShown)
+// A failed or empty answer keeps what is shown; each good answer replaces the whole map, so that a
+// status type missing from it goes back to its placeholder instead of keeping the older record.
+TEST_F(WelcomeWidgetTest, FailedOrEmptyAnswerKeepsWhatIsShownAGoodOneReplacesTheWholeMap)
 {
-    builder.server("good").answer(12235, {statusRecord(2, [](auto& r) { r.runTime = "05:06:07"; })});
+    builder.server("good").answer(12235, {statusRecord(3, [](auto& r) { r.runTime = "01:00:00"; }),
+                                          statusRecord(2, [](auto& r) { r.runTime = "02:00:00"; })});
     builder.server("failing").error(12235, "服务不可用");
     builder.server("empty").answer(12235, {});
+    builder.server("next").answer(12235, {statusRecord(2, [](auto& r) { r.runTime = "03:00:00"; })});
     auto* w = make();
-    w->setSystem(1, QStringLiteral("good"));
-    ASSERT_TRUE(kit::waitForAnswers());
-    for (const char* server : {"failing", "empty"}) {
+    for (const char* server : {"good", "failing", "empty"}) {
         w->setSystem(1, QString::fromLatin1(server));
         ASSERT_TRUE(kit::waitForAnswers());
-        EXPECT_EQ(PaintRecorder::countText(middleOps(), QStringLiteral("05:06:07")), 1) << server;
+        EXPECT_EQ(PaintRecorder::countText(middleOps(), QStringLiteral("01:00:00")), 1) << server;
     }
-    EXPECT_EQ(sent().size(), 3u);
+    w->setSystem(1, QStringLiteral("next"));
+    ASSERT_TRUE(kit::waitForAnswers());
+    const auto ops = middleOps();
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("01:00:00")), 0);
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("03:00:00")), 1);
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("--:--:--")), 3);
+    EXPECT_EQ(sent().size(), 4u);
 }
 
 TEST_F(WelcomeWidgetTest, LateAnswerOfAServerSwitchedAwayFromIsDropped)
@@ -307,39 +271,24 @@ TEST_F(WelcomeWidgetTest, TickWhileHiddenWaitsForActivation)
     EXPECT_EQ(sent().size(), 2u);
 }
 
-TEST_F(WelcomeWidgetTest, ErrorsAndSuccessesReachTheClientCentre)
+TEST_F(WelcomeWidgetTest, ErrorsAndSuccessesReachTheClientCentreTheUserLogRequestTheHost)
 {
-    builder.server("s1");
-    auto* w = make();
+    builder.server("s1").install();
+    striptest::EventSink sink;
+    auto* w = new Ocv::CWelcomeWidget(&sink);
     center()->clearServerMessages();
     w->slotShowError(true, QString());
     w->slotShowError(true, QStringLiteral("权限不足"));
     w->slotShowError(false, QStringLiteral("ignored"));
-    const auto messages = center()->serverMessages();
-    ASSERT_EQ(messages.size(), 3u);
-    EXPECT_EQ(messages[0].type, 1);
-    EXPECT_FALSE(messages[0].ok);
-    EXPECT_EQ(messages[0].title, QStringLiteral("错误提示"));
-    EXPECT_EQ(messages[0].text, QStringLiteral("操作失败"));
-    EXPECT_EQ(messages[1].text, QStringLiteral("权限不足"));
-    EXPECT_EQ(messages[2].type, 0);
-    EXPECT_TRUE(messages[2].ok);
-    EXPECT_EQ(messages[2].title, QStringLiteral("提示"));
-    EXPECT_EQ(messages[2].text, QStringLiteral("操作成功"));
-}
+    std::vector<std::tuple<int, bool, QString, QString>> shown;
+    for (const auto& m : center()->serverMessages())
+        shown.emplace_back(m.type, m.ok, m.title, m.text);
+    EXPECT_EQ(shown, (decltype(shown){{1, false, "错误提示", "操作失败"},
+                                      {1, false, "错误提示", "权限不足"},
+                                      {0, true, "提示", "操作成功"}}));
 
-TEST_F(WelcomeWidgetTest, UserLogRequestGoesToTheHost)
-{
-    builder.server("s1");
-    builder.install();
-    striptest::EventSink sink;
-    auto* w = new Ocv::CWelcomeWidget(&sink);
     w->slotQueryUserLog(QStringLiteral("trader01"));
-    ASSERT_EQ(sink.events.size(), 1);
-    EXPECT_EQ(sink.events[0].id, 3000);
-    EXPECT_EQ(sink.events[0].a, -1);
-    EXPECT_EQ(sink.events[0].b, 909);
-    EXPECT_EQ(sink.events[0].text, QStringLiteral("trader01"));
+    EXPECT_EQ(sink.received, (striptest::Events{{3000, -1, 909, "trader01", nullptr}}));
 }
 
 } // namespace

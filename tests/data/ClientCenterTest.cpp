@@ -37,7 +37,7 @@ protected:
         boost::make_shared<Ocv::CVornClient>("beta", 22, std::make_shared<FakeBackend>(1));
 };
 
-TEST_F(ClientCenterTest, RoutesByTagThenSystemNameThenFirstClient)
+TEST_F(ClientCenterTest, RoutesByTagThenSystemNameThenFirstClientAndFailsWithoutClients)
 {
     EXPECT_TRUE(center->isMultiServers());
     EXPECT_EQ(routed(22), "beta");
@@ -55,9 +55,14 @@ TEST_F(ClientCenterTest, RoutesByTagThenSystemNameThenFirstClient)
     auto operations = center->sentOperations();
     ASSERT_EQ(operations.size(), 1u);
     EXPECT_EQ(operations[0].server, "beta");
-    // A server without a client neither routes nor counts.
+    // A server without a client neither routes nor counts; without clients a query fails later on a worker.
     center->setClients({{"alpha", alpha}, {"gone", nullptr}});
     EXPECT_FALSE(center->isMultiServers());
+    center->setClients({});
+    Answer answer;
+    center->queryData_async(queryReq(), answer.callback(), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answer.done.load(); }));
+    EXPECT_FALSE(answer.error.isSuccess() || answer.error.errorMsg().empty() || answer.onGui);
 }
 
 TEST_F(ClientCenterTest, ReplacingClientsShutsOnlyTheDroppedOnesDown)
@@ -76,19 +81,10 @@ TEST_F(ClientCenterTest, ReplacingClientsShutsOnlyTheDroppedOnesDown)
     EXPECT_EQ(slow->pendingRequests(), 0);
     alpha->queryData_async(queryReq(), counting(kept), 0);
     slow->queryData_async(queryReq(), counting(dropped), 0);
-    ASSERT_TRUE(waitUntil([&] { return kept.load() == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return kept.load() == 1; }));
     QThread::msleep(400);
     EXPECT_EQ(dropped.load(), 0);
     EXPECT_EQ(backend->answered.load(), 0);
-}
-
-TEST_F(ClientCenterTest, WithoutClientsAQueryFailsLaterOnAWorker)
-{
-    center->setClients({});
-    Answer answer;
-    center->queryData_async(queryReq(), answer.callback(), 0);
-    ASSERT_TRUE(waitUntil([&] { return answer.done.load(); }));
-    EXPECT_FALSE(answer.error.isSuccess() || answer.error.errorMsg().empty() || answer.onGui);
 }
 
 } // namespace

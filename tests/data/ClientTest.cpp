@@ -23,20 +23,20 @@ TEST(Client, AnswerComesAfterTheLatencyOnTheWorkerThread)
     client.queryData_async(queryReq(12235), answer.callback(), 42);
     EXPECT_FALSE(answer.done.load());
     EXPECT_EQ(client.pendingRequests(), 1);
-    ASSERT_TRUE(waitUntil([&] { return answer.done.load(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answer.done.load(); }));
     EXPECT_FALSE(answer.onGui);
     EXPECT_GE(answer.afterMs, 75);
     EXPECT_EQ(answer.tag, 42);
     EXPECT_EQ(answer.metaType, 12235);
     ASSERT_EQ(answer.records.size(), 1u);
     EXPECT_EQ(answer.records[0]->getSystemTag(), 1);
-    EXPECT_TRUE(waitUntil([&] { return client.pendingRequests() == 0; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return client.pendingRequests() == 0; }));
 
     // An error travels as a failed TTError with its text.
     Ocv::CVornClient failing("s1", 1, std::make_shared<FakeBackend>(5, "服务未就绪"));
     Answer failed;
     failing.queryData_async(queryReq(12254), failed.callback(), 0);
-    ASSERT_TRUE(waitUntil([&] { return failed.done.load(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return failed.done.load(); }));
     EXPECT_EQ(failed.error.errorMsg(), "服务未就绪");
     EXPECT_FALSE(failed.error.isSuccess() || !failed.records.empty());
 }
@@ -56,7 +56,7 @@ TEST(Client, EqualLatencyAnswersKeepTheirOrder)
                     boost::dynamic_pointer_cast<ttservice::CVornSysStatusInfo>(records[0])->itemCount);
             },
             0);
-    ASSERT_TRUE(waitUntil([&] { return client.pendingRequests() == 0; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return client.pendingRequests() == 0; }));
     std::lock_guard<std::mutex> lock(mutex);
     std::vector<int> expected(20);
     std::iota(expected.begin(), expected.end(), 1);
@@ -74,7 +74,7 @@ TEST(Client, ShutdownFromInsideACallbackDoesNotDeadlock)
             done = true;
         },
         0);
-    ASSERT_TRUE(waitUntil([&] { return done.load(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return done.load(); }));
     client.reset();
 }
 
@@ -87,7 +87,7 @@ TEST(Worker, EscapingExceptionIsLoggedAndTheWorkerGoesOn)
     worker.post(0, [] { throw std::runtime_error("record 17 has no key"); });
     worker.post(0, [] { throw 42; });
     worker.post(0, [&] { ranAfter = true; });
-    ASSERT_TRUE(waitUntil([&] { return ranAfter.load(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ranAfter.load(); }));
     const auto errors = log.messages(log4cxx::Level::ERROR_INT);
     ASSERT_EQ(errors.size(), 2u);
     EXPECT_TRUE(errors[0].contains(QStringLiteral("record 17 has no key"))) << errors[0].toStdString();

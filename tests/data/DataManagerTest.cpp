@@ -81,7 +81,7 @@ TEST_F(DataManagerTest, AnswersArriveOnTheGuiThreadUnlessTheParentIsGone)
         query(&parent, queried);
         operate(&parent, operated);
         EXPECT_EQ(queried.calls, 0);
-        ASSERT_TRUE(waitUntil([&] { return queried.calls == 1 && operated.calls == 1; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return queried.calls == 1 && operated.calls == 1; }));
         for (const Result* r : {&queried, &operated}) {
             EXPECT_TRUE(r->onGui);
             EXPECT_EQ(r->ok, failText.empty());
@@ -95,7 +95,8 @@ TEST_F(DataManagerTest, AnswersArriveOnTheGuiThreadUnlessTheParentIsGone)
     Result orphan;
     query(parent, orphan);
     delete parent;
-    ASSERT_TRUE(waitUntil([&] { return backend->answered.load() == 1 && center->pendingRequests() == 0; }));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return backend->answered.load() == 1 && center->pendingRequests() == 0; }));
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
     EXPECT_EQ(orphan.calls, 0);

@@ -7,12 +7,12 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTest>
 #include <QThread>
 
 #include <boost/make_shared.hpp>
 
 #include <atomic>
-#include <functional>
 #include <string>
 
 // Answers every query with one status record whose itemCount is the data type; fails when
@@ -94,16 +94,3 @@ struct Answer
     qint64 afterMs = 0;
     std::atomic<bool> done{false};
 };
-
-// Spins the GUI event loop until the condition holds or the time is up.
-inline bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 3000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}

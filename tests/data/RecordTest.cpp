@@ -14,22 +14,13 @@
 namespace {
 
 // Strings (one of them UTF-8), an int and doubles including the DBL_MAX "no value" marker.
-class RecordTest : public ::testing::Test
+TEST(Record, EveryFieldSurvivesTheBsonRoundTrip)
 {
-protected:
-    void SetUp() override
-    {
-        status.itemName = "委托记录";
-        status.running = 1;
-        status.used = 1352914534.5;
-        status.memoryUsed = std::numeric_limits<double>::max();
-    }
-
     ttservice::CVornSysStatusInfo status;
-};
-
-TEST_F(RecordTest, EveryFieldSurvivesTheBsonRoundTrip)
-{
+    status.itemName = "委托记录";
+    status.running = 1;
+    status.used = 1352914534.5;
+    status.memoryUsed = std::numeric_limits<double>::max();
     bson::BSONObjBuilder builder;
     status.toBsonWithBson(builder);
     const bson::BSONObj obj = builder.obj();

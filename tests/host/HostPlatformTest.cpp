@@ -14,10 +14,7 @@
 
 namespace {
 
-Ocv::CVornClientCenter* center()
-{
-    return utils::CSingletonT<Ocv::CVornClientCenter>::instance();
-}
+using kit::center;
 
 TEST(RequestLog, ListsQueriesAndOperationsInSendingOrderWithTheirRecords)
 {

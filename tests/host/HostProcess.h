@@ -44,30 +44,30 @@ public:
         return lines;
     }
 
-    static QJsonObject findText(const QList<QJsonObject>& ops, const QString& widget, const QString& text)
-    {
-        for (const QJsonObject& op : ops) {
-            if (op["op"] == "text" && op["widget"] == widget && op["text"] == text)
-                return op;
-        }
-        return {};
-    }
-
-    // The widget record of the first widget of the class; empty when none was logged.
-    static QJsonObject recordOf(const QList<QJsonObject>& lines, const char* className)
-    {
-        for (const QJsonObject& line : lines) {
-            if (line["op"] == "widget" && line["class"] == className)
-                return line;
-        }
-        return {};
-    }
-
     QByteArray errors;
     QByteArray output;
 
 private:
     QTemporaryDir m_dir;
 };
+
+inline QJsonObject findText(const QList<QJsonObject>& ops, const QString& widget, const QString& text)
+{
+    for (const QJsonObject& op : ops) {
+        if (op["op"] == "text" && op["widget"] == widget && op["text"] == text)
+            return op;
+    }
+    return {};
+}
+
+// The widget record of the first widget of the class; empty when none was logged.
+inline QJsonObject recordOf(const QList<QJsonObject>& lines, const char* className)
+{
+    for (const QJsonObject& line : lines) {
+        if (line["op"] == "widget" && line["class"] == className)
+            return line;
+    }
+    return {};
+}
 
 } // namespace kit

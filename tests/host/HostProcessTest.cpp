@@ -7,6 +7,9 @@
 
 namespace {
 
+using kit::findText;
+using kit::recordOf;
+
 // The host run as a user runs it, on a small scenario written for the test.
 class HostProcessTest : public ::testing::Test
 {
@@ -35,26 +38,12 @@ protected:
     }
 
     QString path(const char* name) const { return host.path(name); }
-    int run(const QStringList& args)
-    {
-        const int code = host.run(path("scenario.json"), args);
-        output = host.output;
-        errors = host.errors;
-        return code;
-    }
+    int run(const QStringList& args) { return host.run(path("scenario.json"), args); }
     QList<QJsonObject> readLines(const char* name) const { return host.readLines(name); }
-    static QJsonObject findText(const QList<QJsonObject>& ops, const QString& widget, const QString& text)
-    {
-        return kit::HostProcess::findText(ops, widget, text);
-    }
-    static QJsonObject recordOf(const QList<QJsonObject>& lines, const char* className)
-    {
-        return kit::HostProcess::recordOf(lines, className);
-    }
 
     kit::HostProcess host;
-    QByteArray errors;
-    QByteArray output;
+    const QByteArray& errors = host.errors;
+    const QByteArray& output = host.output;
 };
 
 TEST_F(HostProcessTest, PaintLogReproducesTheStripsForTheScenario)
@@ -121,12 +110,8 @@ TEST_F(HostProcessTest, ClickOnServiceStripAsksHostForStatusView)
 {
     ASSERT_EQ(run({"--click", "wolcome_middle_widget:10,10", "--events", path("events.jsonl")}), 0)
         << output.toStdString();
-    const auto events = readLines("events.jsonl");
-    ASSERT_EQ(events.size(), 1);
-    EXPECT_EQ(events[0]["id"].toInt(), 3000);
-    EXPECT_EQ(events[0]["a"].toInt(), -1);
-    EXPECT_EQ(events[0]["b"].toInt(), 901);
-    EXPECT_EQ(events[0]["text"].toString(), QString());
+    EXPECT_EQ(readLines("events.jsonl"),
+              (QList<QJsonObject>{{{"id", 3000}, {"a", -1}, {"b", 901}, {"text", ""}}}));
 }
 
 TEST_F(HostProcessTest, MoveOverServiceStripShowsTheHand)

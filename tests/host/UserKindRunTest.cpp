@@ -31,11 +31,8 @@ protected:
         events = host.readLines("e.jsonl");
         requests = host.readLines("r.jsonl");
     }
-    QJsonObject record(const char* className) const { return kit::HostProcess::recordOf(ops, className); }
-    QJsonObject text(const QString& widget, const QString& t) const
-    {
-        return kit::HostProcess::findText(ops, widget, t);
-    }
+    QJsonObject record(const char* className) const { return kit::recordOf(ops, className); }
+    QJsonObject text(const QString& widget, const QString& t) const { return kit::findText(ops, widget, t); }
     // The x of each top-strip tile icon, in painting order.
     QList<int> tileIconXs() const
     {

@@ -63,10 +63,4 @@ std::vector<QString> LogCapture::messages(int level) const
     return result;
 }
 
-void LogCapture::clear()
-{
-    std::lock_guard<std::mutex> lock(m_appender->mutex);
-    m_appender->lines.clear();
-}
-
 } // namespace kit

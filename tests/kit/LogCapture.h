@@ -30,7 +30,6 @@ public:
 
     std::vector<Line> lines() const;
     std::vector<QString> messages(int level) const;
-    void clear();
 
 private:
     log4cxx::LoggerPtr m_logger;

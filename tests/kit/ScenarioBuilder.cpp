@@ -26,46 +26,10 @@ ScenarioBuilder& ScenarioBuilder::user(int type, int roleType, int subManagerId)
     return *this;
 }
 
-ScenarioBuilder& ScenarioBuilder::noUser()
-{
-    m_scenario.user.present = false;
-    return *this;
-}
-
 ScenarioBuilder& ScenarioBuilder::rights(const std::set<int>& rights)
 {
     m_scenario.user.allRights = false;
     m_scenario.user.rights = rights;
-    return *this;
-}
-
-ScenarioBuilder& ScenarioBuilder::roleTypeOf(int userType, int roleType)
-{
-    m_scenario.roleTypes[userType] = roleType;
-    return *this;
-}
-
-ScenarioBuilder& ScenarioBuilder::algorithmBus(bool on)
-{
-    m_scenario.client.algorithmBus = on;
-    return *this;
-}
-
-ScenarioBuilder& ScenarioBuilder::loginTypeAuth(bool on)
-{
-    m_scenario.client.loginTypeAuth = on;
-    return *this;
-}
-
-ScenarioBuilder& ScenarioBuilder::now(const QDateTime& now)
-{
-    m_scenario.now = now;
-    return *this;
-}
-
-ScenarioBuilder& ScenarioBuilder::live(bool on)
-{
-    m_scenario.live = on;
     return *this;
 }
 
@@ -80,70 +44,23 @@ ScenarioBuilder& ScenarioBuilder::server(const std::string& name, int latencyMs)
     return *this;
 }
 
-ScenarioBuilder& ScenarioBuilder::nullServer(const std::string& name)
-{
-    server(name);
-    m_scenario.servers.back().nullClient = true;
-    return *this;
-}
-
-ScenarioBuilder& ScenarioBuilder::answer(int dataType, const std::vector<ttservice::IDataPtr>& records)
-{
-    m_scenario.servers.back().answers[dataType].fallback = records;
-    return *this;
-}
-
-ScenarioBuilder& ScenarioBuilder::answer(int dataType, const std::string& param,
-                                         const std::vector<ttservice::IDataPtr>& records,
-                                         const std::string& param2)
-{
-    m_scenario.servers.back().answers[dataType].entries[{param, param2}] = records;
-    return *this;
-}
-
-ScenarioBuilder& ScenarioBuilder::error(int dataType, const std::string& text)
-{
-    m_scenario.servers.back().errors[dataType].fallback = text;
-    return *this;
-}
-
-ScenarioBuilder& ScenarioBuilder::error(int dataType, const std::string& param, const std::string& text,
-                                        const std::string& param2)
-{
-    m_scenario.servers.back().errors[dataType].entries[{param, param2}] = text;
-    return *this;
-}
-
 ScenarioBuilder& ScenarioBuilder::population(const sim::PopulationOptions& options)
 {
     const QDate today = m_scenario.now.isValid() ? m_scenario.now.date() : QDate::currentDate();
-    sim::addPopulation(m_scenario.servers.back(), options, today);
-    return *this;
-}
-
-ScenarioBuilder& ScenarioBuilder::exchanges(const sim::ExchangeOptions& options)
-{
-    m_scenario.servers.back().exchanges = options;
-    return *this;
-}
-
-ScenarioBuilder& ScenarioBuilder::store(int operateCode, int queryCode, const std::string& param,
-                                        const std::string& param2)
-{
-    m_scenario.servers.back().operations[operateCode] = sim::StoreTarget{queryCode, param, param2};
+    sim::addPopulation(last(), options, today);
     return *this;
 }
 
 ScenarioBuilder& ScenarioBuilder::logins(int kind, const std::vector<ttservice::CVornTypedUserItemPtr>& items)
 {
-    sim::LoginItems& list = sim::editLogins(m_scenario.servers.back())[kind];
+    sim::LoginItems& list = sim::editLogins(last())[kind];
     list.insert(list.end(), items.begin(), items.end());
     return *this;
 }
 
 ScenarioBuilder& ScenarioBuilder::algoRanges(const std::vector<ttservice::CAccountAlgoRangePtr>& ranges)
 {
-    sim::AlgoRanges& list = sim::editAlgoRanges(m_scenario.servers.back());
+    sim::AlgoRanges& list = sim::editAlgoRanges(last());
     list.insert(list.end(), ranges.begin(), ranges.end());
     return *this;
 }
@@ -151,7 +68,7 @@ ScenarioBuilder& ScenarioBuilder::algoRanges(const std::vector<ttservice::CAccou
 ScenarioBuilder& ScenarioBuilder::generate(const sim::GenerateOptions& options)
 {
     const QDateTime now = m_scenario.now.isValid() ? m_scenario.now : QDateTime::currentDateTime();
-    sim::addGeneratedLists(m_scenario.servers.back(), options, now);
+    sim::addGeneratedLists(last(), options, now);
     return *this;
 }
 
@@ -170,10 +87,6 @@ statusRecord(int statusType, const std::function<void(ttservice::CVornSysStatusI
         fill(*record);
     return record;
 }
-
-} // namespace kit
-
-namespace kit {
 
 ttservice::CVornTypedUserItemPtr loginItem(const std::string& userName, const std::string& loginTime,
                                            int terminalTypeId)

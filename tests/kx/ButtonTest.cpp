@@ -8,32 +8,31 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 namespace {
 
+using kit::Events;
 using kit::PaintOp;
 using kit::PaintRecorder;
+using kit::themeColor;
 using kxtest::backgroundOf;
-using kxtest::Events;
-using kxtest::themeColor;
 
 class PushButton : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        kxtest::loadShippedTheme();
+        kit::loadShippedTheme();
         button->setText(QStringLiteral("Apply"));
         button->resize(120, 32);
         sink.resize(200, 100);
         sink.show();
     }
 
-    kxtest::EventSink sink;
+    kit::EventSink sink;
     Kx::CPushButton* button = new Kx::CPushButton(7, &sink);
     QSignalSpy clicks{button, &Kx::CPushButton::clicked};
 };
@@ -60,23 +59,7 @@ TEST_F(PushButton, AClickSpaceEnterAndReturnDeliverEventFiveAndEmitClicked)
     EXPECT_EQ(sink.received.size(), 4u);
 }
 
-TEST_F(PushButton, DisabledShowsItsLookAndNeverClicks)
-{
-    QTest::mousePress(button, Qt::LeftButton);
-    button->setEnabled(false);
-    EXPECT_EQ(backgroundOf(button), themeColor("clr_btn_disable"));
-    EXPECT_EQ(PaintRecorder::findText(PaintRecorder::record(button), QStringLiteral("Apply")).color,
-              themeColor("clr_btn_text_disable"));
-    QTest::mouseClick(button, Qt::LeftButton);
-    QTest::keyClick(button, Qt::Key_Space);
-    button->click();
-    button->setEnabled(true);
-    QTest::mouseRelease(button, Qt::LeftButton);
-    EXPECT_TRUE(sink.received.empty()) << "a press from before the button was disabled does not count";
-    EXPECT_EQ(clicks.count(), 0);
-}
-
-TEST_F(PushButton, HoverPressAndFocusLooks)
+TEST_F(PushButton, HoverPressFocusAndDisabledLooksAndADisabledButtonNeverClicks)
 {
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(button, &enter);
@@ -102,22 +85,28 @@ TEST_F(PushButton, HoverPressAndFocusLooks)
     button->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(button->hasFocus());
     EXPECT_EQ(focusLines(), 1);
+
+    QTest::mousePress(button, Qt::LeftButton);
+    button->setEnabled(false);
+    EXPECT_EQ(backgroundOf(button), themeColor("clr_btn_disable"));
+    EXPECT_EQ(PaintRecorder::findText(PaintRecorder::record(button), QStringLiteral("Apply")).color,
+              themeColor("clr_btn_text_disable"));
+    QTest::mouseClick(button, Qt::LeftButton);
+    QTest::keyClick(button, Qt::Key_Space);
+    button->click();
+    button->setEnabled(true);
+    QTest::mouseRelease(button, Qt::LeftButton);
+    EXPECT_TRUE(sink.received.empty()) << "a press from before the button was disabled does not count";
+    EXPECT_EQ(clicks.count(), 0);
 }
 
 TEST_F(PushButton, ColoursFollowTheThemeAndAStyleSheetBorderIsDrawn)
 {
-    QTemporaryDir dir;
-    auto loadBackground = [&](const char* value) {
-        QFile file(dir.filePath(QStringLiteral("t.json")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(QByteArray(R"({"colors": {"clr_t_button_bg": ")") + value + R"("}})");
-        file.close();
-        ASSERT_TRUE(utils::CSingletonT<Kx::CUiResource>::instance()->loadTheme(file.fileName()));
-    };
-    loadBackground("#102030");
+    const kit::ScratchDir dir;
+    ASSERT_TRUE(dir.loadTheme(R"({"colors": {"clr_t_button_bg": "#102030"}})"));
     button->setButtonColor(Kx::CButtonColor(QStringLiteral("clr_t_button_bg")));
     EXPECT_EQ(backgroundOf(button), QColor(0x10, 0x20, 0x30));
-    loadBackground("#405060");
+    ASSERT_TRUE(dir.loadTheme(R"({"colors": {"clr_t_button_bg": "#405060"}})"));
     EXPECT_EQ(backgroundOf(button), QColor(0x40, 0x50, 0x60));
 
     button->setStyleSheet(QStringLiteral("border: 2px solid #ff0000;"));
@@ -128,8 +117,8 @@ TEST_F(PushButton, ColoursFollowTheThemeAndAStyleSheetBorderIsDrawn)
 
 TEST(SmallButton, FitsItsTextInALayoutAndTakesTheNavigationLook)
 {
-    kxtest::loadShippedTheme();
-    kxtest::EventSink sink;
+    kit::loadShippedTheme();
+    kit::EventSink sink;
     auto* row = new QHBoxLayout(&sink);
     auto* fitted = new Kx::CSmallNormalButton(3, true, Kx::CSmallNormalButton::SmallNavigation, &sink);
     auto* stretched = new Kx::CSmallNormalButton(4, false, Kx::CSmallNormalButton::SmallNormal, &sink);
@@ -149,7 +138,7 @@ TEST(SmallButton, FitsItsTextInALayoutAndTakesTheNavigationLook)
 
 TEST(TabButton, AloneAClickChecksItForGoodAndDeliversItsId)
 {
-    kxtest::EventSink sink;
+    kit::EventSink sink;
     auto* tab = new Kx::CTabButton(4, &sink, false);
     tab->setText(QStringLiteral("tab"));
     QSignalSpy toggled(tab, &Kx::CTabButton::toggled);
@@ -158,13 +147,13 @@ TEST(TabButton, AloneAClickChecksItForGoodAndDeliversItsId)
     QTest::mouseClick(tab, Qt::LeftButton);
     EXPECT_TRUE(tab->isChecked());
     EXPECT_EQ(toggled.count(), 1);
-    const kxtest::Event click{5, 4, 0, QStringLiteral("tab"), tab};
+    const kit::Event click{5, 4, 0, QStringLiteral("tab"), tab};
     EXPECT_EQ(sink.received, (Events{click, click}));
 }
 
 TEST(TabButton, TheCheckedTabHasTheCheckedLookAndTheKeyboardSwitchesTabs)
 {
-    kxtest::loadShippedTheme();
+    kit::loadShippedTheme();
     QWidget window;
     auto* tabs = new Kx::CStandardTabControl(&window);
     tabs->addTabWidget(QStringLiteral("zero"), new QWidget);

@@ -18,7 +18,7 @@ namespace {
 
 using kit::PaintOp;
 using kit::PaintRecorder;
-using kxtest::themeColor;
+using kit::themeColor;
 
 class ValidatingDialog : public Kx::CCommonDialog
 {
@@ -41,7 +41,7 @@ class CommonDialog : public ::testing::Test
 protected:
     void SetUp() override
     {
-        kxtest::loadShippedTheme();
+        kit::loadShippedTheme();
         inner->setFixedSize(300, 120);
         dialog->setTitle(QStringLiteral("编辑用户"));
         dialog->setInnerWidget(inner);
@@ -54,7 +54,7 @@ protected:
         return dialog->findChild<Kx::CPushButton*>(QLatin1String(name));
     }
 
-    kxtest::EventSink owner;
+    kit::EventSink owner;
     ValidatingDialog* dialog = new ValidatingDialog(&owner);
     QWidget* inner = new QWidget;
     QSignalSpy finished{dialog, &QDialog::finished};
@@ -101,7 +101,7 @@ TEST_F(CommonDialog, PaintsItsTitleOwnsItsInnerWidgetAndPassesOnWhatItDoesNotHan
     dialog->setInnerWidget(tab);
     EXPECT_TRUE(replaced.isNull());
     tab->click();
-    EXPECT_EQ(owner.received, (kxtest::Events{{5, 31, 0, QString(), tab}}));
+    EXPECT_EQ(owner.received, (kit::Events{{5, 31, 0, QString(), tab}}));
 }
 
 // Drives the modal box that the call under test runs: presses a key or clicks a button by name.
@@ -121,7 +121,7 @@ void answerModal(std::function<void(QWidget*)> act)
 
 TEST(MessageBox, QuestionReturnsTheButtonPressedAndCancelWhenClosed)
 {
-    kxtest::loadShippedTheme();
+    kit::loadShippedTheme();
     answerModal([](QWidget* box) {
         QTest::mouseClick(box->findChild<Kx::CPushButton*>(QStringLiteral("common_dialog_ok")),
                           Qt::LeftButton);
@@ -143,9 +143,9 @@ TEST(MessageBox, QuestionReturnsTheButtonPressedAndCancelWhenClosed)
 // With the shipped theme no control falls back to the magenta placeholder in any of its looks.
 TEST(ControlTheme, NoControlPaintsThePlaceholderWithTheShippedTheme)
 {
-    kxtest::loadShippedTheme();
+    kit::loadShippedTheme();
     const QColor magenta(255, 0, 255);
-    kxtest::EventSink sink;
+    kit::EventSink sink;
     Kx::CMessageBox box(&sink, QStringLiteral("t"), QStringLiteral("text"),
                         Kx::CMessageBox::Ok | Kx::CMessageBox::Cancel, Kx::CMessageBox::Ok);
     box.setWarning(true);

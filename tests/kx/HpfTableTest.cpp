@@ -16,13 +16,13 @@
 
 namespace {
 
+using kit::Event;
 using kit::PaintOp;
 using kit::PaintRecorder;
+using kit::themeColor;
 using Kx::CStandardHpfTable;
 using kxtest::contains;
-using kxtest::Event;
 using kxtest::row;
-using kxtest::themeColor;
 using kxtest::visibleKeys;
 
 QString key(int i)
@@ -45,7 +45,7 @@ class HpfTable : public ::testing::Test
 protected:
     void SetUp() override
     {
-        kxtest::loadShippedTheme();
+        kit::loadShippedTheme();
         for (int i = 0; i < 100; ++i)
             model.addData(
                 row(key(i), QStringLiteral("name%1").arg(i, 3, 10, QLatin1Char('0')), 100 - i, i * 0.5));
@@ -65,17 +65,21 @@ protected:
     }
 
     kxtest::TestModel model;
-    kxtest::EventSink sink;
+    kit::EventSink sink;
     CStandardHpfTable* table =
         new CStandardHpfTable(7, &sink, CStandardHpfTable::MenuCopy | CStandardHpfTable::MenuColumns);
 };
 
-TEST_F(HpfTable, HeaderClickSortsAndASecondClickReversesWithTheIndicator)
+TEST_F(HpfTable, PaintsTheRowsInViewAndAHeaderClickSortsAndASecondReversesWithTheIndicator)
 {
+    auto ops = PaintRecorder::record(table);
+    EXPECT_EQ(painted(ops, "name"), QStringList({"name000", "name001", "name002", "name003", "name004"}));
+    EXPECT_EQ(PaintRecorder::findText(ops, "100").color, QColor(Qt::red)) << "text colour from the row";
+
     const QRect header = table->headerRect(1);
     QTest::mouseClick(table, Qt::LeftButton, {}, header.center());
     EXPECT_EQ(model.dataAt(0)->qsKey(), key(99));
-    auto ops = PaintRecorder::record(table);
+    ops = PaintRecorder::record(table);
     const PaintOp up = PaintRecorder::findText(ops, QStringLiteral("▲"));
     EXPECT_TRUE(header.contains(up.pos.toPoint()));
     EXPECT_EQ(up.color, themeColor("clr_table_sort_indicator"));
@@ -88,16 +92,9 @@ TEST_F(HpfTable, HeaderClickSortsAndASecondClickReversesWithTheIndicator)
     EXPECT_EQ(model.dataAt(0)->qsKey(), key(0));
     EXPECT_TRUE(received({224, 7, 1, "ascending", table}));
     EXPECT_TRUE(received({224, 7, 1, "descending", table}));
-}
-
-TEST_F(HpfTable, PaintsOnlyTheRowsInView)
-{
-    auto ops = PaintRecorder::record(table);
-    EXPECT_EQ(painted(ops, "name"), QStringList({"name000", "name001", "name002", "name003", "name004"}));
-    EXPECT_EQ(PaintRecorder::findText(ops, "100").color, QColor(Qt::red)) << "text colour from the row";
     table->scrollToRow(50);
-    ops = PaintRecorder::record(table);
-    EXPECT_EQ(painted(ops, "name"), QStringList({"name050", "name051", "name052", "name053", "name054"}));
+    EXPECT_EQ(painted(PaintRecorder::record(table), "name"),
+              QStringList({"name050", "name051", "name052", "name053", "name054"}));
 }
 
 TEST_F(HpfTable, ClickCtrlAndShiftSelectRowsAndCtrlCCopiesThem)
@@ -182,16 +179,27 @@ TEST_F(HpfTable, FunnelOpensAFilterThatEnterAppliesAndEscapeDrops)
     EXPECT_EQ(model.sortColumn(), -1) << "the funnel does not sort";
 }
 
-TEST_F(HpfTable, ShowsTheEmptyTextAndTheSummary)
+TEST_F(HpfTable, ShowsTheSummaryAndAfterAClearTheEmptyTextWhileAStepInFlightIsDropped)
 {
     model.summary = true;
     table->filterColumn(0, contains({"name00"}));
     EXPECT_EQ(PaintRecorder::countText(PaintRecorder::record(table), "10 / 100 条"), 1);
+    table->setBackgroundThreshold(0);
+    table->sortByColumn(0, Qt::DescendingOrder);
     table->clear();
+    ASSERT_TRUE(QTest::qWaitFor([&]() { return !table->isBusy(); }, 5000));
+    EXPECT_EQ(model.sortColumn(), -1);
     const auto ops = PaintRecorder::record(table);
     EXPECT_EQ(PaintRecorder::findText(ops, "Nothing here").color, themeColor("clr_table_empty_text"));
     EXPECT_EQ(PaintRecorder::countText(ops, "共 0 条"), 1);
     EXPECT_TRUE(table->selectedKeys().isEmpty());
+
+    model.addData(row("a", "a"));
+    table->sortByColumn(0, Qt::DescendingOrder);
+    delete table;
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(model.sortColumn(), -1);
 }
 
 TEST_F(HpfTable, FrozenColumnsStayWhileTheRestScrollsSideways)
@@ -219,7 +227,7 @@ TEST_F(HpfTable, AdjustColumnWidthMeasuresTheRowsFromTheTopShownOne)
     EXPECT_LT(table->columnWidth(0), 150) << "the long name is beyond the sampled rows";
     table->scrollToRow(400);
     table->adjustColumnWidth();
-    const QFontMetrics metrics(kxtest::themeFont("fnt_default_normal"));
+    const QFontMetrics metrics(kit::themeFont("fnt_default_normal"));
     EXPECT_EQ(table->columnWidth(0), metrics.horizontalAdvance(QString(30, QLatin1Char('W'))) + 16);
 }
 
@@ -326,23 +334,6 @@ TEST_F(HpfTable, ALargeCopyIsBuiltAwayFromTheGuiThread)
     EXPECT_EQ(lines.last(), QStringLiteral("name%1\t%2\t0.0000\t0\t")
                                 .arg(CStandardHpfTable::kCopyAwayFrom - 1)
                                 .arg(101 - CStandardHpfTable::kCopyAwayFrom));
-}
-
-TEST_F(HpfTable, AStepWhoseTableWasClearedOrDeletedIsDropped)
-{
-    table->setBackgroundThreshold(0);
-    table->sortByColumn(0, Qt::DescendingOrder);
-    table->clear();
-    ASSERT_TRUE(QTest::qWaitFor([&]() { return !table->isBusy(); }, 5000));
-    EXPECT_EQ(model.sortColumn(), -1);
-    EXPECT_EQ(PaintRecorder::countText(PaintRecorder::record(table), "Nothing here"), 1);
-
-    model.addData(row("a", "a"));
-    table->sortByColumn(0, Qt::DescendingOrder);
-    delete table;
-    QThreadPool::globalInstance()->waitForDone();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(model.sortColumn(), -1);
 }
 
 } // namespace

@@ -12,12 +12,12 @@
 
 namespace {
 
-using kxtest::Events;
+using kit::Events;
 
 TEST(LineEdits, EnterDeliversEvent101AndTheSafeEditCleansAndCutsText)
 {
-    kxtest::loadShippedTheme();
-    kxtest::EventSink sink;
+    kit::loadShippedTheme();
+    kit::EventSink sink;
     sink.show();
     auto* edit = new Kx::CLineEdit(4, &sink);
     QTest::keyClicks(edit, QStringLiteral("zhang"));
@@ -38,9 +38,9 @@ TEST(LineEdits, EnterDeliversEvent101AndTheSafeEditCleansAndCutsText)
 
 TEST(LoadingMask, FollowsTheWidgetItCoversAndTakesItsClicks)
 {
-    kxtest::EventSink sink;
+    kit::EventSink sink;
     sink.show();
-    auto* covered = new kxtest::EventSink(&sink);
+    auto* covered = new kit::EventSink(&sink);
     covered->setGeometry(10, 10, 120, 60);
     covered->show();
     Kx::CLoadingMaskWidget mask(QStringLiteral("加载中…"), nullptr);

@@ -15,14 +15,14 @@
 
 namespace {
 
+using kit::Events;
 using kit::PaintOp;
 using kit::PaintRecorder;
+using kit::themeColor;
 using Kx::CBaseTableColumnCheckBoxDelegate;
 using Kx::CBaseTableColumnMultiButtonsDelegate;
 using Kx::CStandardHpfTable;
-using kxtest::Events;
 using kxtest::row;
-using kxtest::themeColor;
 using ButtonData = CBaseTableColumnMultiButtonsDelegate::ButtonData;
 
 class TableDelegates : public ::testing::Test
@@ -30,7 +30,7 @@ class TableDelegates : public ::testing::Test
 protected:
     void SetUp() override
     {
-        kxtest::loadShippedTheme();
+        kit::loadShippedTheme();
         for (int i = 0; i < 4; ++i)
             model.addData(row(QStringLiteral("k%1").arg(i), QStringLiteral("user%1").arg(i), i));
         table->setDataModel(&model);
@@ -46,7 +46,7 @@ protected:
     QPoint boxOf(int row) const { return table->cellRect(row, 4).center(); }
 
     kxtest::TestModel model;
-    kxtest::EventSink sink;
+    kit::EventSink sink;
     CStandardHpfTable* table = new CStandardHpfTable(3, &sink, 0);
     CBaseTableColumnCheckBoxDelegate* boxes = new CBaseTableColumnCheckBoxDelegate(table);
     CBaseTableColumnMultiButtonsDelegate* buttons = new CBaseTableColumnMultiButtonsDelegate(nullptr);
@@ -140,7 +140,7 @@ TEST_F(TableDelegates, WidthsMakeRoomForTheButtonsAndADoubleClickOnABoxTogglesTw
     QTest::mouseRelease(table, Qt::LeftButton, {}, boxOf(3));
     EXPECT_FALSE(boxes->isItemChecked("k3"));
     EXPECT_EQ(std::count_if(sink.received.begin(), sink.received.end(),
-                            [](const kxtest::Event& e) { return std::get<0>(e) == 227; }),
+                            [](const kit::Event& e) { return std::get<0>(e) == 227; }),
               2);
 }
 

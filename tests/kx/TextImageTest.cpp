@@ -3,26 +3,24 @@
 #include "kx/CImageWidget.h"
 #include "kx/CSimpleTextWidget.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 namespace {
 
+using kit::Events;
 using kit::PaintOp;
 using kit::PaintRecorder;
-using kxtest::Events;
 
 const QString kSentence = QStringLiteral("The quick brown fox jumps over the lazy dog");
 
 TEST(SimpleText, LimitsElidesWrapsAndClicksWhenClickable)
 {
-    kxtest::loadShippedTheme();
-    kxtest::EventSink sink;
+    kit::loadShippedTheme();
+    kit::EventSink sink;
     sink.show();
-    const QFontMetricsF metrics(kxtest::themeFont("fnt_default_normal"));
+    const QFontMetricsF metrics(kit::themeFont("fnt_default_normal"));
     auto* label = new Kx::CSimpleTextWidget(12, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, &sink);
     const QString status = QStringLiteral("交易系统状态正常");
     label->resize(300, 20);
@@ -64,19 +62,14 @@ TEST(SimpleText, LimitsElidesWrapsAndClicksWhenClickable)
 
 TEST(ImageWidget, PaintsItsImageOverItsRectAndClicksWhenClickable)
 {
-    QTemporaryDir dir;
-    QFile svg(dir.filePath(QStringLiteral("bar.svg")));
-    ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
-    svg.write(
+    const kit::ScratchDir dir;
+    dir.write(
+        QStringLiteral("bar.svg"),
         R"(<svg xmlns="http://www.w3.org/2000/svg" width="40" height="20"><rect width="40" height="20"/></svg>)");
-    svg.close();
-    QFile theme(dir.filePath(QStringLiteral("t.json")));
-    ASSERT_TRUE(theme.open(QIODevice::WriteOnly));
-    theme.write(R"({"images": {"img_t_widget_bar": "bar.svg", "img_t_widget_other": "bar.svg"}})");
-    theme.close();
-    ASSERT_TRUE(utils::CSingletonT<Kx::CUiResource>::instance()->loadTheme(theme.fileName()));
+    ASSERT_TRUE(
+        dir.loadTheme(R"({"images": {"img_t_widget_bar": "bar.svg", "img_t_widget_other": "bar.svg"}})"));
 
-    kxtest::EventSink sink;
+    kit::EventSink sink;
     auto* image = new Kx::CImageWidget(21, QStringLiteral("img_t_widget_bar"), &sink);
     EXPECT_EQ(image->sizeHint(), QSize(40, 20));
     image->resize(80, 30);

@@ -1,15 +1,13 @@
 #include "LogCapture.h"
+#include "Theme.h"
 
 #include "kx/CImage.h"
 #include "kx/CNStateGridImage.h"
-#include "kx/CUiResource.h"
 #include "kx/CUiResourceChangeHandler.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -40,34 +38,24 @@ const QColor kMagenta(255, 0, 255);
 class UiResource : public ::testing::Test
 {
 protected:
-    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
-
-    QString write(const QString& name, const QByteArray& content)
-    {
-        QFile file(dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        return file.fileName();
-    }
-
-    Kx::CUiResource* res = utils::CSingletonT<Kx::CUiResource>::instance();
-    QTemporaryDir dir;
+    Kx::CUiResource* res = kit::uiResource();
+    const kit::ScratchDir dir;
     kit::LogCapture log{"kx"};
 };
 
 TEST_F(UiResource, LoadsColoursFontsAndImagesFromAThemeFile)
 {
-    write(QStringLiteral("bar.svg"), R"(<svg xmlns="http://www.w3.org/2000/svg" width="40" height="20">)"
-                                     R"(<rect width="40" height="20" fill="#00ff00"/></svg>)");
+    dir.write(QStringLiteral("bar.svg"), R"(<svg xmlns="http://www.w3.org/2000/svg" width="40" height="20">)"
+                                         R"(<rect width="40" height="20" fill="#00ff00"/></svg>)");
     QImage png(6, 3, QImage::Format_ARGB32);
     png.fill(Qt::blue);
-    ASSERT_TRUE(png.save(dir.filePath(QStringLiteral("dot.png"))));
+    ASSERT_TRUE(png.save(dir.path(QStringLiteral("dot.png"))));
     ThemeListener listener;
-    ASSERT_TRUE(res->loadTheme(write(QStringLiteral("t.json"), R"({
+    ASSERT_TRUE(dir.loadTheme(R"({
         "colors": {"clr_t_plain": "#102030", "clr_t_alpha": "#80102030"},
         "fonts": {"ocv_fnt_t": {"family": "DejaVu Sans", "pointSize": 13, "bold": true},
                   "ocv_fnt_t_px": {"family": "DejaVu Sans", "pixelSize": 17}},
-        "images": {"ocv_img_t_bar": "bar.svg", "ocv_img_t_dot": "dot.png"}})")));
+        "images": {"ocv_img_t_bar": "bar.svg", "ocv_img_t_dot": "dot.png"}})"));
     EXPECT_EQ(listener.changes, 1);
     EXPECT_EQ(*res->getColor(QStringLiteral("clr_t_plain")), QColor(0x10, 0x20, 0x30));
     EXPECT_EQ(res->getColor(QStringLiteral("clr_t_alpha"))->alpha(), 0x80);
@@ -119,8 +107,8 @@ TEST_F(UiResource, UnknownKeysGivePlaceholdersAndOneWarningEach)
 
 TEST_F(UiResource, PointersStayValidAndFollowLaterThemes)
 {
-    ASSERT_TRUE(res->loadTheme(write(QStringLiteral("a.json"), R"({"colors": {"clr_t_stable": "#010203"},
-        "fonts": {"ocv_fnt_t_stable": {"family": "DejaVu Sans", "pointSize": 9}}})")));
+    ASSERT_TRUE(dir.loadTheme(R"({"colors": {"clr_t_stable": "#010203"},
+        "fonts": {"ocv_fnt_t_stable": {"family": "DejaVu Sans", "pointSize": 9}}})"));
     QColor* color = res->getColor(QStringLiteral("clr_t_stable"));
     QFont* font = res->getFont(QStringLiteral("ocv_fnt_t_stable"));
     QColor* unknown = res->getColor(QStringLiteral("clr_t_late"));
@@ -129,9 +117,8 @@ TEST_F(UiResource, PointersStayValidAndFollowLaterThemes)
         res->getColor(QStringLiteral("clr_t_filler_%1").arg(i));
         res->getFont(QStringLiteral("ocv_fnt_t_filler_%1").arg(i));
     }
-    ASSERT_TRUE(res->loadTheme(write(QStringLiteral("b.json"),
-                                     R"({"colors": {"clr_t_stable": "#040506", "clr_t_late": "#070809"},
-        "fonts": {"ocv_fnt_t_stable": {"family": "DejaVu Sans", "pointSize": 11}}})")));
+    ASSERT_TRUE(dir.loadTheme(R"({"colors": {"clr_t_stable": "#040506", "clr_t_late": "#070809"},
+        "fonts": {"ocv_fnt_t_stable": {"family": "DejaVu Sans", "pointSize": 11}}})"));
     EXPECT_EQ(res->getColor(QStringLiteral("clr_t_stable")), color);
     EXPECT_EQ(*color, QColor(4, 5, 6));
     EXPECT_EQ(res->getFont(QStringLiteral("ocv_fnt_t_stable")), font);
@@ -142,8 +129,8 @@ TEST_F(UiResource, PointersStayValidAndFollowLaterThemes)
 TEST_F(UiResource, UnreadableThemesAreRejectedWithAWarning)
 {
     ThemeListener listener;
-    EXPECT_FALSE(res->loadTheme(dir.filePath(QStringLiteral("absent.json"))));
-    EXPECT_FALSE(res->loadTheme(write(QStringLiteral("bad.json"), "{\"colors\": ")));
+    EXPECT_FALSE(res->loadTheme(dir.path(QStringLiteral("absent.json"))));
+    EXPECT_FALSE(dir.loadTheme("{\"colors\": "));
     EXPECT_EQ(log.messages(log4cxx::Level::WARN_INT).size(), 2u);
     EXPECT_EQ(listener.changes, 0);
 }

@@ -3,12 +3,10 @@
 #include "AnswerWait.h"
 #include "ScenarioBuilder.h"
 
-#include "data/CVornClientCenter.h"
 #include "data/ttservice/CAccountAlgoRange.h"
 #include "kx/CStandardHpfTable.h"
 #include "smartalgo/CSmartAlgoDialog.h"
 #include "smartalgo/CSmartAlgoModel.h"
-#include "utils/CSingletonT.h"
 
 #include <boost/make_shared.hpp>
 
@@ -20,10 +18,7 @@ using listtest::column;
 
 namespace {
 
-Ocv::CVornClientCenter* center()
-{
-    return utils::CSingletonT<Ocv::CVornClientCenter>::instance();
-}
+using kit::center;
 
 class SmartAlgoDialogTest : public ::testing::Test
 {

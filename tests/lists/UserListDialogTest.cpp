@@ -4,7 +4,6 @@
 #include "ScenarioBuilder.h"
 
 #include "dashboard/CWelcomeWidget.h"
-#include "data/CVornClientCenter.h"
 #include "data/ttservice/CVornTypedUserInfo.h"
 #include "data/ttservice/CVornTypedUserItem.h"
 #include "data/ttservice/CVornUserInfo.h"
@@ -13,7 +12,6 @@
 #include "kx/CStandardHpfTable.h"
 #include "userlist/CUserListDialog.h"
 #include "userlist/CUserListModel.h"
-#include "utils/CSingletonT.h"
 
 #include <boost/make_shared.hpp>
 
@@ -27,10 +25,7 @@ using listtest::column;
 
 namespace {
 
-Ocv::CVornClientCenter* center()
-{
-    return utils::CSingletonT<Ocv::CVornClientCenter>::instance();
-}
+using kit::center;
 
 class UserListDialogTest : public ::testing::Test
 {
@@ -68,34 +63,7 @@ protected:
     std::unique_ptr<Ocv::CUserListDialog> dialog;
 };
 
-TEST_F(UserListDialogTest, KindsShapeTheColumnsTheWidthAndTheTitle)
-{
-    builder.logins(1, {item("alice", "09:00"), item("bob", "09:05")});
-    auto* d = make();
-    load(1);
-    EXPECT_EQ(d->windowTitle(), QStringLiteral("在线用户"));
-    EXPECT_EQ(d->width(), 1260);
-    EXPECT_FALSE(d->table()->isColumnHidden(0));
-    EXPECT_FALSE(d->table()->isColumnHidden(13));
-    EXPECT_TRUE(d->table()->isColumnHidden(1)) << "one server: no system column";
-    EXPECT_TRUE(users().contains(QStringLiteral("alice")));
-
-    for (int kind : {2, 3, 5}) {
-        load(kind);
-        EXPECT_EQ(d->width(), 500);
-        for (int c : {0, 4, 5, 11, 12, 13})
-            EXPECT_TRUE(d->table()->isColumnHidden(c)) << kind << " column " << c;
-        EXPECT_TRUE(d->checkBoxes()->getStatusMap().isEmpty()) << "only online users may be logged out";
-    }
-    load(4);
-    EXPECT_EQ(d->windowTitle(), QStringLiteral("信号单和便捷交易用户"));
-    for (int c : {5, 11, 12})
-        EXPECT_FALSE(d->table()->isColumnHidden(c)) << c;
-    load(9);
-    EXPECT_EQ(d->windowTitle(), QString());
-}
-
-TEST_F(UserListDialogTest, RowsTranslateEnumsAndNameThePrimeBroker)
+TEST_F(UserListDialogTest, KindsShapeTheColumnsTheWidthAndTheTitleRowsTranslateEnumsAndNameThePrimeBroker)
 {
     auto prime = item("carol", "10:00");
     prime->organizationName.clear();
@@ -112,18 +80,35 @@ TEST_F(UserListDialogTest, RowsTranslateEnumsAndNameThePrimeBroker)
     builder.logins(1, {prime, odd, plain});
     auto* d = make();
     load(1);
-    int carol = users().indexOf(QStringLiteral("carol"));
-    int dave = users().indexOf(QStringLiteral("dave"));
-    int erin = users().indexOf(QStringLiteral("erin"));
-    ASSERT_GE(carol, 0);
-    ASSERT_GE(dave, 0);
-    ASSERT_GE(erin, 0);
+    EXPECT_EQ(d->windowTitle(), QStringLiteral("在线用户"));
+    EXPECT_EQ(d->width(), 1260);
+    EXPECT_FALSE(d->table()->isColumnHidden(0));
+    EXPECT_FALSE(d->table()->isColumnHidden(13));
+    EXPECT_TRUE(d->table()->isColumnHidden(1)) << "one server: no system column";
+    const int carol = users().indexOf(QStringLiteral("carol"));
+    const int dave = users().indexOf(QStringLiteral("dave"));
+    const int erin = users().indexOf(QStringLiteral("erin"));
+    ASSERT_TRUE(carol >= 0 && dave >= 0 && erin >= 0);
     EXPECT_EQ(column(*d->model(), 5)[carol], QStringLiteral("主经纪商"));
     EXPECT_EQ(column(*d->model(), 5)[dave], QStringLiteral("主经纪商"));
     EXPECT_EQ(column(*d->model(), 5)[erin], QString());
     EXPECT_EQ(column(*d->model(), 3)[dave], QStringLiteral("自定义角色"));
     EXPECT_TRUE(column(*d->model(), 4)[dave].contains(QStringLiteral("977")));
     EXPECT_EQ(column(*d->model(), 3)[carol], QStringLiteral("交易员"));
+
+    for (int kind : {2, 3, 5}) {
+        load(kind);
+        EXPECT_EQ(d->width(), 500);
+        for (int c : {0, 4, 5, 11, 12, 13})
+            EXPECT_TRUE(d->table()->isColumnHidden(c)) << kind << " column " << c;
+        EXPECT_TRUE(d->checkBoxes()->getStatusMap().isEmpty()) << "only online users may be logged out";
+    }
+    load(4);
+    EXPECT_EQ(d->windowTitle(), QStringLiteral("信号单和便捷交易用户"));
+    for (int c : {5, 11, 12})
+        EXPECT_FALSE(d->table()->isColumnHidden(c)) << c;
+    load(9);
+    EXPECT_EQ(d->windowTitle(), QString());
 }
 
 TEST_F(UserListDialogTest, OwnLoginAndAdministratorsGetNoBoxAndForcedLogoutEndsTheLogin)

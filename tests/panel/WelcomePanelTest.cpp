@@ -2,24 +2,18 @@
 #include "ScenarioBuilder.h"
 
 #include "dashboard/CWelcomeWidget.h"
-#include "data/CVornClientCenter.h"
 #include "kx/CStandardTabControl.h"
 #include "panel/CWelcomePanel.h"
 #include "risk/CAccountProductRiskWidget.h"
-#include "utils/CSingletonT.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
+using kit::center;
 using kit::statusRecord;
 
 namespace {
-
-Ocv::CVornClientCenter* center()
-{
-    return utils::CSingletonT<Ocv::CVornClientCenter>::instance();
-}
 
 // The dashboard's own status queries; the regions query their own codes besides.
 std::vector<Ocv::CVornClientCenter::SentRequest> statusQueries()
@@ -60,34 +54,32 @@ protected:
     std::unique_ptr<Ocv::CWelcomePanel> panel;
 };
 
-TEST_F(WelcomePanelTest, QualifyingUsersGetQuickOperationsFirst)
-{
-    for (int userType : {10, 11, 80}) {
-        builder.user(userType);
-        make();
-        EXPECT_EQ(panel->widgetID(), QStringLiteral("wlc"));
-        ASSERT_EQ(tabs()->count(), 2) << userType;
-        EXPECT_EQ(tabs()->tabTitle(0), QStringLiteral("快捷操作"));
-        EXPECT_EQ(tabs()->tabTitle(1), QStringLiteral("系统状态"));
-        ASSERT_NE(risk(), nullptr);
-        EXPECT_EQ(risk()->size(), QSize(1760, 890));
-    }
-}
-
-TEST_F(WelcomePanelTest, OtherUsersAndAlgorithmBusClientsGetOnlySystemStatus)
+// Qualifying users get the quick operations first; others and algorithm-bus clients only the status.
+TEST_F(WelcomePanelTest, QualifyingUsersGetQuickOperationsFirstOthersOnlySystemStatus)
 {
     struct Case
     {
         int userType;
         bool algorithmBus;
+        bool quick;
     };
-    for (const Case& c : {Case{1, false}, Case{12, false}, Case{10, true}, Case{80, true}}) {
+    for (const Case& c :
+         {Case{10, false, true}, Case{11, false, true}, Case{80, false, true}, Case{1, false, false},
+          Case{12, false, false}, Case{10, true, false}, Case{80, true, false}}) {
+        SCOPED_TRACE(testing::Message() << c.userType << (c.algorithmBus ? " on the algorithm bus" : ""));
         builder.user(c.userType).algorithmBus(c.algorithmBus);
         make();
-        ASSERT_EQ(tabs()->count(), 1);
-        EXPECT_EQ(tabs()->tabTitle(0), QStringLiteral("系统状态"));
-        EXPECT_EQ(risk(), nullptr);
-        panel->switchSystem(1, QStringLiteral("s1")); // must not touch a risk container
+        EXPECT_EQ(panel->widgetID(), QStringLiteral("wlc"));
+        ASSERT_EQ(tabs()->count(), c.quick ? 2 : 1);
+        EXPECT_EQ(tabs()->tabTitle(c.quick ? 1 : 0), QStringLiteral("系统状态"));
+        if (c.quick) {
+            EXPECT_EQ(tabs()->tabTitle(0), QStringLiteral("快捷操作"));
+            ASSERT_NE(risk(), nullptr);
+            EXPECT_EQ(risk()->size(), QSize(1760, 890));
+        } else {
+            EXPECT_EQ(risk(), nullptr);
+            panel->switchSystem(1, QStringLiteral("s1")); // must not touch a risk container
+        }
     }
 }
 

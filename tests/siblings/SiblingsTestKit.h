@@ -2,6 +2,7 @@
 
 #include "AnswerWait.h"
 #include "ScenarioBuilder.h"
+#include "Theme.h"
 
 #include "data/CVornClient.h"
 #include "data/CVornClientCenter.h"
@@ -10,7 +11,6 @@
 #include "kx/CComboBox.h"
 #include "kx/CPushButton.h"
 #include "kx/CSimpleTextWidget.h"
-#include "kx/CUiResource.h"
 #include "sim/SimPlatform.h"
 #include "siblings/CAccountOpeningDialog.h"
 #include "siblings/CCreateAccountDialog.h"
@@ -36,9 +36,7 @@ class CreationDialogTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        static const bool themed =
-            utils::CSingletonT<Kx::CUiResource>::instance()->loadTheme(SIBLINGS_SHIPPED_THEME);
-        Q_UNUSED(themed);
+        kit::loadShippedTheme();
         kit::ScenarioBuilder()
             .now(QDateTime(QDate(2026, 12, 5), QTime(10, 30)))
             .server("主服务器", 20)
@@ -129,7 +127,7 @@ protected:
         return texts;
     }
 
-    Ocv::CVornClientCenter* center = utils::CSingletonT<Ocv::CVornClientCenter>::instance();
+    Ocv::CVornClientCenter* center = kit::center();
 };
 
 } // namespace siblingstest

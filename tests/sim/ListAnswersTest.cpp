@@ -1,12 +1,7 @@
-#include "sim/ListAnswers.h"
-
 #include "ScenarioBuilder.h"
-#include "data/ttservice/CLoginInfo.h"
-#include "data/ttservice/COperateDataReq.h"
-#include "data/ttservice/CVornQueryDataReq.h"
+#include "SimTestKit.h"
+
 #include "data/ttservice/CVornTypedUserInfo.h"
-#include "sim/Scenario.h"
-#include "sim/SimBackend.h"
 
 #include <boost/make_shared.hpp>
 
@@ -44,17 +39,9 @@ protected:
         backend = std::make_unique<sim::SimBackend>(server, false, 1);
     }
 
-    std::vector<ttservice::IDataPtr> ask(int dataType, const std::string& param,
-                                         const std::string& param2 = "")
+    sim::Records ask(int dataType, const std::string& param, const std::string& param2 = "")
     {
-        ttservice::CVornQueryDataReq req;
-        req.dataType = dataType;
-        req.param = param;
-        req.param2 = param2;
-        std::vector<ttservice::IDataPtr> records;
-        bson::BSONObj meta;
-        backend->answer(req, lastError, records, meta);
-        return records;
+        return simtest::ask(*backend, dataType, param, param2);
     }
 
     boost::shared_ptr<CVornTypedUserInfo> kind(int userKind)
@@ -86,21 +73,13 @@ protected:
 
     utils::TTError operate(const ttservice::IDataPtr& record, int operation)
     {
-        ttservice::COperateDataReq req;
-        req.dataType = 626;
-        req.operation = operation;
-        req.data = record;
-        utils::TTError error;
-        bson::BSONObj meta;
-        backend->operate(req, error, meta);
-        return error;
+        return simtest::operate(*backend, 626, operation, record);
     }
 
     ttservice::CVornTypedUserItemPtr li;
     ttservice::CVornTypedUserItemPtr zhao;
     sim::ServerSpec server;
     std::unique_ptr<sim::SimBackend> backend;
-    utils::TTError lastError;
 };
 
 // Each answer is a list of its own over the listed items, not copies of them.

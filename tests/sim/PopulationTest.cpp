@@ -1,12 +1,10 @@
-#include "sim/Population.h"
+#include "SimTestKit.h"
 
 #include "data/Clock.h"
-#include "data/ttservice/COperateDataReq.h"
 #include "data/ttservice/CVornAccountInfo.h"
 #include "data/ttservice/CVornProductInfo.h"
-#include "data/ttservice/CVornQueryDataReq.h"
 #include "data/ttservice/CVornUserInfo.h"
-#include "sim/SimBackend.h"
+#include "sim/Population.h"
 
 #include <boost/make_shared.hpp>
 
@@ -16,6 +14,7 @@
 
 namespace {
 
+using simtest::ask;
 using ttservice::CVornAccountInfo;
 using ttservice::CVornUserInfo;
 
@@ -57,8 +56,7 @@ protected:
     void SetUp() override
     {
         utils::setFixedCurrentDateTime(QDateTime(QDate(2026, 12, 7), QTime(10, 0)));
-        QString error;
-        const sim::Scenario scenario = sim::Scenario::fromJson(R"({"servers": [{"name": "A", "answers": {
+        server = simtest::serverOf(R"({"servers": [{"name": "A", "answers": {
             "12203": [{"accountId": "F1", "accountName": "n-F1", "accountType": 1, "brokerName": "恒远期货",
                        "managerId": 7, "tradingEnabled": 1},
                       {"accountId": "F2", "accountName": "n-F2", "accountType": 1, "brokerName": "恒远期货",
@@ -71,40 +69,19 @@ protected:
             "12209": [{"name": "u1", "userType": 11, "online": 1, "managerId": 7},
                       {"name": "u2", "userType": 12, "clientKind": 1, "online": 1, "managerId": 7, "createdDay": "20261207"},
                       {"name": "u3", "clientKind": 1}, {"name": "u4", "userType": 10, "clientKind": 4, "managerId": 8}],
-            "12254": [{}], "12277": [{}]}}]})",
-                                                               &error);
-        ASSERT_TRUE(error.isEmpty()) << error.toStdString();
-        server = scenario.servers.at(0);
+            "12254": [{}], "12277": [{}]}}]})");
     }
     void TearDown() override { utils::setFixedCurrentDateTime(QDateTime()); }
 
-    sim::Records ask(sim::SimBackend& backend, int dataType)
-    {
-        ttservice::CVornQueryDataReq req;
-        req.dataType = dataType;
-        req.param = "all";
-        sim::Records records;
-        bson::BSONObj meta;
-        backend.answer(req, lastError, records, meta);
-        return records;
-    }
     std::string counts(sim::SimBackend& backend, int dataType)
     {
-        const sim::Records records = ask(backend, dataType);
+        const sim::Records records = ask(backend, dataType, "all", "", &lastError);
         return records.size() == 1 ? nonZero(records[0]) : "answers: " + std::to_string(records.size());
     }
-
     utils::TTError add(sim::SimBackend& backend, int dataType, const ttservice::IDataPtr& record,
                        int operation = ttservice::QDO_ADD)
     {
-        ttservice::COperateDataReq req;
-        req.dataType = dataType;
-        req.operation = operation;
-        req.data = record;
-        utils::TTError error;
-        bson::BSONObj meta;
-        backend.operate(req, error, meta);
-        return error;
+        return simtest::operate(backend, dataType, operation, record);
     }
 
     sim::ServerSpec server;
@@ -143,7 +120,7 @@ TEST_F(PopulationTest, CreationsShowUpInTheNextAnswersStampedWithToday)
               "productsA=4 productsB=2 accountsA=6 accountsB=4 usersA=3 usersB=5 securitiesCompanies=2 "
               "futuresCompanies=2 signalOrdersA=1 signalOrdersB=2 mobileTerminalsA=1 mobileTerminalsB=2 "
               "algoPermissionsA=1 productsToday=2 usersToday=2 accountsToday=2");
-    const sim::Records accounts = ask(backend, 12203);
+    const sim::Records accounts = ask(backend, 12203, "all");
     ASSERT_EQ(accounts.size(), 6u);
     EXPECT_EQ(boost::dynamic_pointer_cast<CVornAccountInfo>(accounts.back())->createdDay, "20261207");
 }
@@ -151,7 +128,7 @@ TEST_F(PopulationTest, CreationsShowUpInTheNextAnswersStampedWithToday)
 TEST_F(PopulationTest, RefusedCreationsNameTheProblemAndStoreNothing)
 {
     sim::SimBackend backend(server, false, 1);
-    const sim::Records before = ask(backend, 12254);
+    const sim::Records before = ask(backend, 12254, "all");
     struct Case
     {
         int code;
@@ -173,8 +150,8 @@ TEST_F(PopulationTest, RefusedCreationsNameTheProblemAndStoreNothing)
         EXPECT_FALSE(error.isSuccess()) << c.expected;
         EXPECT_NE(error.errorMsg().find(c.expected), std::string::npos) << error.errorMsg();
     }
-    EXPECT_EQ(ask(backend, 12203).size(), 5u);
-    EXPECT_TRUE(ask(backend, 12254).at(0)->sameFields(*before.at(0)));
+    EXPECT_EQ(ask(backend, 12203, "all").size(), 5u);
+    EXPECT_TRUE(ask(backend, 12254, "all").at(0)->sameFields(*before.at(0)));
 }
 
 TEST_F(PopulationTest, ScriptedAnswersStandWithoutAPopulationAndErrorsWinOverCounts)
@@ -188,7 +165,7 @@ TEST_F(PopulationTest, ScriptedAnswersStandWithoutAPopulationAndErrorsWinOverCou
 
     server.errors[12254].fallback = "统计服务不可用";
     sim::SimBackend failing(server, false, 1);
-    EXPECT_TRUE(ask(failing, 12254).empty());
+    EXPECT_TRUE(ask(failing, 12254, "all", "", &lastError).empty());
     EXPECT_EQ(lastError.errorMsg(), "统计服务不可用");
     failing.setComputedAnswer(12277, {});
     EXPECT_EQ(counts(failing, 12277), "");

@@ -114,17 +114,12 @@ TEST_F(ScenarioJsonTest, FaultsNameTheirPlace)
     }
 }
 
-TEST_F(ScenarioJsonTest, ShippedScenariosLoad)
+// Every shipped scenario is loaded by the platform's tests; here the auditor's rights and a missing file.
+TEST_F(ScenarioJsonTest, TheShippedAuditorLacksTheStatusViewRightAndAMissingFileIsNamed)
 {
-    for (const char* name : {"demo.json", "faults.json", "auditor.json"}) {
-        const sim::Scenario s =
-            sim::Scenario::fromJsonFile(QString(WELCOME_SCENARIO_DIR) + "/" + name, &error);
-        EXPECT_TRUE(error.isEmpty()) << name << ": " << error.toStdString();
-        EXPECT_GE(s.servers.size(), 2u) << name;
-    }
-    // The auditor holds only its named set, without the status view right.
     const sim::Scenario auditor =
         sim::Scenario::fromJsonFile(QString(WELCOME_SCENARIO_DIR) + "/auditor.json", &error);
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
     EXPECT_FALSE(auditor.user.allRights || auditor.user.rights.empty());
     EXPECT_EQ(auditor.user.rights.count(10081), 0u);
     // Each server of the demo monitors a few channels, two of them abnormal, typed by their code.

@@ -1,10 +1,6 @@
-#include "sim/SimBackend.h"
+#include "SimTestKit.h"
 
-#include "sim/Scenario.h"
-
-#include "data/ttservice/COperateDataReq.h"
 #include "data/ttservice/CVornExchangeInfo.h"
-#include "data/ttservice/CVornQueryDataReq.h"
 #include "data/ttservice/CVornSysStatusInfo.h"
 
 #include <boost/make_shared.hpp>
@@ -23,8 +19,7 @@ protected:
     // Exchanges (12255) by param: "all" is kept by operate code 700; 701 is scripted to fail.
     void SetUp() override
     {
-        QString error;
-        const sim::Scenario scenario = sim::Scenario::fromJson(
+        server = simtest::serverOf(
             R"({"servers": [{"name": "A", "operations": {"700": {"store": 12255, "param": "all"}},
             "errors": {"12254": "统计服务超时", "701": "只读", "12255": {"byParam": [{"param": "bad", "text": "坏参数"}]}},
             "answers": {"12235": [
@@ -34,23 +29,12 @@ protected:
                 {"statusType": 10, "uploadRate": 100}, {"statusType": 8, "memTotal": "max"}, null],
             "12255": {"default": [{"m_strMarketName": "SSE"}],
                       "byParam": [{"param": "1", "records": [{"m_strMarketName": "SZSE", "m_strMarketTradeDay": "1"}]},
-                                  {"param": "all", "param2": "13", "records": [{"m_strMarketName": "BSE"}]}]}}}]})",
-            &error);
-        ASSERT_EQ(scenario.servers.size(), 1u) << error.toStdString();
-        server = scenario.servers[0];
+                                  {"param": "all", "param2": "13", "records": [{"m_strMarketName": "BSE"}]}]}}}]})");
     }
 
-    std::vector<ttservice::IDataPtr> ask(sim::SimBackend& backend, int dataType = 12235,
-                                         const std::string& param = "", const std::string& param2 = "")
+    sim::Records ask(sim::SimBackend& backend, int dataType = 12235)
     {
-        ttservice::CVornQueryDataReq req;
-        req.dataType = dataType;
-        req.param = param;
-        req.param2 = param2;
-        std::vector<ttservice::IDataPtr> records;
-        bson::BSONObj meta;
-        backend.answer(req, lastError, records, meta);
-        return records;
+        return simtest::ask(backend, dataType, "", "", &lastError);
     }
 
     // "market:trade day" of each exchange answered.
@@ -58,7 +42,7 @@ protected:
                                      const std::string& param2 = "")
     {
         std::vector<std::string> seen;
-        for (const auto& record : ask(backend, 12255, param, param2)) {
+        for (const auto& record : simtest::ask(backend, 12255, param, param2, &lastError)) {
             auto info = boost::dynamic_pointer_cast<ttservice::CVornExchangeInfo>(record);
             seen.push_back(info ? info->m_strMarketName + ":" + info->m_strMarketTradeDay : "?");
         }
@@ -68,17 +52,10 @@ protected:
     utils::TTError operate(sim::SimBackend& backend, int dataType, int operation, const std::string& market,
                            const std::string& day = "")
     {
-        ttservice::COperateDataReq req;
-        req.dataType = dataType;
-        req.operation = operation;
         auto record = boost::make_shared<ttservice::CVornExchangeInfo>();
         record->m_strMarketName = market;
         record->m_strMarketTradeDay = day;
-        req.data = record;
-        utils::TTError error;
-        bson::BSONObj meta;
-        backend.operate(req, error, meta);
-        return error;
+        return simtest::operate(backend, dataType, operation, record);
     }
 
     sim::ServerSpec server;
@@ -147,19 +124,7 @@ TEST_F(SimBackendTest, FixedServerTimeRunsWhenLiveOrWhenTheClockRuns)
     EXPECT_EQ(running.serverTime(), server.fixedTime.toSecsSinceEpoch() + 5);
 }
 
-TEST_F(SimBackendTest, StoredRecordsChangeLaterAnswersOfTheirParamOnly)
-{
-    sim::SimBackend backend(server, false, 1);
-    EXPECT_TRUE(operate(backend, 700, ttservice::QDO_ADD, "HK").isSuccess());
-    EXPECT_TRUE(operate(backend, 700, ttservice::QDO_MODIFY, "SSE", "2").isSuccess());
-    EXPECT_EQ(markets(backend, "all"), (std::vector<std::string>{"SSE:2", "HK:"}));
-    EXPECT_TRUE(operate(backend, 700, ttservice::QDO_DELETE, "SSE").isSuccess());
-    EXPECT_EQ(markets(backend, "all", "14"), std::vector<std::string>{"HK:"});
-    EXPECT_EQ(markets(backend, "all", "13"), std::vector<std::string>{"BSE:"});
-    EXPECT_EQ(markets(backend, "2"), std::vector<std::string>{"SSE:"});
-}
-
-TEST_F(SimBackendTest, RefusedOperationsAnswerAnErrorAndChangeNothing)
+TEST_F(SimBackendTest, RefusedOperationsChangeNothingStoredRecordsChangeLaterAnswersOfTheirParamOnly)
 {
     sim::SimBackend backend(server, false, 1);
     EXPECT_EQ(operate(backend, 700, ttservice::QDO_ADD, "SSE").errorMsg(), "a record with key SSE exists");
@@ -169,6 +134,14 @@ TEST_F(SimBackendTest, RefusedOperationsAnswerAnErrorAndChangeNothing)
     backend.setOperateHandler(701, sim::recordStore(sim::StoreTarget{12255, "all", ""}));
     EXPECT_EQ(operate(backend, 701, ttservice::QDO_ADD, "HK").errorMsg(), "只读");
     EXPECT_EQ(markets(backend, "all"), std::vector<std::string>{"SSE:"});
+
+    EXPECT_TRUE(operate(backend, 700, ttservice::QDO_ADD, "HK").isSuccess());
+    EXPECT_TRUE(operate(backend, 700, ttservice::QDO_MODIFY, "SSE", "2").isSuccess());
+    EXPECT_EQ(markets(backend, "all"), (std::vector<std::string>{"SSE:2", "HK:"}));
+    EXPECT_TRUE(operate(backend, 700, ttservice::QDO_DELETE, "SSE").isSuccess());
+    EXPECT_EQ(markets(backend, "all", "14"), std::vector<std::string>{"HK:"});
+    EXPECT_EQ(markets(backend, "all", "13"), std::vector<std::string>{"BSE:"});
+    EXPECT_EQ(markets(backend, "2"), std::vector<std::string>{"SSE:"});
 }
 
 } // namespace

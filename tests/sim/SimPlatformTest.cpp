@@ -38,12 +38,7 @@ boost::shared_ptr<ttservice::CVornQueryDataReq> queryReq(int dataType)
 class SimPlatformTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        QString error;
-        demo = sim::Scenario::fromJsonFile(QString(WELCOME_SCENARIO_DIR) + "/demo.json", &error);
-        ASSERT_TRUE(error.isEmpty()) << error.toStdString();
-    }
+    void SetUp() override { demo = shipped("demo.json"); }
     void TearDown() override { sim::SimPlatform::install(sim::Scenario()); }
 
     sim::Scenario shipped(const char* name)

@@ -18,7 +18,6 @@
 #include "utils/CSingletonT.h"
 
 #include <QApplication>
-#include <QMouseEvent>
 #include <QTimer>
 
 #include <boost/make_shared.hpp>
@@ -28,12 +27,9 @@
 
 namespace {
 
+using kit::center;
 using kit::PaintRecorder;
-
-Ocv::CVornClientCenter* center()
-{
-    return utils::CSingletonT<Ocv::CVornClientCenter>::instance();
-}
+using striptest::press;
 
 ttservice::IDataPtr statistics(int accounts, int users, int products, int today)
 {
@@ -76,11 +72,6 @@ protected:
         strip = std::make_unique<Ocv::CTopAccountProductRiskWidget>(nullptr);
         strip->show();
         return strip.get();
-    }
-    static void press(QWidget* w, QPoint pos)
-    {
-        QMouseEvent event(QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(w, &event);
     }
     Ocv::CTopModelWidget* tile(int id) const { return strip->tile(id); }
     // The titles of the strip's shown dialogs of that class.

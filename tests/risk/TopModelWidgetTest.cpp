@@ -1,14 +1,13 @@
 #include "StripTestSupport.h"
 
 #include "ScenarioBuilder.h"
+#include "Theme.h"
 
 #include "kx/CSmallNormalButton.h"
 #include "kx/CUiResource.h"
 #include "risk/CTopModelWidget.h"
 #include "utils/CSingletonT.h"
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -17,16 +16,8 @@ namespace {
 
 using kit::PaintRecorder;
 using namespace striptest;
-
-QFont themeFont(const char* key)
-{
-    return *utils::CSingletonT<Kx::CUiResource>::instance()->getFont(QString::fromLatin1(key));
-}
-
-QColor themeColor(const char* key)
-{
-    return *utils::CSingletonT<Kx::CUiResource>::instance()->getColor(QString::fromLatin1(key));
-}
+using kit::themeColor;
+using kit::themeFont;
 
 QSize imageSize(const char* key)
 {
@@ -47,16 +38,8 @@ protected:
                       QStringLiteral("账号设置"));
         tile->setImage(QStringLiteral("top_account_new"), QStringLiteral("top_accoount_up"));
     }
-    void moveTo(QPoint pos)
-    {
-        QMouseEvent event(QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(tile.get(), &event);
-    }
-    void press(QPoint pos)
-    {
-        QMouseEvent event(QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(tile.get(), &event);
-    }
+    void moveTo(QPoint pos) { striptest::moveTo(tile.get(), pos); }
+    void press(QPoint pos) { striptest::press(tile.get(), pos); }
     // Top of the number, then of the today line, from the icon and the fonts.
     int numberTop() const { return imageSize("top_account_new").height() + 73; }
     int todayTop() const

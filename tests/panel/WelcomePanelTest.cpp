@@ -123,7 +123,8 @@ TEST_F(WelcomePanelTest, ParamIsAlwaysEmptyAndContentKeepsItsSize)
 TEST_F(WelcomePanelTest, DestroyedWithHundredQueriesInFlight)
 {
     builder = kit::ScenarioBuilder();
-    builder.server("slow", 30);
+    // Slow enough that no answer arrives while the switches are made, even in a sanitizer build.
+    builder.server("slow", 1500);
     std::vector<ttservice::IDataPtr> records;
     for (int i = 0; i < 200; ++i)
         records.push_back(statusRecord(9));

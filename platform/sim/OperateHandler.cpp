@@ -5,7 +5,9 @@
 #include "data/ttservice/COperateDataReq.h"
 #include "data/ttservice/CVornAccountInfo.h"
 #include "data/ttservice/CVornProductInfo.h"
+#include "data/ttservice/CVornRiskApproval.h"
 #include "data/ttservice/CVornUserInfo.h"
+#include "data/ttservice/EQDRCApprovalStatus.h"
 #include "sim/DataCodes.h"
 #include "sim/SimState.h"
 
@@ -98,6 +100,35 @@ void endLogin(SimState& state, const ttservice::COperateDataReq& req, utils::TTE
         error = utils::TTError(1, "登录信息不存在或已登出");
 }
 
+// Requests are filed elsewhere; here a pending one is only decided, which replaces it in the store
+// of the code's answers.
+OperateHandler review()
+{
+    const OperateHandler store = recordStore(StoreTarget{kRiskApprovalCode, std::string(), std::string()});
+    return [store](SimState& state, const ttservice::COperateDataReq& req, utils::TTError& error) {
+        const auto refuse = [&error](const std::string& text) { error = utils::TTError(1, text); };
+        if (req.operation != ttservice::QDO_MODIFY)
+            return refuse("审批申请只能修改 (operation " + std::to_string(req.operation) + ")");
+        auto decided = boost::dynamic_pointer_cast<ttservice::CVornRiskApproval>(req.data);
+        if (!decided)
+            return refuse(std::string("审批需要一条 ") + ttservice::CVornRiskApproval::staticClassName() +
+                          " 记录");
+        if (decided->status != ttservice::QDRC_APPROVAL_PASSED &&
+            decided->status != ttservice::QDRC_APPROVAL_REJECTED)
+            return refuse("审批结果无效: " + std::to_string(decided->status));
+        const SimState::Answer* current = state.find(kRiskApprovalCode, std::string(), std::string());
+        if (current) {
+            for (const ttservice::IDataPtr& record : current->records) {
+                auto stored = boost::dynamic_pointer_cast<const ttservice::CVornRiskApproval>(record);
+                if (stored && stored->approvalId == decided->approvalId &&
+                    stored->status != ttservice::QDRC_APPROVAL_PENDING)
+                    return refuse("审批申请已处理: " + decided->approvalId);
+            }
+        }
+        store(state, req, error);
+    };
+}
+
 } // namespace
 
 const std::map<int, OperateHandler>& builtInOperateHandlers()
@@ -115,6 +146,7 @@ const std::map<int, OperateHandler>& builtInOperateHandlers()
         {kUserCode, creation<CVornUserInfo>(kUserCode, "用户", &CVornUserInfo::name, "用户名", nullptr,
                                             nullptr, checkUser)},
         {kLogoutCode, endLogin},
+        {kRiskApprovalCode, review()},
     };
     return handlers;
 }

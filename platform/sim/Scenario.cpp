@@ -6,6 +6,7 @@
 #include "data/ttservice/CVornChannelStatus.h"
 #include "data/ttservice/CVornExchangeInfo.h"
 #include "data/ttservice/CVornProductInfo.h"
+#include "data/ttservice/CVornRiskApproval.h"
 #include "data/ttservice/CVornSubManagerInfo.h"
 #include "data/ttservice/CVornSysStatusInfo.h"
 #include "data/ttservice/CVornTypedUserInfo.h"
@@ -168,6 +169,8 @@ std::string defaultClassFor(int dataType)
         return ttservice::CAccountAlgoRange::staticClassName();
     case kChannelStatusCode:
         return ttservice::CVornChannelStatus::staticClassName();
+    case kRiskApprovalCode:
+        return ttservice::CVornRiskApproval::staticClassName();
     default:
         return std::string();
     }

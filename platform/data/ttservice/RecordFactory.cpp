@@ -7,6 +7,7 @@
 #include "data/ttservice/CVornChannelStatus.h"
 #include "data/ttservice/CVornExchangeInfo.h"
 #include "data/ttservice/CVornProductInfo.h"
+#include "data/ttservice/CVornRiskApproval.h"
 #include "data/ttservice/CVornSubManagerInfo.h"
 #include "data/ttservice/CVornSysStatusInfo.h"
 #include "data/ttservice/CVornTypedUserInfo.h"
@@ -33,7 +34,8 @@ const std::map<std::string, std::function<IDataPtr()>>& factories()
         entry<CVornSysStatusInfo>(), entry<CVornSubManagerInfo>(), entry<CVornBaseInfoStatistics>(),
         entry<CVornExchangeInfo>(),  entry<CVornUserInfo>(),       entry<CVornAccountInfo>(),
         entry<CVornProductInfo>(),   entry<CVornTypedUserItem>(),  entry<CVornTypedUserInfo>(),
-        entry<CLoginInfo>(),         entry<CAccountAlgoRange>(),   entry<CVornChannelStatus>()};
+        entry<CLoginInfo>(),         entry<CAccountAlgoRange>(),   entry<CVornChannelStatus>(),
+        entry<CVornRiskApproval>()};
     return table;
 }
 

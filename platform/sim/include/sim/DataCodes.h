@@ -15,6 +15,7 @@ enum DataCode : int
     kChannelStatusCode = 12296, // CVornChannelStatus: the exchange channels the platform monitors
     kTypedUserCode = 12311,     // CVornTypedUserInfo, param the user kind "1".."5"
     kAlgoRangeCode = 12374,     // CAccountAlgoRange, param "all" and param2 "13"
+    kRiskApprovalCode = 12420,  // CVornRiskApproval: risk-control change requests; modify reviews one
     kLogoutCode = 626           // CLoginInfo: delete ends that login
 };
 

@@ -144,7 +144,7 @@ bool CCommonDialog::handleEvent(int eventId, int a, int b, const QString& text, 
             }
             return true;
         }
-        if (data == static_cast<void*>(m_cancel)) {
+        if (data == static_cast<void*>(m_cancel) || a == CloseButtonId) {
             m_clicked = Cancel;
             reject();
             return true;

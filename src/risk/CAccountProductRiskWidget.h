@@ -5,6 +5,7 @@
 
 namespace Ocv {
 
+class CRiskControlApprovalWidget;
 class CTopAccountProductRiskWidget;
 
 // The risk overview of the quick-operation tab: the strip of tiles on top, the risk-control
@@ -23,15 +24,19 @@ public:
     int systemId() const { return m_systemId; }
     QString systemName() const { return m_systemName; }
     CTopAccountProductRiskWidget* topWidget() const { return m_pTopWidget; }
+    CRiskControlApprovalWidget* approvalWidget() const { return m_pApprovalWidget; }
 
 protected:
     void createUi();
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    int approvalX() const;
+
     int m_systemId = 0;
     QString m_systemName;
     CTopAccountProductRiskWidget* m_pTopWidget = nullptr;
+    CRiskControlApprovalWidget* m_pApprovalWidget = nullptr;
 };
 
 } // namespace Ocv

@@ -25,7 +25,8 @@ class CPushButton;
 // and stay open. Cancel, Escape and closing reject. Enter and Return click the default button.
 //
 // The dialog is an event deliverer: events of the widgets inside reach its handleEvent first.
-// It consumes the clicks of its own buttons; everything else, unless a subclass's handleEvent
+// It consumes the clicks of its own buttons, and of any push button inside it whose id is
+// CloseButtonId, which rejects like Cancel; everything else, unless a subclass's handleEvent
 // returns true for it, goes on to the dialog's parent and its ancestors as usual.
 //
 // Colours: title bar "clr_dialog_title", title text "clr_dialog_title_text", body
@@ -35,6 +36,10 @@ class KX_EXPORT CCommonDialog : public CEventWidgetT<QDialog>, public CUiResourc
 {
     Q_OBJECT
 public:
+    enum
+    {
+        CloseButtonId = 101
+    };
     enum StandardButton
     {
         NoButton = 0x0,

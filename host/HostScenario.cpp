@@ -30,10 +30,10 @@ bool load(const QString& path, sim::Scenario* scenario, QString* error)
 void fixClocks(sim::Scenario* scenario, const QDateTime& at)
 {
     scenario->now = at;
-    for (sim::ServerSpec& server : scenario->servers) {
-        if (server.timeKind == sim::ServerSpec::NoTime)
+    for (sim::ServerSetup& server : scenario->servers) {
+        if (server.timeKind == sim::ServerSetup::NoTime)
             continue;
-        server.timeKind = sim::ServerSpec::FixedTime;
+        server.timeKind = sim::ServerSetup::FixedTime;
         server.fixedTime = at;
     }
 }

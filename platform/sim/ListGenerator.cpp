@@ -351,7 +351,7 @@ private:
 
 } // namespace
 
-void addGeneratedLists(ServerSpec& server, const GenerateOptions& options, const QDateTime& now)
+void addGeneratedLists(ServerSetup& server, const GenerateOptions& options, const QDateTime& now)
 {
     if (options.logins > 0)
         LoginMaker(options, now).make(options.logins, editLogins(server));
@@ -364,7 +364,7 @@ void addGeneratedLists(ServerSpec& server, const GenerateOptions& options, const
     }
 }
 
-void addUserLogin(ServerSpec& server, const UserSpec& user, const QDateTime& now)
+void addUserLogin(ServerSetup& server, const UserSetup& user, const QDateTime& now)
 {
     const QStringList macs = QString::fromStdString(user.macs).split(' ', Qt::SkipEmptyParts);
     LoginItems& desktop = editLogins(server)[1];

@@ -171,7 +171,7 @@ private:
     std::set<std::string> m_names;
 };
 
-void append(ServerSpec& server, int dataType, const Records& records)
+void append(ServerSetup& server, int dataType, const Records& records)
 {
     auto& answer = server.answers[dataType].fallback;
     if (!answer)
@@ -181,7 +181,7 @@ void append(ServerSpec& server, int dataType, const Records& records)
 
 } // namespace
 
-void addPopulation(ServerSpec& server, const PopulationOptions& options, const QDate& today)
+void addPopulation(ServerSetup& server, const PopulationOptions& options, const QDate& today)
 {
     Generator generator(options, today);
     append(server, kAccountCode, generator.accounts());

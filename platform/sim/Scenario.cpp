@@ -337,10 +337,10 @@ const std::set<int>& rightSet(const RightSets& sets, const QString& name, const 
     return it->second;
 }
 
-UserSpec parseUser(const QJsonObject& object, const QString& where, const RightSets& rightSets)
+UserSetup parseUser(const QJsonObject& object, const QString& where, const RightSets& rightSets)
 {
     checkKeys(object, where, {"name", "type", "roleType", "admin", "subManagerId", "macs", "rights"});
-    UserSpec user;
+    UserSetup user;
     readOptional(object, "name", where, user.name, asString);
     readOptional(object, "type", where, user.type, asInt);
     readOptional(object, "roleType", where, user.roleType, asInt);
@@ -430,7 +430,7 @@ int asCount(const QJsonValue& value, const QString& where)
 }
 
 // [{"kind": 1, "userName": ..., every other CVornTypedUserItem field}]
-void parseLogins(const QJsonValue& value, const QString& where, ServerSpec& server)
+void parseLogins(const QJsonValue& value, const QString& where, ServerSetup& server)
 {
     const QJsonArray list = asArray(value, where);
     LoginLists& lists = editLogins(server);
@@ -445,7 +445,7 @@ void parseLogins(const QJsonValue& value, const QString& where, ServerSpec& serv
     }
 }
 
-void parseAlgoRanges(const QJsonValue& value, const QString& where, ServerSpec& server)
+void parseAlgoRanges(const QJsonValue& value, const QString& where, ServerSetup& server)
 {
     const QJsonArray list = asArray(value, where);
     AlgoRanges& ranges = editAlgoRanges(server);
@@ -530,25 +530,25 @@ ExchangeOptions parseExchanges(const QJsonValue& value, const QString& where)
     return options;
 }
 
-ServerSpec parseServer(const QJsonObject& object, const QString& where, const QDateTime& now,
-                       const UserSpec& user)
+ServerSetup parseServer(const QJsonObject& object, const QString& where, const QDateTime& now,
+                        const UserSetup& user)
 {
     checkKeys(object, where,
               {"name", "systemTag", "serverTime", "latencyMs", "answers", "errors", "operations",
                "nullClient", "population", "exchanges", "logins", "algoRanges", "generate", "userLogin"});
     const QDate today = now.date();
-    ServerSpec server;
+    ServerSetup server;
     server.name = asString(object.value("name"), join(where, "name"));
     readOptional(object, "systemTag", where, server.systemTag, asInt);
     if (object.contains("serverTime")) {
         const QJsonValue time = object.value("serverTime");
         const QString place = join(where, "serverTime");
         if (time.isNull()) {
-            server.timeKind = ServerSpec::NoTime;
+            server.timeKind = ServerSetup::NoTime;
         } else if (asString(time, place) == "local") {
-            server.timeKind = ServerSpec::LocalTime;
+            server.timeKind = ServerSetup::LocalTime;
         } else {
-            server.timeKind = ServerSpec::FixedTime;
+            server.timeKind = ServerSetup::FixedTime;
             server.fixedTime = QDateTime::fromString(time.toString(), kTimeFormat);
             if (!server.fixedTime.isValid())
                 fail(place, QString("'%1' is not \"local\", null or a time like \"2024-06-03 09:30:00\"")
@@ -708,12 +708,12 @@ template <class T> T& ownCopy(std::shared_ptr<const T>& shared)
 
 } // namespace
 
-LoginLists& editLogins(ServerSpec& server)
+LoginLists& editLogins(ServerSetup& server)
 {
     return ownCopy(server.logins);
 }
 
-AlgoRanges& editAlgoRanges(ServerSpec& server)
+AlgoRanges& editAlgoRanges(ServerSetup& server)
 {
     return ownCopy(server.algoRanges);
 }

@@ -144,7 +144,7 @@ private:
 
 } // namespace
 
-SimBackend::SimBackend(const ServerSpec& server, bool live, unsigned int seed, bool clockRuns)
+SimBackend::SimBackend(const ServerSetup& server, bool live, unsigned int seed, bool clockRuns)
     : m_server(server), m_live(live), m_clockRuns(clockRuns), m_rng(seed), m_state(server.answers),
       m_handlers(builtInOperateHandlers())
 {
@@ -338,15 +338,15 @@ int SimBackend::latencyMs() const
 
 bool SimBackend::hasTimeService() const
 {
-    return m_server.timeKind != ServerSpec::NoTime;
+    return m_server.timeKind != ServerSetup::NoTime;
 }
 
 qint64 SimBackend::serverTime() const
 {
     switch (m_server.timeKind) {
-    case ServerSpec::LocalTime:
+    case ServerSetup::LocalTime:
         return utils::currentDateTime().toSecsSinceEpoch();
-    case ServerSpec::FixedTime:
+    case ServerSetup::FixedTime:
         return m_server.fixedTime.toSecsSinceEpoch() + (m_live || m_clockRuns ? elapsedMs() / 1000 : 0);
     default:
         return 0;

@@ -41,7 +41,7 @@ void SimPlatform::install(const Scenario& scenario)
     std::map<std::string, boost::shared_ptr<Ocv::CVornClient>> clients;
     std::string systemName;
     unsigned int seed = 20240603;
-    for (const ServerSpec& server : scenario.servers) {
+    for (const ServerSetup& server : scenario.servers) {
         ++seed;
         if (server.nullClient) {
             clients[server.name] = boost::shared_ptr<Ocv::CVornClient>();

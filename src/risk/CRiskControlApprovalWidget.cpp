@@ -51,7 +51,7 @@ struct Card
     const char* imageKey;
 };
 
-const Card kCardSpecs[] = {
+const Card kCardLooks[] = {
     {"待审批", "clr_welcome_risk_pending_text", "clr_welcome_risk_pending_background",
      "img_btn_risk_control_pending"},
     {"已通过", "clr_welcome_risk_passed_text", "clr_welcome_risk_passed_background",
@@ -81,12 +81,12 @@ CRiskControlApprovalWidget::CRiskControlApprovalWidget(QWidget* parent)
         count->setObjectName(QStringLiteral("risk_control_approval_count_%1").arg(i));
         count->setClickable(true);
         count->setFontKey(kCardFontKey);
-        count->setTextColorKey(QString::fromLatin1(kCardSpecs[i].textColorKey));
+        count->setTextColorKey(QString::fromLatin1(kCardLooks[i].textColorKey));
         count->setText(QStringLiteral("**"), kNoTextLimit);
         m_counts[i] = count;
     }
     for (int i = 0; i < kCards; ++i)
-        m_images[i] = std::make_unique<Kx::CImage>(QString::fromLatin1(kCardSpecs[i].imageKey));
+        m_images[i] = std::make_unique<Kx::CImage>(QString::fromLatin1(kCardLooks[i].imageKey));
     m_pTimer = new QTimer(this);
     connect(m_pTimer, &QTimer::timeout, this, &CRiskControlApprovalWidget::slotTimeOut);
     m_pTimer->start(kRefreshPeriodMs);
@@ -187,7 +187,7 @@ void CRiskControlApprovalWidget::paintEvent(QPaintEvent* event)
 
 void CRiskControlApprovalWidget::paintCard(QPainter* painter, int i) const
 {
-    const Card& card = kCardSpecs[i];
+    const Card& card = kCardLooks[i];
     const int y = m_cardTops[i];
     const QColor text = *resources()->getColor(QString::fromLatin1(card.textColorKey));
     const QColor background = *resources()->getColor(QString::fromLatin1(card.backgroundColorKey));

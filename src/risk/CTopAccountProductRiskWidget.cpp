@@ -40,7 +40,7 @@ enum ButtonId
     ChannelStateButton = 1003
 };
 
-struct TileSpec
+struct TileLook
 {
     ETopModelWidgetID id;
     const char* colorKey;
@@ -55,7 +55,7 @@ struct TileSpec
 };
 
 // In the strip's order, left to right.
-const TileSpec kTiles[kTileCount] = {
+const TileLook kTiles[kTileCount] = {
     {TOP_MODEL_ACCOUNT, "clr_top_account_color", "clr_welcome_top_account_hight_text", "账号",
      "今日新增:0个账号", "账号设置", "top_account_new", "top_accoount_up", CreateAccountButton,
      "一键创建账号"},
@@ -121,20 +121,20 @@ CTopAccountProductRiskWidget::~CTopAccountProductRiskWidget()
 void CTopAccountProductRiskWidget::createUi()
 {
     const bool loginTypeClient = clientCenter()->hasClientLoginTypeAuth(0);
-    for (const TileSpec& spec : kTiles) {
-        auto* tile = new CTopModelWidget(spec.id, this);
-        tile->setTextColor(QString::fromLatin1(spec.colorKey), QString::fromLatin1(spec.hoverColorKey));
-        tile->setText(QString::fromUtf8(spec.today), QStringLiteral("0"), QString::fromUtf8(spec.title),
-                      QString::fromUtf8(spec.hoverLabel));
-        tile->setImage(QString::fromLatin1(spec.iconKey), QString::fromLatin1(spec.todayKey));
+    for (const TileLook& look : kTiles) {
+        auto* tile = new CTopModelWidget(look.id, this);
+        tile->setTextColor(QString::fromLatin1(look.colorKey), QString::fromLatin1(look.hoverColorKey));
+        tile->setText(QString::fromUtf8(look.today), QStringLiteral("0"), QString::fromUtf8(look.title),
+                      QString::fromUtf8(look.hoverLabel));
+        tile->setImage(QString::fromLatin1(look.iconKey), QString::fromLatin1(look.todayKey));
         bool withButton = !loginTypeClient;
-        if (spec.id == TOP_MODEL_USER)
+        if (look.id == TOP_MODEL_USER)
             withButton = withButton || users()->isAdmin() || users()->getUserType() == kCreatorUserType;
-        else if (spec.id == TOP_MODEL_CHANNEL)
+        else if (look.id == TOP_MODEL_CHANNEL)
             withButton = true;
         if (withButton)
-            tile->setBtn(spec.buttonId, QString::fromUtf8(spec.buttonText));
-        switch (spec.id) {
+            tile->setBtn(look.buttonId, QString::fromUtf8(look.buttonText));
+        switch (look.id) {
         case TOP_MODEL_ACCOUNT:
             m_pAccountTile = tile;
             break;

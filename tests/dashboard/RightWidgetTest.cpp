@@ -46,7 +46,8 @@ protected:
     void SetUp() override { builder.user(600).now(kMorning).server("s1"); }
     void TearDown() override { sink.reset(), kit::waitForAnswers(); }
 
-    Ocv::CRightWidget* make(sim::ServerSpec::TimeKind time = sim::ServerSpec::LocalTime, int serverAhead = 0)
+    Ocv::CRightWidget* make(sim::ServerSetup::TimeKind time = sim::ServerSetup::LocalTime,
+                            int serverAhead = 0)
     {
         sim::Scenario scenario = builder.scenario();
         for (auto& server : scenario.servers) {
@@ -106,7 +107,7 @@ TEST_F(RightWidgetTest, WarningsFollowTheLocalHourAndTheServerClock)
                             exchange("CFFEX", "20261207", server.addSecs(-30)),
                             exchange("SHFE", "20261207", server.addSecs(-31)),
                             exchange("CZCE", "20261209", server.addSecs(-5), false)});
-        make(sim::ServerSpec::FixedTime, 20);
+        make(sim::ServerSetup::FixedTime, 20);
         const auto ops = askAndPaint();
         SCOPED_TRACE(clock.toString().toStdString());
         expectText(ops, server.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")), 80, 31, kGrey);
@@ -135,7 +136,7 @@ TEST_F(RightWidgetTest, RecordsWithoutAnUpdateOrWithAnOddTradeDayAreShownAsTheyC
 {
     builder.answer(12255, {exchange("CZCE", "20261207", QDateTime()),
                            exchange("DCE", "notadate", kMorning.addSecs(-5))});
-    make(sim::ServerSpec::FixedTime);
+    make(sim::ServerSetup::FixedTime);
     const auto ops = askAndPaint();
     const QString stale = QStringLiteral("行情日期未更新");
     expectRow(ops, 5, QStringLiteral("郑商所"), QStringLiteral("2026-12-07 --:--:--"), kRed);
@@ -185,7 +186,7 @@ TEST_F(RightWidgetTest, WithoutATimeServiceTheClockIsLeftOutAndDelaysCountOnTheL
     builder.answer(
         12255, {exchange("SH", "20261207", kMorning.addSecs(-40)), exchange("SZ", "n/a", kMorning, false),
                 exchange("CFFEX", "20261207", QDateTime(), false), exchange("SHFE", "", kMorning, false)});
-    make(sim::ServerSpec::NoTime);
+    make(sim::ServerSetup::NoTime);
     const auto ops = askAndPaint();
     EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("服务器")), 0);
     expectText(ops, QStringLiteral(" (延迟40秒)"), 80, rowBottom(1) - 20, kRed);

@@ -47,9 +47,9 @@ TEST(RequestLog, ListsQueriesAndOperationsInSendingOrderWithTheirRecords)
 TEST(HostScenario, FixedClocksReachTheClientAndEveryServerWithATimeService)
 {
     sim::Scenario scenario = kit::ScenarioBuilder().server("local").server("fixed").server("none").scenario();
-    scenario.servers[1].timeKind = sim::ServerSpec::FixedTime;
+    scenario.servers[1].timeKind = sim::ServerSetup::FixedTime;
     scenario.servers[1].fixedTime = QDateTime(QDate(2020, 1, 1), QTime(8, 0));
-    scenario.servers[2].timeKind = sim::ServerSpec::NoTime;
+    scenario.servers[2].timeKind = sim::ServerSetup::NoTime;
     const QDateTime at(QDate(2026, 12, 5), QTime(10, 30));
     HostScenario::fixClocks(&scenario, at);
     sim::SimPlatform::install(scenario);

@@ -35,10 +35,10 @@ ScenarioBuilder& ScenarioBuilder::rights(const std::set<int>& rights)
 
 ScenarioBuilder& ScenarioBuilder::server(const std::string& name, int latencyMs)
 {
-    sim::ServerSpec added;
+    sim::ServerSetup added;
     added.name = name;
     added.systemTag = int(m_scenario.servers.size()) + 1;
-    added.timeKind = sim::ServerSpec::LocalTime;
+    added.timeKind = sim::ServerSetup::LocalTime;
     added.latencyMs = latencyMs;
     m_scenario.servers.push_back(added);
     return *this;

@@ -79,7 +79,7 @@ private:
         field = value;
         return *this;
     }
-    sim::ServerSpec& last() { return m_scenario.servers.back(); }
+    sim::ServerSetup& last() { return m_scenario.servers.back(); }
 
     sim::Scenario m_scenario;
 };

@@ -78,7 +78,7 @@ protected:
 
     ttservice::CVornTypedUserItemPtr li;
     ttservice::CVornTypedUserItemPtr zhao;
-    sim::ServerSpec server;
+    sim::ServerSetup server;
     std::unique_ptr<sim::SimBackend> backend;
 };
 

@@ -21,9 +21,9 @@ const QDateTime kNow(QDate(2026, 12, 7), QTime(10, 30));
 class ListGeneratorTest : public ::testing::Test
 {
 protected:
-    static sim::ServerSpec generated(unsigned int seed)
+    static sim::ServerSetup generated(unsigned int seed)
     {
-        sim::ServerSpec server;
+        sim::ServerSetup server;
         sim::addPopulation(server, sim::PopulationOptions{200, 0, 0, 5, {}}, kNow.date());
         sim::addGeneratedLists(server, sim::GenerateOptions{20000, 400, seed}, kNow);
         return server;
@@ -31,7 +31,7 @@ protected:
 
     void SetUp() override { server = generated(3); }
 
-    static int loginCount(const sim::ServerSpec& s)
+    static int loginCount(const sim::ServerSetup& s)
     {
         int count = 0;
         for (const auto& list : *s.logins)
@@ -39,20 +39,20 @@ protected:
         return count;
     }
 
-    static ttservice::CVornTypedUserInfo listed(const sim::ServerSpec& s, int kind)
+    static ttservice::CVornTypedUserInfo listed(const sim::ServerSetup& s, int kind)
     {
         ttservice::CVornTypedUserInfo info;
         info.users = s.logins->at(kind);
         return info;
     }
 
-    sim::ServerSpec server;
+    sim::ServerSetup server;
 };
 
 TEST_F(ListGeneratorTest, TheSameSeedGivesTheSameListsAndAnotherSeedOthers)
 {
-    const sim::ServerSpec again = generated(3);
-    const sim::ServerSpec other = generated(4);
+    const sim::ServerSetup again = generated(3);
+    const sim::ServerSetup other = generated(4);
     EXPECT_EQ(loginCount(server), 20000);
     for (int kind = 1; kind <= 5; ++kind) {
         EXPECT_TRUE(listed(server, kind).sameFields(listed(again, kind))) << kind;
@@ -90,9 +90,9 @@ TEST_F(ListGeneratorTest, LoginsAreSingledOutAndRangesTakeAlgorithmAccountsFirst
 
 TEST(UserLogin, GoesFirstAmongTheDesktopLoginsOnceBesidesTheUsersOtherMachines)
 {
-    sim::ServerSpec server;
+    sim::ServerSetup server;
     sim::addGeneratedLists(server, sim::GenerateOptions{50, 0, 1}, kNow);
-    sim::UserSpec user;
+    sim::UserSetup user;
     user.name = "admin";
     user.type = 10;
     user.macs = "00:1A:2B:3C:4D:5E 00:1A:2B:3C:4D:5F";

@@ -84,7 +84,7 @@ protected:
         return simtest::operate(backend, dataType, operation, record);
     }
 
-    sim::ServerSpec server;
+    sim::ServerSetup server;
     utils::TTError lastError;
 };
 
@@ -156,7 +156,7 @@ TEST_F(PopulationTest, RefusedCreationsNameTheProblemAndStoreNothing)
 
 TEST_F(PopulationTest, ScriptedAnswersStandWithoutAPopulationAndErrorsWinOverCounts)
 {
-    sim::ServerSpec bare = server;
+    sim::ServerSetup bare = server;
     for (int code : {12203, 12224, 12209})
         bare.answers.erase(code);
     sim::SimBackend scripted(bare, false, 1);
@@ -174,8 +174,8 @@ TEST_F(PopulationTest, ScriptedAnswersStandWithoutAPopulationAndErrorsWinOverCou
 TEST(GeneratedPopulation, IsRepeatableAndUniquelyKeyed)
 {
     const sim::PopulationOptions options{300, 40, 120, 7, {101, 102}};
-    sim::ServerSpec first;
-    sim::ServerSpec second;
+    sim::ServerSetup first;
+    sim::ServerSetup second;
     sim::addPopulation(first, options, QDate(2026, 12, 7));
     sim::addPopulation(second, options, QDate(2026, 12, 7));
     for (int code : {12203, 12224, 12209}) {

@@ -42,8 +42,8 @@ TEST_F(ScenarioJsonTest, ReadsUserClientAndServers)
     EXPECT_EQ(s.now, QDateTime(QDate(2024, 6, 3), QTime(9, 30)));
     EXPECT_TRUE(s.clockRuns);
     ASSERT_EQ(s.servers.size(), 3u);
-    EXPECT_EQ(s.servers[0].timeKind, sim::ServerSpec::NoTime);
-    EXPECT_EQ(s.servers[1].timeKind, sim::ServerSpec::FixedTime);
+    EXPECT_EQ(s.servers[0].timeKind, sim::ServerSetup::NoTime);
+    EXPECT_EQ(s.servers[1].timeKind, sim::ServerSetup::FixedTime);
     EXPECT_EQ(s.servers[1].fixedTime.time(), QTime(10, 0));
     EXPECT_TRUE(s.servers[2].nullClient);
 }
@@ -125,7 +125,7 @@ TEST_F(ScenarioJsonTest, TheShippedAuditorLacksTheStatusViewRightAndAMissingFile
     // Each server of the demo monitors a few channels, two of them abnormal, typed by their code.
     const sim::Scenario demo =
         sim::Scenario::fromJsonFile(QString(WELCOME_SCENARIO_DIR) + "/demo.json", &error);
-    for (const sim::ServerSpec& server : demo.servers) {
+    for (const sim::ServerSetup& server : demo.servers) {
         int abnormal = 0;
         for (const ttservice::IDataPtr& record : *server.answers.at(12296).fallback) {
             const auto channel = boost::dynamic_pointer_cast<ttservice::CVornChannelStatus>(record);

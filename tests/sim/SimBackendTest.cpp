@@ -58,7 +58,7 @@ protected:
         return simtest::operate(backend, dataType, operation, record);
     }
 
-    sim::ServerSpec server;
+    sim::ServerSetup server;
     utils::TTError lastError;
 };
 
@@ -112,7 +112,7 @@ TEST_F(SimBackendTest, LiveFiguresMoveAndStayInRange)
 
 TEST_F(SimBackendTest, FixedServerTimeRunsWhenLiveOrWhenTheClockRuns)
 {
-    server.timeKind = sim::ServerSpec::FixedTime;
+    server.timeKind = sim::ServerSetup::FixedTime;
     server.fixedTime = QDateTime(QDate(2024, 6, 3), QTime(10, 15));
     sim::SimBackend fixed(server, false, 1);
     sim::SimBackend live(server, true, 1);

@@ -74,7 +74,7 @@ protected:
     }
 
     // The logged-in user's own login is among the server's desktop logins, from one of its MACs.
-    void expectUserLogin(const sim::Scenario& s, const sim::ServerSpec& server)
+    void expectUserLogin(const sim::Scenario& s, const sim::ServerSetup& server)
     {
         const auto answer = query<ttservice::CVornTypedUserInfo>(12311, server.systemTag, "1");
         ASSERT_EQ(answer.size(), 1u) << server.name;
@@ -153,7 +153,7 @@ TEST_F(SimPlatformTest, EveryShippedScenarioInstallsWithItsClientKind)
         EXPECT_EQ(center->hasClientLoginTypeAuth(0), faults || name == "logintype.json")
             << name.toStdString();
         EXPECT_EQ(center->isAlgorithmBusClient(), faults || name == "algobus.json") << name.toStdString();
-        for (const sim::ServerSpec& server : s.servers) {
+        for (const sim::ServerSetup& server : s.servers) {
             if (server.logins)
                 expectUserLogin(s, server);
         }

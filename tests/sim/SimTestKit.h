@@ -38,12 +38,12 @@ inline utils::TTError operate(sim::SimBackend& backend, int dataType, int operat
 }
 
 // The first server of a scenario written for the test.
-inline sim::ServerSpec serverOf(const char* json)
+inline sim::ServerSetup serverOf(const char* json)
 {
     QString error;
     const sim::Scenario scenario = sim::Scenario::fromJson(QByteArray(json), &error);
     EXPECT_TRUE(error.isEmpty()) << error.toStdString();
-    return scenario.servers.empty() ? sim::ServerSpec() : scenario.servers[0];
+    return scenario.servers.empty() ? sim::ServerSetup() : scenario.servers[0];
 }
 
 } // namespace simtest

@@ -13,11 +13,11 @@ namespace sim {
 // then; the latest login is at most now. Ranges take the accounts of the population given before
 // that have algorithm permission first, then made-up ones; a few have no settings, codes outside
 // the client's list or empty sets.
-SIM_EXPORT void addGeneratedLists(ServerSpec& server, const GenerateOptions& options, const QDateTime& now);
+SIM_EXPORT void addGeneratedLists(ServerSetup& server, const GenerateOptions& options, const QDateTime& now);
 
 // Puts the logged-in user's own desktop login (first of its MACs, 25 minutes before now) first
 // among the server's kind-1 logins, unless a login of that name from one of its MACs (from an
 // empty MAC when it has none) is listed there already.
-SIM_EXPORT void addUserLogin(ServerSpec& server, const UserSpec& user, const QDateTime& now);
+SIM_EXPORT void addUserLogin(ServerSetup& server, const UserSetup& user, const QDateTime& now);
 
 } // namespace sim

@@ -22,6 +22,6 @@ struct PopulationOptions
 
 // Appends the generated records to what the server answers for every param of the account
 // (12203), product (12224) and user (12209) codes. A few of them are created on today.
-SIM_EXPORT void addPopulation(ServerSpec& server, const PopulationOptions& options, const QDate& today);
+SIM_EXPORT void addPopulation(ServerSetup& server, const PopulationOptions& options, const QDate& today);
 
 } // namespace sim

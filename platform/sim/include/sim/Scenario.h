@@ -31,7 +31,7 @@ struct ClientSpec
     bool bjBelongStock = false;
 };
 
-struct UserSpec
+struct UserSetup
 {
     std::string name;
     int type = 0;
@@ -80,7 +80,7 @@ struct GenerateOptions
     unsigned int seed = 1;
 };
 
-struct ServerSpec
+struct ServerSetup
 {
     enum TimeKind
     {
@@ -99,23 +99,23 @@ struct ServerSpec
     std::map<int, StoreTarget> operations;       // by operate code
     ExchangeOptions exchanges;
     // Null: the server lists none and 12311 / 12374 answer from answers like any code. Copies of
-    // a ServerSpec share them; change them through editLogins / editAlgoRanges.
+    // a ServerSetup share them; change them through editLogins / editAlgoRanges.
     std::shared_ptr<const LoginLists> logins;
     std::shared_ptr<const AlgoRanges> algoRanges;
     bool nullClient = false; // listed, but its client pointer is null
 };
 
 // The server's lists to add to, made for it first when it has none or shares them with a copy.
-SIM_EXPORT LoginLists& editLogins(ServerSpec& server);
-SIM_EXPORT AlgoRanges& editAlgoRanges(ServerSpec& server);
+SIM_EXPORT LoginLists& editLogins(ServerSetup& server);
+SIM_EXPORT AlgoRanges& editAlgoRanges(ServerSetup& server);
 
 // A whole simulated platform: the client's kind, the logged-in user and the servers.
 struct SIM_EXPORT Scenario
 {
     ClientSpec client;
-    UserSpec user;
+    UserSetup user;
     std::map<int, int> roleTypes;
-    std::vector<ServerSpec> servers;
+    std::vector<ServerSetup> servers;
     QDateTime now; // invalid: the real clock
     bool live = false;
     bool clockRuns = false; // fixed server times advance with the process clock even when not live

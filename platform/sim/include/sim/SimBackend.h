@@ -31,7 +31,7 @@ using ComputedAnswer = std::function<Records(const SimState& state, const ttserv
 class SIM_EXPORT SimBackend : public Ocv::IServerBackend
 {
 public:
-    SimBackend(const ServerSpec& server, bool live, unsigned int seed, bool clockRuns = false);
+    SimBackend(const ServerSetup& server, bool live, unsigned int seed, bool clockRuns = false);
     ~SimBackend() override;
 
     // Replaces the handler of an operate code; an empty handler removes it.
@@ -59,7 +59,7 @@ private:
     qint64 elapsedMs() const;
     qint64 clockSecs() const; // the server time, or the platform clock without a time service
 
-    ServerSpec m_server; // without its answers: those live in m_state
+    ServerSetup m_server; // without its answers: those live in m_state
     bool m_live;
     bool m_clockRuns;
     mutable std::mutex m_mutex;

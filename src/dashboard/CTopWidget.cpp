@@ -4,6 +4,7 @@
 #include "base/Hairlines.h"
 #include "base/NumberedQuery.h"
 #include "base/ResultMessage.h"
+#include "base/StatisticsFigure.h"
 #include "base/WelcomeLog.h"
 #include "base/WelcomeMetaTypes.h"
 #include "data/CUserManager.h"
@@ -27,7 +28,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <climits>
 
 namespace Ocv {
 
@@ -118,9 +118,7 @@ CVornClientCenter* clientCenter()
 
 QString field(const Stats* stats, int Stats::*member)
 {
-    if (!stats || stats->*member == INT_MAX)
-        return QStringLiteral("-");
-    return QString::number(stats->*member);
+    return stats ? statisticsFigure(stats->*member) : QStringLiteral("-");
 }
 
 QFont themeFont(const char* key)

@@ -2,6 +2,7 @@
 
 #include "base/EventIds.h"
 #include "base/NumberedQuery.h"
+#include "base/StatisticsFigure.h"
 #include "base/WelcomeLog.h"
 #include "data/CUserManager.h"
 #include "data/CVornClientCenter.h"
@@ -19,8 +20,6 @@
 
 #include <QPointer>
 #include <QTimer>
-
-#include <climits>
 
 namespace Ocv {
 
@@ -67,12 +66,6 @@ const TileLook kTiles[kTileCount] = {
     {TOP_MODEL_CHANNEL, "clr_top_etf_color", "clr_welcome_top_etf_hight_text", "通道监控", "0个异常状态",
      "查看监控", "top_etf_new", "top_etf_warning", ChannelStateButton, "查看最终状态"},
 };
-
-// The record marks a figure it does not have with INT_MAX: it is shown as a dash, never as a count.
-QString figure(int value)
-{
-    return value == INT_MAX ? QStringLiteral("-") : QString::number(value);
-}
 
 CVornClientCenter* clientCenter()
 {
@@ -238,12 +231,12 @@ void CTopAccountProductRiskWidget::slotUpdate()
     if (!m_statistics)
         return;
     const ttservice::CVornBaseInfoStatistics& s = *m_statistics;
-    m_pAccountTile->setText(QStringLiteral("今日新增:%1个账号").arg(figure(s.accountsToday)),
-                            figure(s.accountsA), QString(), QStringLiteral("账号设置"));
-    m_pUserTile->setText(QStringLiteral("今日新增:%1位用户").arg(figure(s.usersToday)), figure(s.usersB),
-                         QString(), QStringLiteral("用户设置"));
-    m_pProductTile->setText(QStringLiteral("今日新增:%1产品").arg(figure(s.productsToday)),
-                            figure(s.productsA), QString(), QStringLiteral("产品设置"));
+    m_pAccountTile->setText(QStringLiteral("今日新增:%1个账号").arg(statisticsFigure(s.accountsToday)),
+                            statisticsFigure(s.accountsA), QString(), QStringLiteral("账号设置"));
+    m_pUserTile->setText(QStringLiteral("今日新增:%1位用户").arg(statisticsFigure(s.usersToday)),
+                         statisticsFigure(s.usersB), QString(), QStringLiteral("用户设置"));
+    m_pProductTile->setText(QStringLiteral("今日新增:%1产品").arg(statisticsFigure(s.productsToday)),
+                            statisticsFigure(s.productsA), QString(), QStringLiteral("产品设置"));
 }
 
 void CTopAccountProductRiskWidget::slotUpdateTableFinish()

@@ -290,37 +290,41 @@ void CStandardHpfTable::sortByColumn(int column, Qt::SortOrder order)
 {
     if (!m_model)
         return;
-    if (!m_busy && m_model->totalCount() < m_threshold) {
-        m_model->sortByColumnID(column, order);
-        refresh();
-        return;
-    }
-    runStep([this, column, order]() { return m_model->prepareSort(column, order); });
+    inPlaceOrStep(
+        m_model->totalCount(), [&] { m_model->sortByColumnID(column, order); },
+        [this, column, order]() { return m_model->prepareSort(column, order); });
 }
 
 void CStandardHpfTable::filterColumn(int column, const IBaseHpfTableModel::Filter& filter)
 {
     if (!m_model)
         return;
-    if (!m_busy && m_model->totalCount() < m_threshold) {
-        m_model->filterColumn(column, filter);
-        refresh();
-        return;
-    }
-    runStep([this, column, filter]() { return m_model->prepareFilter(column, filter); });
+    inPlaceOrStep(
+        m_model->totalCount(), [&] { m_model->filterColumn(column, filter); },
+        [this, column, filter]() { return m_model->prepareFilter(column, filter); });
 }
 
 void CStandardHpfTable::setAllData(std::vector<IBaseHpfTableDataPtr> rows)
 {
     if (!m_model)
         return;
-    if (!m_busy && std::max(int(rows.size()), m_model->totalCount()) < m_threshold) {
-        m_model->setAllData(std::move(rows));
+    const int count = std::max(int(rows.size()), m_model->totalCount());
+    auto shared = std::make_shared<std::vector<IBaseHpfTableDataPtr>>(std::move(rows));
+    inPlaceOrStep(
+        count, [&] { m_model->setAllData(std::move(*shared)); },
+        [this, shared]() { return m_model->prepareLoad(std::move(*shared)); });
+}
+
+// Small models change at once; large ones, or any while a step is running, queue a step.
+void CStandardHpfTable::inPlaceOrStep(int rows, const std::function<void()>& inPlace,
+                                      std::function<IBaseHpfTableModel::TaskPtr()> prepare)
+{
+    if (!m_busy && rows < m_threshold) {
+        inPlace();
         refresh();
         return;
     }
-    auto shared = std::make_shared<std::vector<IBaseHpfTableDataPtr>>(std::move(rows));
-    runStep([this, shared]() { return m_model->prepareLoad(std::move(*shared)); });
+    runStep(std::move(prepare));
 }
 
 void CStandardHpfTable::setBackgroundThreshold(int rows)

@@ -216,6 +216,8 @@ private:
 
     std::vector<IBaseHpfTableDataPtr> selectedRows() const;
     void runStep(std::function<IBaseHpfTableModel::TaskPtr()> prepare);
+    void inPlaceOrStep(int rows, const std::function<void()>& inPlace,
+                       std::function<IBaseHpfTableModel::TaskPtr()> prepare);
     void startNextStep();
     void finishStep(IBaseHpfTableModel::TaskPtr task);
 

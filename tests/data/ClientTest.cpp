@@ -94,15 +94,4 @@ TEST(Worker, EscapingExceptionIsLoggedAndTheWorkerGoesOn)
     EXPECT_TRUE(errors[1].contains(QStringLiteral("not a std::exception"))) << errors[1].toStdString();
 }
 
-// Queued signals find the result types by the names their signatures spell.
-TEST(MetaTypes, ResultTypesAreRegisteredUnderTheirNames)
-{
-    Ocv::registerDataMetaTypes();
-    const int error = QMetaType::type("utils::TTError");
-    const int records = QMetaType::type("std::vector<ttservice::IDataPtr>");
-    EXPECT_NE(error, int(QMetaType::UnknownType));
-    EXPECT_EQ(QMetaType::type("std::vector<boost::shared_ptr<ttservice::IData>>"), records);
-    EXPECT_EQ(records, qMetaTypeId<std::vector<ttservice::IDataPtr>>());
-}
-
 } // namespace

@@ -43,33 +43,6 @@ TEST_F(ListRecordTest, KeysNameWhatTellsRowsAndLoginsApart)
     EXPECT_EQ(login.getKey(), "li____3______");
 }
 
-TEST_F(ListRecordTest, ALoginListCopyHasItsOwnListOfTheSameItems)
-{
-    auto copy = boost::dynamic_pointer_cast<CVornTypedUserInfo>(logins.clone());
-    ASSERT_TRUE(copy);
-    EXPECT_EQ(copy->users[1], logins.users[1]);
-    copy->users.pop_back();
-    EXPECT_EQ(logins.users.size(), 2u);
-    EXPECT_FALSE(copy->sameFields(logins));
-    copy->users.push_back(boost::static_pointer_cast<CVornTypedUserItem>(logins.users[1]->clone()));
-    EXPECT_TRUE(copy->sameFields(logins));
-    copy->users[1]->mac.clear();
-    EXPECT_FALSE(copy->sameFields(logins));
-}
-
-TEST_F(ListRecordTest, AnAlgoRangeCloneOwnsItsAccountAndSettings)
-{
-    auto copy = boost::dynamic_pointer_cast<CAccountAlgoRange>(range.clone());
-    ASSERT_TRUE(copy);
-    EXPECT_NE(copy->account, range.account);
-    EXPECT_NE(copy->settings[0], range.settings[0]);
-    EXPECT_FALSE(copy->settings[1]);
-    EXPECT_TRUE(copy->sameFields(range));
-    copy->settings[0]->permissions["POV"].insert(4);
-    EXPECT_TRUE(range.settings[0]->permissions["POV"].empty());
-    EXPECT_FALSE(copy->sameFields(range));
-}
-
 TEST_F(ListRecordTest, NestedMembersReachTheBsonDocument)
 {
     bson::BSONObjBuilder users;

@@ -82,36 +82,6 @@ protected:
     std::unique_ptr<sim::SimBackend> backend;
 };
 
-// Each answer is a list of its own over the listed items, not copies of them.
-TEST_F(ListAnswersTest, EachKindAnswersItsOwnSharedLoginsTaggedWithTheServer)
-{
-    EXPECT_EQ(names(1), (std::vector<std::string>{"li@09:00", "wang@08:00"}));
-    EXPECT_EQ(names(2), (std::vector<std::string>{"li@09:05"}));
-    EXPECT_EQ(names(4), (std::vector<std::string>{"zhao@07:00"}));
-    EXPECT_TRUE(names(5).empty());
-    EXPECT_EQ(kind(5)->getSystemTag(), 1);
-    for (const char* other : {"0", "6", "all"})
-        EXPECT_TRUE(ask(12311, other).empty()) << other;
-    auto first = kind(1);
-    EXPECT_EQ(first->users.at(0), li);
-    first->users.clear();
-    EXPECT_EQ(kind(1)->users.at(0), li);
-}
-
-TEST_F(ListAnswersTest, LogoutEndsExactlyThatLoginOnEveryKind)
-{
-    const utils::TTError ended = logout(*li);
-    EXPECT_TRUE(ended.isSuccess()) << ended.errorMsg();
-    EXPECT_EQ(names(1), (std::vector<std::string>{"wang@08:00"}));
-    EXPECT_EQ(names(2), (std::vector<std::string>{"li@09:05"}));
-    EXPECT_TRUE(logout(*zhao).isSuccess());
-    EXPECT_TRUE(names(3).empty());
-    EXPECT_TRUE(names(4).empty());
-    // The scenario keeps its lists for the next install.
-    EXPECT_EQ(server.logins->at(1).size(), 2u);
-    EXPECT_EQ(logout(*li).errorMsg(), "登录信息不存在或已登出");
-}
-
 TEST_F(ListAnswersTest, RefusedLogoutsLeaveEveryListAsItWas)
 {
     // Each field counts: another disk, terminal, MAC or time is another login.

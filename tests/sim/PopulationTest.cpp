@@ -104,27 +104,6 @@ TEST_F(PopulationTest, StatisticsCountThePopulationAndTodaysAdditions)
               "riskOfficers=1 traders=1 productCount=3 signalOrderCount=2 bankAccounts=1");
 }
 
-TEST_F(PopulationTest, CreationsShowUpInTheNextAnswersStampedWithToday)
-{
-    sim::SimBackend backend(server, false, 1);
-    // 21 characters, 61 bytes: the limit counts characters.
-    EXPECT_TRUE(
-        add(backend, 12203, account("F9", 6, "新开户-期货期权账户三十二个字符以内的名字")).isSuccess());
-    EXPECT_TRUE(add(backend, 12209, user("u9", 4)).isSuccess());
-    auto product = boost::make_shared<ttservice::CVornProductInfo>();
-    product->productId = "P9";
-    product->productName = "新产品";
-    EXPECT_TRUE(add(backend, 12224, product).isSuccess());
-
-    EXPECT_EQ(counts(backend, 12254),
-              "productsA=4 productsB=2 accountsA=6 accountsB=4 usersA=3 usersB=5 securitiesCompanies=2 "
-              "futuresCompanies=2 signalOrdersA=1 signalOrdersB=2 mobileTerminalsA=1 mobileTerminalsB=2 "
-              "algoPermissionsA=1 productsToday=2 usersToday=2 accountsToday=2");
-    const sim::Records accounts = ask(backend, 12203, "all");
-    ASSERT_EQ(accounts.size(), 6u);
-    EXPECT_EQ(boost::dynamic_pointer_cast<CVornAccountInfo>(accounts.back())->createdDay, "20261207");
-}
-
 TEST_F(PopulationTest, RefusedCreationsNameTheProblemAndStoreNothing)
 {
     sim::SimBackend backend(server, false, 1);

@@ -1,6 +1,5 @@
 #include "sim/Scenario.h"
 
-#include "data/ttservice/CVornChannelStatus.h"
 #include "data/ttservice/CVornExchangeInfo.h"
 #include "data/ttservice/CVornSysStatusInfo.h"
 
@@ -114,26 +113,8 @@ TEST_F(ScenarioJsonTest, FaultsNameTheirPlace)
     }
 }
 
-// Every shipped scenario is loaded by the platform's tests; here the auditor's rights and a missing file.
-TEST_F(ScenarioJsonTest, TheShippedAuditorLacksTheStatusViewRightAndAMissingFileIsNamed)
+TEST_F(ScenarioJsonTest, AMissingFileIsNamed)
 {
-    const sim::Scenario auditor =
-        sim::Scenario::fromJsonFile(QString(WELCOME_SCENARIO_DIR) + "/auditor.json", &error);
-    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
-    EXPECT_FALSE(auditor.user.allRights || auditor.user.rights.empty());
-    EXPECT_EQ(auditor.user.rights.count(10081), 0u);
-    // Each server of the demo monitors a few channels, two of them abnormal, typed by their code.
-    const sim::Scenario demo =
-        sim::Scenario::fromJsonFile(QString(WELCOME_SCENARIO_DIR) + "/demo.json", &error);
-    for (const sim::ServerSetup& server : demo.servers) {
-        int abnormal = 0;
-        for (const ttservice::IDataPtr& record : *server.answers.at(12296).fallback) {
-            const auto channel = boost::dynamic_pointer_cast<ttservice::CVornChannelStatus>(record);
-            ASSERT_TRUE(channel) << server.name;
-            abnormal += channel->state != 0;
-        }
-        EXPECT_EQ(abnormal, 2) << server.name;
-    }
     sim::Scenario::fromJsonFile("/nonexistent/x.json", &error);
     EXPECT_TRUE(error.contains("/nonexistent/x.json"));
 }

@@ -121,27 +121,6 @@ TEST_F(SimPlatformTest, DemoInstallsServersUserAndClockAndAnswersEveryDashboardC
     EXPECT_EQ(center->pendingRequests(), 0);
 }
 
-TEST_F(SimPlatformTest, ReinstallingReplacesServersUserAndClock)
-{
-    for (auto& server : demo.servers)
-        server.latencyMs = 300;
-    sim::SimPlatform::install(demo);
-    auto oldClient = center->getAllClients().begin()->second;
-    for (int i = 0; i < 10; ++i)
-        oldClient->queryData_async(queryReq(12235), Ocv::QueryCallback(), 0);
-
-    QString error;
-    const sim::Scenario other = sim::Scenario::fromJson(
-        R"({"now": "2024-06-03 09:00:00", "servers": [{"name": "solo", "serverTime": null}]})", &error);
-    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
-    sim::SimPlatform::install(other);
-    EXPECT_EQ(oldClient->pendingRequests(), 0);
-    EXPECT_EQ(center->getAllClients().size(), 1u);
-    EXPECT_FALSE(center->getClientByName("solo")->getTimeServer());
-    EXPECT_FALSE(users->getUserInfoPtr());
-    EXPECT_EQ(utils::currentDateTime(), QDateTime(QDate(2024, 6, 3), QTime(9, 0)));
-}
-
 TEST_F(SimPlatformTest, EveryShippedScenarioInstallsWithItsClientKind)
 {
     const QStringList names = QDir(WELCOME_SCENARIO_DIR).entryList({"*.json"}, QDir::Files);
@@ -158,32 +137,6 @@ TEST_F(SimPlatformTest, EveryShippedScenarioInstallsWithItsClientKind)
                 expectUserLogin(s, server);
         }
     }
-}
-
-// The sub-manager's figures come from its share of each server's own population; the trade-day
-// scenario's options reach the generated exchanges.
-TEST_F(SimPlatformTest, PopulationAndExchangeScenariosReachTheServers)
-{
-    sim::SimPlatform::install(shipped("submanager.json"));
-    int totals[2] = {};
-    for (int tag : {1, 2}) {
-        const auto statistics = query<ttservice::CVornBaseInfoStatistics>(12254, tag);
-        const auto mine = query<ttservice::CVornSubManagerInfo>(12277, tag);
-        ASSERT_TRUE(statistics.size() == 1 && statistics[0] && mine.size() == 1 && mine[0]);
-        EXPECT_GT(mine[0]->futuresAccounts + mine[0]->stockAccounts, 0);
-        EXPECT_LT(mine[0]->futuresAccounts + mine[0]->stockAccounts, statistics[0]->accountsA / 2);
-        totals[tag - 1] = statistics[0]->accountsA;
-    }
-    EXPECT_NE(totals[0], totals[1]);
-
-    sim::SimPlatform::install(shipped("tradeday.json"));
-    std::map<std::string, boost::shared_ptr<ttservice::CVornExchangeInfo>> exchanges;
-    for (const auto& info : query<ttservice::CVornExchangeInfo>(12255, 1))
-        exchanges[info->m_strMarketName] = info;
-    ASSERT_TRUE(exchanges.count("SHFE") && exchanges.count("CZCE"));
-    EXPECT_EQ(exchanges["SH"]->m_strMarketTradeDay, "20261207");
-    EXPECT_EQ(exchanges["SHFE"]->m_strMarketTradeDay, "20261208");
-    EXPECT_EQ(utils::currentDateTime().toSecsSinceEpoch() - exchanges["CZCE"]->m_nToUpdateSecond, 45);
 }
 
 } // namespace

@@ -179,12 +179,15 @@ int main(int argc, char** argv)
     setUpLogging(options.verbose);
     Ocv::registerDataMetaTypes();
     const bool windowed = !options.isBatch() && (!headless || options.idleSeconds > 0);
-    // In a window the servers' clocks run, so the board's clock ticks; scripted runs stay repeatable.
+    // In a window the servers' clocks run, so the board's clock ticks. A scripted run at a given
+    // time keeps every clock at that time: its logs do not depend on how long the machine takes.
     const auto adjust = [windowed, at = options.at](sim::Scenario* scenario) {
         if (at.isValid())
             HostScenario::fixClocks(scenario, at);
         if (windowed)
             scenario->clockRuns = true;
+        else if (at.isValid())
+            scenario->clockFrozen = true;
     };
     sim::Scenario scenario;
     if (!HostScenario::load(options.scenarioFile, &scenario, &error)) {

@@ -49,6 +49,8 @@ void SimPlatform::install(const Scenario& scenario)
         }
         auto backend = std::make_shared<SimBackend>(server, scenario.live, seed, scenario.clockRuns);
         backend->setSubManagerId(scenario.user.present ? scenario.user.subManagerId : -1);
+        if (scenario.clockFrozen)
+            backend->setElapsedSource([]() { return qint64(0); });
         clients[server.name] = boost::make_shared<Ocv::CVornClient>(server.name, server.systemTag, backend);
         if (systemName.empty())
             systemName = server.name;

@@ -79,7 +79,9 @@ protected:
 
 TEST_F(UserKindRunTest, AdministratorSeesElevenTilesBothStripsAndTheExchangeBoard)
 {
-    runKind("admin", {"--click", "wolcome_top_widget:207,50", "--move", "wolcome_top_widget:483,50"});
+    // Over three seconds of a live scenario: a run at a given time keeps its clocks there.
+    runKind("admin", {"--click", "wolcome_top_widget:207,50", "--move", "wolcome_top_widget:483,50",
+                      "--settle-ms", "1100"});
     QList<int> expected;
     for (int slot = 0; slot < 11; ++slot)
         expected << 39 + 138 * slot;

@@ -119,6 +119,9 @@ struct SIM_EXPORT Scenario
     QDateTime now; // invalid: the real clock
     bool live = false;
     bool clockRuns = false; // fixed server times advance with the process clock even when not live
+    // Every clock stands still: fixed server times and the live figures' drift ignore the time
+    // passing, whatever live and clockRuns say (scripted runs that must repeat exactly).
+    bool clockFrozen = false;
 
     // On failure the result is a default scenario and *error names the place and the fault.
     static Scenario fromJson(const QByteArray& json, QString* error);

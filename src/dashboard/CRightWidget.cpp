@@ -16,6 +16,7 @@
 #include "kx/CImage.h"
 #include "kx/CImageWidget.h"
 #include "kx/CSimpleTextWidget.h"
+#include "kx/CUiResource.h"
 #include "kx/CVScrollWidgetList.h"
 #include "kx/CWidgetList.h"
 #include "kx/KxFormat.h"
@@ -23,7 +24,9 @@
 
 #include <QDate>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <boost/format.hpp>
 
@@ -72,6 +75,16 @@ constexpr int kDateRise = 39;
 constexpr int kWarningX = 80;
 constexpr int kMismatchX = 55;
 constexpr int kWarningRise = 20;
+// The rows below the tabs scroll when the user's exchanges do not fit; the clock header stays.
+constexpr int kRowsBottomMargin = 5;
+constexpr int kRowScrollWidth = 6;
+constexpr int kWheelStep = kRowPitch / 2;
+const QString kRowScrollStyle = QStringLiteral(
+    "QScrollBar:vertical{width:6px;background:transparent;margin:0;border:none;}"
+    "QScrollBar::handle:vertical{background:%1;border-radius:3px;min-height:24px;}"
+    "QScrollBar::handle:vertical:hover{background:%2;}"
+    "QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0;}"
+    "QScrollBar::add-page:vertical,QScrollBar::sub-page:vertical{background:none;}");
 constexpr int kLateHour = 21;      // from 21:00 night sessions already trade on the next day
 constexpr int kDelayWarnSecs = 31; // updates this old count as delayed
 
@@ -155,13 +168,11 @@ CVornClientCenter* clientCenter()
     return utils::CSingletonT<CVornClientCenter>::instance();
 }
 
-// "20261205" as "2026-12-05"; anything that is not such a date is shown as it is.
+// "20261205" as "2026-12-05"; anything that is not such a date (the "-" of a missing record
+// included) reads as no text.
 QString formatTradeDay(const QString& tradeDay)
 {
-    const QDate date = QDate::fromString(tradeDay, QStringLiteral("yyyyMMdd"));
-    if (date.isValid())
-        return date.toString(QStringLiteral("yyyy-MM-dd"));
-    return tradeDay.isEmpty() ? QStringLiteral("-") : tradeDay;
+    return QDate::fromString(tradeDay, QStringLiteral("yyyyMMdd")).toString(QStringLiteral("yyyy-MM-dd"));
 }
 
 QString formatUpdateTime(int updateSecond)
@@ -215,6 +226,13 @@ CRightWidget::CRightWidget(QWidget* parent)
     m_pOverseasTab->setText(QStringLiteral("境外交易所"));
     m_pOverseasTab->setFixedWidth(kTabWidth);
     m_pOverseasTab->move(kTabWidth, kTabY);
+
+    m_pRowScroll = new QScrollBar(Qt::Vertical, this);
+    m_pRowScroll->setObjectName(QStringLiteral("wolcome_right_row_scroll"));
+    m_pRowScroll->setCursor(Qt::ArrowCursor);
+    m_pRowScroll->hide();
+    applyRowScrollStyle();
+    connect(m_pRowScroll, &QScrollBar::valueChanged, this, [this]() { update(rowsArea()); });
 
     initOverseasListItem();
     createOverseasUi();
@@ -330,6 +348,7 @@ void CRightWidget::createExchangeItemList(Kx::CWidgetList* list, const QString& 
 void CRightWidget::setCurrentService(std::string systemName)
 {
     m_strSystemName = std::move(systemName);
+    m_answerOrder.retarget();
     updateTexts();
     refresh();
 }
@@ -352,8 +371,6 @@ void CRightWidget::slotServerTimeTimeOut()
 
 void CRightWidget::refresh()
 {
-    // Bumped even while hidden: an answer of a system switched away from must never be stored.
-    ++m_requestNumber;
     if (!isActive())
         return;
 
@@ -361,7 +378,7 @@ void CRightWidget::refresh()
                                  const std::vector<ttservice::IDataPtr>& records) {
         onQueryData(number, error, records);
     };
-    if (!sendNumberedQuery(m_strSystemName, kExchangeInfoType, m_requestNumber, m_answerGuard, onAnswer))
+    if (!sendNumberedQuery(m_strSystemName, kExchangeInfoType, m_answerOrder.next(), m_answerGuard, onAnswer))
         WELCOME_LOG(QStringLiteral("no server named '%1', nothing sent").arg(Kx::sToQs(m_strSystemName)));
 }
 
@@ -386,9 +403,8 @@ void CRightWidget::onQueryData(quint64 requestNumber, const utils::TTError& erro
 
 void CRightWidget::slotAnswer(quint64 requestNumber, Ocv::ExchangeInfoList records)
 {
-    if (requestNumber != m_requestNumber) {
-        WELCOME_LOG(
-            QStringLiteral("answer %1 superseded by %2, dropped").arg(requestNumber).arg(m_requestNumber));
+    if (!m_answerOrder.take(requestNumber)) {
+        WELCOME_LOG(QStringLiteral("answer %1 outdated, dropped").arg(requestNumber));
         return;
     }
     // Merged, never replaced: an exchange missing from an answer keeps showing its last record.
@@ -413,7 +429,55 @@ void CRightWidget::showTab(bool domestic)
     shown->setTabChecked(true);
     other->setTabChecked(false);
     m_pOverseasList->setVisible(!domestic);
+    updateRowScroll();
     update();
+}
+
+QRect CRightWidget::rowsArea() const
+{
+    const int top = kTabY + m_pDomesticTab->height();
+    return QRect(1, top, width() - 2, height() - 1 - top);
+}
+
+void CRightWidget::applyRowScrollStyle()
+{
+    Kx::CUiResource* resource = utils::CSingletonT<Kx::CUiResource>::instance();
+    m_pRowScroll->setStyleSheet(
+        kRowScrollStyle.arg(resource->getColor(QStringLiteral("clr_scrollbar_slider"))->name(),
+                            resource->getColor(QStringLiteral("clr_scrollbar_slider_hover"))->name()));
+}
+
+void CRightWidget::updateRowScroll()
+{
+    const QRect area = rowsArea();
+    const int contentBottom = m_domesticLines.empty() ? 0 : m_domesticLines.back().bottom + kRowsBottomMargin;
+    const int overflow = std::max(0, contentBottom - area.bottom());
+    m_pRowScroll->setRange(0, overflow);
+    m_pRowScroll->setPageStep(area.height());
+    m_pRowScroll->setSingleStep(kWheelStep);
+    m_pRowScroll->setGeometry(width() - 1 - kRowScrollWidth, area.top(), kRowScrollWidth, area.height());
+    m_pRowScroll->setVisible(overflow > 0 && m_pDomesticTab->isChecked());
+}
+
+int CRightWidget::rowOffset() const
+{
+    return m_pDomesticTab->isChecked() ? m_pRowScroll->value() : 0;
+}
+
+void CRightWidget::wheelEvent(QWheelEvent* event)
+{
+    if (!m_pRowScroll->isVisible() || !rowsArea().contains(event->position().toPoint())) {
+        event->ignore();
+        return;
+    }
+    const int steps = event->angleDelta().y() / QWheelEvent::DefaultDeltasPerStep;
+    m_pRowScroll->setValue(m_pRowScroll->value() - steps * kWheelStep);
+    event->accept();
+}
+
+void CRightWidget::themeChanged()
+{
+    applyRowScrollStyle();
 }
 
 bool CRightWidget::handleEvent(int eventId, int a, int b, const QString& text, void* data)
@@ -442,8 +506,11 @@ void CRightWidget::paintEvent(QPaintEvent*)
 
     paintServerClock(&painter);
     // The overseas page is the list below the tabs, its texts kept current by slotAnswer.
-    if (m_pDomesticTab->isChecked())
+    if (m_pDomesticTab->isChecked()) {
+        painter.setClipRect(rowsArea());
+        painter.translate(0, -rowOffset());
         drawDomesticText(&painter);
+    }
 }
 
 void CRightWidget::paintServerClock(QPainter* painter) const
@@ -568,9 +635,11 @@ void CRightWidget::updateTexts()
         const DomesticLine* was = i < before.size() ? &before[i] : nullptr;
         if (now && was && *now == *was)
             continue;
-        const int bottom = now ? now->bottom : was->bottom;
-        update(QRect(0, bottom - kRowIconRise, width(), kRowPitch));
+        const int bottom = (now ? now->bottom : was->bottom) - rowOffset();
+        update(QRect(0, bottom - kRowIconRise, width(), kRowPitch) & rowsArea());
     }
+    if (m_domesticLines.size() != before.size())
+        updateRowScroll();
 }
 
 void CRightWidget::drawOverSeaText()

@@ -2,6 +2,7 @@
 
 #include "WelcomeGlobal.h"
 #include "base/CAnswerGuard.h"
+#include "base/CAnswerOrder.h"
 #include "base/WelcomeMetaTypes.h"
 #include "dashboard/ExchangeInfoList.h"
 #include "data/DataCallbacks.h"
@@ -19,7 +20,9 @@
 #include <vector>
 
 class QPainter;
+class QScrollBar;
 class QTimer;
+class QWheelEvent;
 
 namespace Kx {
 class CImage;
@@ -63,6 +66,8 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void themeChanged() override;
 
     void refresh();
     // Runs on the data-service thread: logs and collects the records, hands them on with their number.
@@ -117,6 +122,11 @@ private:
     void createExchangeItemList(Kx::CWidgetList* list, const QString& iconKey, const QString& name,
                                 const std::string& code);
     void showTab(bool domestic);
+    // Below the tabs, inside the frame: where the domestic rows scroll.
+    QRect rowsArea() const;
+    int rowOffset() const;
+    void updateRowScroll();
+    void applyRowScrollStyle();
     void paintServerClock(QPainter* painter) const;
     void paintText(const DomesticLine& line, QPainter* painter) const;
     void updateClockText();
@@ -139,12 +149,12 @@ private:
     CExchangeTabButton* m_pDomesticTab = nullptr;
     CExchangeTabButton* m_pOverseasTab = nullptr;
     Kx::CVScrollWidgetList* m_pOverseasList = nullptr;
+    QScrollBar* m_pRowScroll = nullptr; // shown while the domestic rows overflow
     std::map<std::string, OverseasItem> m_overseasItems;
     std::map<std::string, Kx::CSimpleTextWidget*> m_overseasNames;
     std::map<std::string, Kx::CSimpleTextWidget*> m_overseasStatus;
 
-    // The number of the latest request; GUI thread only. Answers to earlier ones are dropped.
-    quint64 m_requestNumber = 0;
+    CAnswerOrder m_answerOrder; // GUI thread only
     CAnswerGuard m_answerGuard;
 };
 

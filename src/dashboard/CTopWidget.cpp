@@ -178,14 +178,14 @@ CTopWidget::~CTopWidget()
 void CTopWidget::setCurrentService(const std::string& serviceName)
 {
     m_serviceName = serviceName;
+    m_answerOrder.retarget();
     refresh();
 }
 
 void CTopWidget::refresh()
 {
-    ++m_requestNumber;
     sendNumberedQuery(
-        m_serviceName, kStatisticsType, m_requestNumber, m_answerGuard,
+        m_serviceName, kStatisticsType, m_answerOrder.next(), m_answerGuard,
         [this](quint64 number, const utils::TTError& error, const std::vector<ttservice::IDataPtr>& records) {
             onQueryData(number, error, records);
         });
@@ -202,7 +202,7 @@ void CTopWidget::onQueryData(quint64 requestNumber, const utils::TTError& error,
 void CTopWidget::slotAnswer(quint64 requestNumber,
                             boost::shared_ptr<ttservice::CVornBaseInfoStatistics> statistics)
 {
-    if (requestNumber != m_requestNumber)
+    if (!m_answerOrder.take(requestNumber))
         return;
     m_pStatistics = statistics;
     emit sigUpdate();

@@ -2,6 +2,7 @@
 
 #include "WelcomeGlobal.h"
 #include "base/CAnswerGuard.h"
+#include "base/CAnswerOrder.h"
 #include "base/WelcomeMetaTypes.h"
 #include "data/DataCallbacks.h"
 #include "kx/CBaseWidget.h"
@@ -101,7 +102,8 @@ private:
 
     QFont m_numberFont;
     QFont m_labelFont;
-    quint64 m_requestNumber = 0;
+
+    CAnswerOrder m_answerOrder; // GUI thread only
     CAnswerGuard m_answerGuard;
 };
 

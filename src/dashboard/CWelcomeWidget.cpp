@@ -148,6 +148,7 @@ void CWelcomeWidget::setSystem(int systemId, const QString& systemName)
 // The regions that query for themselves follow the dashboard's current server.
 void CWelcomeWidget::retargetRegions()
 {
+    m_answerOrder.retarget();
     const std::string server = currentServerName().toStdString();
     if (m_pTopWidget)
         m_pTopWidget->setCurrentService(server);
@@ -157,15 +158,13 @@ void CWelcomeWidget::retargetRegions()
 
 void CWelcomeWidget::refresh()
 {
-    // Every refresh supersedes the answers still on their way, even when it sends nothing itself.
-    ++m_requestNumber;
     const int dataType = m_bStatusMode ? kSystemStatusType : kSubManagerStatisticsType;
     const QString server = currentServerName();
     const auto onAnswer = [this](quint64 number, const utils::TTError& error,
                                  const std::vector<ttservice::IDataPtr>& records) {
         onQueryData(number, error, records);
     };
-    if (sendNumberedQuery(server.toStdString(), dataType, m_requestNumber, m_answerGuard, onAnswer))
+    if (sendNumberedQuery(server.toStdString(), dataType, m_answerOrder.next(), m_answerGuard, onAnswer))
         WELCOME_LOG(QStringLiteral("query %1 on '%2'").arg(dataType).arg(server));
     else
         WELCOME_LOG(QStringLiteral("no server named '%1', nothing sent").arg(server));
@@ -199,10 +198,9 @@ void CWelcomeWidget::slotAnswer(quint64 requestNumber, Ocv::SysStatusMap statusM
                                 boost::shared_ptr<ttservice::CVornSubManagerInfo> managerInfo)
 {
     // Servers answer at their own pace: a slow server's answer must not overwrite the figures of
-    // the server switched to since.
-    if (requestNumber != m_requestNumber) {
-        WELCOME_LOG(
-            QStringLiteral("answer %1 superseded by %2, dropped").arg(requestNumber).arg(m_requestNumber));
+    // the server switched to since, nor a newer answer of the same server.
+    if (!m_answerOrder.take(requestNumber)) {
+        WELCOME_LOG(QStringLiteral("answer %1 outdated, dropped").arg(requestNumber));
         return;
     }
     if (m_bStatusMode)

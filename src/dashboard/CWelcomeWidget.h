@@ -5,6 +5,7 @@
 #include "data/DataCallbacks.h"
 #include "kx/CBaseWidget.h"
 #include "base/CAnswerGuard.h"
+#include "base/CAnswerOrder.h"
 #include "base/WelcomeMetaTypes.h"
 
 #include <QString>
@@ -97,8 +98,7 @@ private:
     CSmartAlgoDialog* m_pSmartAlgoDialog = nullptr;
     bool m_bRefreshPending = false;
 
-    // The number of the latest request; GUI thread only. Answers to earlier ones are dropped.
-    quint64 m_requestNumber = 0;
+    CAnswerOrder m_answerOrder; // GUI thread only
     CAnswerGuard m_answerGuard;
 };
 

@@ -175,6 +175,7 @@ void CTopAccountProductRiskWidget::switchSystem(int systemId, QString systemName
 {
     m_systemId = systemId;
     m_systemName = systemName;
+    m_answerOrder.retarget();
     if (m_pShowProductDialog && m_pShowProductDialog->isVisible())
         m_pShowProductDialog->switchSystem(m_systemId, m_systemName);
     if (m_pShowAccountDialog && m_pShowAccountDialog->isVisible())
@@ -197,13 +198,11 @@ void CTopAccountProductRiskWidget::slotTimeout()
 
 void CTopAccountProductRiskWidget::refresh()
 {
-    // Bumped even when nothing is sent: an answer of a system switched away from is never shown.
-    ++m_requestNumber;
     const auto onAnswer = [this](quint64 number, const utils::TTError& error,
                                  const std::vector<ttservice::IDataPtr>& records) {
         onQueryData(number, error, records);
     };
-    if (!sendNumberedQuery(m_systemName.toStdString(), kStatisticsType, m_requestNumber, m_answerGuard,
+    if (!sendNumberedQuery(m_systemName.toStdString(), kStatisticsType, m_answerOrder.next(), m_answerGuard,
                            onAnswer))
         WELCOME_LOG(QStringLiteral("no server named '%1', nothing sent").arg(m_systemName));
 }
@@ -220,7 +219,7 @@ void CTopAccountProductRiskWidget::onQueryData(quint64 requestNumber, const util
 void CTopAccountProductRiskWidget::slotAnswer(
     quint64 requestNumber, boost::shared_ptr<ttservice::CVornBaseInfoStatistics> statistics)
 {
-    if (requestNumber != m_requestNumber)
+    if (!m_answerOrder.take(requestNumber))
         return;
     m_statistics = std::move(statistics);
     emit sigUpdate();

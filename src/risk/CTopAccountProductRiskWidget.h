@@ -2,6 +2,7 @@
 
 #include "WelcomeGlobal.h"
 #include "base/CAnswerGuard.h"
+#include "base/CAnswerOrder.h"
 #include "base/WelcomeMetaTypes.h"
 #include "data/IData.h"
 #include "kx/CBaseWidget.h"
@@ -94,8 +95,7 @@ private:
     QTimer* m_pTimer = nullptr;
     // GUI thread only: the latest statistics, null until the first answer that carries them.
     boost::shared_ptr<ttservice::CVornBaseInfoStatistics> m_statistics;
-    // The number of the latest request; GUI thread only. Answers to earlier ones are dropped.
-    quint64 m_requestNumber = 0;
+    CAnswerOrder m_answerOrder; // GUI thread only
     CAnswerGuard m_answerGuard;
 };
 

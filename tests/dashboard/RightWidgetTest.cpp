@@ -14,7 +14,9 @@
 #include "sim/SimPlatform.h"
 
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <boost/make_shared.hpp>
 
@@ -130,8 +132,8 @@ TEST_F(RightWidgetTest, WarningsFollowTheLocalHourAndTheServerClock)
     }
 }
 
-// A record without any market-data update and one whose trade day is no date are shown as they
-// come: no update time, and the date warning of a trade day ahead of its (missing) update day.
+// A record without any market-data update shows no update time; a trade day that is no date shows
+// no date. Both compare as text, so each warns of a trade day ahead of its update day.
 TEST_F(RightWidgetTest, RecordsWithoutAnUpdateOrWithAnOddTradeDayAreShownAsTheyCome)
 {
     builder.answer(12255, {exchange("CZCE", "20261207", QDateTime()),
@@ -140,7 +142,7 @@ TEST_F(RightWidgetTest, RecordsWithoutAnUpdateOrWithAnOddTradeDayAreShownAsTheyC
     const auto ops = askAndPaint();
     const QString stale = QStringLiteral("行情日期未更新");
     expectRow(ops, 5, QStringLiteral("郑商所"), QStringLiteral("2026-12-07 --:--:--"), kRed);
-    expectRow(ops, 6, QStringLiteral("大商所"), QStringLiteral("notadate --:--:--"), kRed);
+    expectRow(ops, 6, QStringLiteral("大商所"), QStringLiteral(" --:--:--"), kRed);
     expectText(ops, stale, 80, rowBottom(5) - 20, kRed);
     expectText(ops, stale, 80, rowBottom(6) - 20, kRed, 1);
 }
@@ -190,10 +192,11 @@ TEST_F(RightWidgetTest, WithoutATimeServiceTheClockIsLeftOutAndDelaysCountOnTheL
     const auto ops = askAndPaint();
     EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("服务器")), 0);
     expectText(ops, QStringLiteral(" (延迟40秒)"), 80, rowBottom(1) - 20, kRed);
-    expectRow(ops, 2, QStringLiteral("深交所"), QStringLiteral("n/a --:--:--"), kGrey);
+    // A trade day that is no date, or none, reads as no text at all.
+    expectRow(ops, 2, QStringLiteral("深交所"), QStringLiteral(" --:--:--"), kGrey);
     expectRow(ops, 3, QStringLiteral("中金所"), QStringLiteral("2026-12-07 --:--:--"), kGrey);
-    expectRow(ops, 4, QStringLiteral("上期所"), QStringLiteral("- --:--:--"), kGrey);
-    expectRow(ops, 5, QStringLiteral("郑商所"), QStringLiteral("- -"), kGrey);
+    expectRow(ops, 4, QStringLiteral("上期所"), QStringLiteral(" --:--:--"), kGrey, 1);
+    expectRow(ops, 5, QStringLiteral("郑商所"), QStringLiteral(" -"), kGrey);
 
     make(); // the local clock as time service
     expectText(askAndPaint(), QStringLiteral("2026-12-07 10:00:00"), 80, 31, kGrey);
@@ -241,24 +244,85 @@ TEST_F(RightWidgetTest, OverseasTabShowsEveryOverseasExchangeAndASecondClickChan
         EXPECT_TRUE(shown.match(texts[k]).hasMatch()) << texts[k].toStdString();
 }
 
-TEST_F(RightWidgetTest, StaleAnswersAreDroppedAndMissingExchangesKeepTheirRecords)
+TEST_F(RightWidgetTest, AnswersOfASystemSwitchedAwayFromAreDroppedAndMissingExchangesKeepTheirRecords)
 {
     builder.server("slow", 150).answer(12255, {exchange("SH", "20261207", kMorning.addSecs(-1))});
     builder.server("fast").answer(12255, {exchange("SZ", "20261207", kMorning.addSecs(-2))});
     builder.server("other").answer(12255, {exchange("SHFE", "20261207", kMorning.addSecs(-3))});
     make();
+    // Whichever answers first: the fast server switched away from, or the slow one after it.
+    board->setCurrentService("fast");
+    askAndPaint("slow");
+    EXPECT_EQ(kit::center()->exchangeInfo("SZ"), nullptr);
     board->setCurrentService("slow");
-    askAndPaint("fast");
     const auto ops = askAndPaint("other");
-    EXPECT_EQ(kit::center()->exchangeInfo("SH"), nullptr);
-    ASSERT_NE(kit::center()->exchangeInfo("SZ"), nullptr);
-    expectRow(ops, 1, QStringLiteral("上证所"), QStringLiteral("- -"), kGrey);
-    expectRow(ops, 2, QStringLiteral("深交所"), QStringLiteral("2026-12-07 09:59:58"), kGrey);
+    ASSERT_NE(kit::center()->exchangeInfo("SH"), nullptr);
+    expectRow(ops, 1, QStringLiteral("上证所"), QStringLiteral("2026-12-07 09:59:59"), kGrey);
+    expectRow(ops, 2, QStringLiteral("深交所"), QStringLiteral(" -"), kGrey);
     expectRow(ops, 4, QStringLiteral("上期所"), QStringLiteral("2026-12-07 09:59:57"), kGrey);
 
     // Destroyed while its query is on its way: the answer finds nobody.
     board->setCurrentService("slow");
     sink.reset();
+    EXPECT_TRUE(kit::waitForAnswers());
+}
+
+// With every exchange shown the rows reach past the board: the wheel scrolls them under the fixed
+// clock, a thin bar shows where they are; rows that fit neither scroll nor show a bar.
+TEST_F(RightWidgetTest, RowsThatOverflowScrollUnderTheFixedClock)
+{
+    const QString last = QStringLiteral("深期权");
+    const auto nameAt = [](const QVector<kit::PaintOp>& ops, const QString& text) {
+        return PaintRecorder::findText(ops, text).pos;
+    };
+    const auto wheel = [this](int notches) {
+        for (int i = 0; i < std::abs(notches); ++i) {
+            QWheelEvent event(QPointF(100, 400), QPointF(board->mapToGlobal(QPoint(100, 400))), QPoint(),
+                              QPoint(0, notches < 0 ? -120 : 120), Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(board, &event);
+        }
+        return PaintRecorder::record(board);
+    };
+    make();
+    board->setCurrentService("s1");
+    auto* bar = board->findChild<QScrollBar*>(QStringLiteral("wolcome_right_row_scroll"));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_GT(nameAt(PaintRecorder::record(board), last).y(), board->height());
+
+    const auto scrolled = wheel(-20);
+    const QPointF name = nameAt(scrolled, last);
+    EXPECT_LT(name.y(), board->height());
+    EXPECT_GT(name.y(), board->height() - 60) << "scrolled to the end, not past it";
+    EXPECT_EQ(name.y() - nameAt(scrolled, QStringLiteral("中金所")).y(), 60 * 12) << "rows keep their pitch";
+    expectText(scrolled, QStringLiteral("服务器"), 10, 58, kGrey);
+    EXPECT_LE(bar->width(), 8);
+    EXPECT_EQ(bar->geometry().right(), board->width() - 2);
+
+    EXPECT_EQ(nameAt(wheel(20), last).y(), rowBottom(15) - 12) << "back at the top";
+
+    builder.algorithmBus(true);
+    make();
+    bar = board->findChild<QScrollBar*>(QStringLiteral("wolcome_right_row_scroll"));
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_EQ(nameAt(wheel(-3), last).y(), rowBottom(5) - 12);
+}
+
+// A server slower than the board's period: when an answer lands the next request is already out,
+// and the answer is shown all the same.
+TEST_F(RightWidgetTest, AServerSlowerThanThePeriodIsShown)
+{
+    builder.server("slow", 400).answer(12255, {exchange("SH", "20261207", kMorning.addSecs(-1))});
+    make();
+    board->setCurrentService("slow");
+    for (int tick = 0; tick < 8; ++tick) {
+        kit::processEventsFor(200);
+        board->slotTimeOut();
+    }
+    QCoreApplication::processEvents();
+    expectRow(PaintRecorder::record(board), 1, QStringLiteral("上证所"), QStringLiteral("2026-12-07 09:59:59"),
+              kGrey);
     EXPECT_TRUE(kit::waitForAnswers());
 }
 

@@ -129,8 +129,31 @@ std::string CVornClientCenter::getSystemName() const
 
 void CVornClientCenter::setSystemName(const std::string& name)
 {
+    std::vector<std::function<void(const std::string&)>> listeners;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_systemName == name)
+            return;
+        m_systemName = name;
+        for (const auto& listener : m_systemListeners)
+            listeners.push_back(listener.second);
+    }
+    // Called unlocked: a listener may query, which routes through the selection.
+    for (const auto& listener : listeners)
+        listener(name);
+}
+
+int CVornClientCenter::addSystemListener(std::function<void(const std::string&)> listener)
+{
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_systemName = name;
+    m_systemListeners[++m_lastListenerId] = std::move(listener);
+    return m_lastListenerId;
+}
+
+void CVornClientCenter::removeSystemListener(int id)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_systemListeners.erase(id);
 }
 
 bool CVornClientCenter::isAlgorithmBusClient() const

@@ -1,6 +1,8 @@
 #include "siblings/CShowETStatusDialog.h"
 
+#include "data/CVornClientCenter.h"
 #include "data/ttservice/CVornChannelStatus.h"
+#include "utils/CSingletonT.h"
 
 #include <unordered_set>
 
@@ -10,6 +12,11 @@ namespace {
 constexpr int kChannelStatusCode = 12296;
 constexpr int kTableId = 2104;
 constexpr int kStateColumn = 4;
+
+CVornClientCenter* center()
+{
+    return utils::CSingletonT<CVornClientCenter>::instance();
+}
 
 QString kindText(int kind)
 {
@@ -46,12 +53,26 @@ CShowETStatusDialog::CShowETStatusDialog(QWidget* parent)
 {
     // The counts are what requset() promises; closing the window must not swallow them.
     setAnswersOutliveHiding(true);
+    // The channels are those of the client's selected system: once asked, the dialog asks again
+    // whenever another system is selected, so its counts never belong to a system left behind.
+    m_systemListener = center()->addSystemListener([this](const std::string&) {
+        QMetaObject::invokeMethod(
+            this, [this]() {
+                if (m_asked)
+                    query();
+            },
+            Qt::QueuedConnection);
+    });
 }
 
-CShowETStatusDialog::~CShowETStatusDialog() = default;
+CShowETStatusDialog::~CShowETStatusDialog()
+{
+    center()->removeSystemListener(m_systemListener);
+}
 
 void CShowETStatusDialog::requset()
 {
+    m_asked = true;
     query();
 }
 

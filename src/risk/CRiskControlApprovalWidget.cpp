@@ -82,8 +82,8 @@ CRiskControlApprovalWidget::CRiskControlApprovalWidget(QWidget* parent)
         count->setClickable(true);
         count->setFontKey(kCardFontKey);
         count->setTextColorKey(QString::fromLatin1(kCardLooks[i].textColorKey));
-        count->setText(QStringLiteral("**"), kNoTextLimit);
         m_counts[i] = count;
+        setCount(i, QStringLiteral("**"));
     }
     for (int i = 0; i < kCards; ++i)
         m_images[i] = std::make_unique<Kx::CImage>(QString::fromLatin1(kCardLooks[i].imageKey));
@@ -106,8 +106,15 @@ void CRiskControlApprovalWidget::slotTimeOut()
     if (!m_pDialog || !m_pDialog->panel())
         return;
     for (int i = 0; i < kCards; ++i)
-        m_counts[i]->setText(QString::number(m_pDialog->panel()->getRiskStatusNum(stateOf(i))), kNoTextLimit);
+        setCount(i, QString::number(m_pDialog->panel()->getRiskStatusNum(stateOf(i))));
     update();
+}
+
+// The labels sit in no layout: each is sized to its text, so that no count is ever elided.
+void CRiskControlApprovalWidget::setCount(int card, const QString& text)
+{
+    m_counts[card]->setText(text, kNoTextLimit);
+    m_counts[card]->adjustSize();
 }
 
 bool CRiskControlApprovalWidget::handleEvent(int eventId, int a, int b, const QString& text, void* data)

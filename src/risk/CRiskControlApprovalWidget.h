@@ -48,6 +48,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void setCount(int card, const QString& text);
     static constexpr int kCards = 3;
 
     void openDialog(int card);

@@ -40,6 +40,10 @@ protected:
         builder.server("s1").answer(12420, {approval("A1", 2), approval("A2", 2), approval("A3", 3),
                                             approval("A4", 4), approval("A5", 2)});
         builder.server("s2").answer(12420, {approval("B1", 4)});
+        std::vector<ttservice::IDataPtr> many;
+        for (int i = 0; i < 1234; ++i)
+            many.push_back(approval("C" + std::to_string(i), 2));
+        builder.server("s3").answer(12420, many);
         builder.install();
         widget = std::make_unique<Ocv::CRiskControlApprovalWidget>(nullptr);
         widget->show();
@@ -109,11 +113,22 @@ TEST_F(ApprovalWidgetTest, CountsFollowThePanelOnceACountOpenedTheDialog)
     EXPECT_EQ(counts(), (QStringList{"0", "0", "1"}));
     EXPECT_EQ(center()->sentRequests().back().server, "s2");
 
-    // The dialog's close button closes it; a card shows it again.
+    // The dialog's close button closes it; a card shows it again, filtered to that card's state.
     widget->dialog()->handleEvent(5, Kx::CCommonDialog::CloseButtonId, 0, QString(), widget->dialog());
     EXPECT_FALSE(widget->dialog()->isVisible());
-    press(widget.get(), widget->cardRect(2).center());
+    press(widget.get(), widget->cardRect(0).center());
     EXPECT_TRUE(widget->dialog()->isVisible());
+    EXPECT_EQ(shownRows(), 0) << "no pending request on s2";
+    press(widget.get(), widget->cardRect(2).center());
+    EXPECT_EQ(shownRows(), 1);
+
+    // Counts of any length are shown whole.
+    widget->switchSystem(3, QStringLiteral("s3"));
+    ASSERT_TRUE(kit::waitForAnswers());
+    EXPECT_EQ(counts(), (QStringList{"1234", "0", "0"}));
+    const QFontMetrics label(themeFont("ocv_fnt_welcome_risk_btn_title"));
+    EXPECT_EQ(widget->countLabel(0)->shownText(), QStringLiteral("1234"));
+    EXPECT_GE(widget->countLabel(0)->width(), label.horizontalAdvance(QStringLiteral("1234")));
 }
 
 } // namespace

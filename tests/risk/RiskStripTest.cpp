@@ -113,6 +113,16 @@ TEST_F(RiskStripTest, FourQuartersShowZeroesUntilTheStatisticsOfTheSystemSwitche
     // The monitoring dialog's own query counted the channels, one of them abnormal.
     EXPECT_EQ(tile(Ocv::TOP_MODEL_CHANNEL)->numberText(), QStringLiteral("3"));
     EXPECT_EQ(tile(Ocv::TOP_MODEL_CHANNEL)->todayText(), QStringLiteral("1个异常状态"));
+    // The channels are those of the client's selected system, which the host changes on a switch.
+    center()->setSystemName("s2");
+    strip->switchSystem(2, QStringLiteral("s2"));
+    ASSERT_TRUE(kit::waitForAnswers());
+    EXPECT_EQ(tile(Ocv::TOP_MODEL_CHANNEL)->numberText(), QStringLiteral("0"));
+    EXPECT_EQ(tile(Ocv::TOP_MODEL_CHANNEL)->todayText(), QStringLiteral("0个异常状态"));
+    center()->setSystemName("s1");
+    strip->switchSystem(1, QStringLiteral("s1"));
+    ASSERT_TRUE(kit::waitForAnswers());
+    EXPECT_EQ(tile(Ocv::TOP_MODEL_CHANNEL)->numberText(), QStringLiteral("3"));
 
     // A failure or a record of another type keeps the figures; an unavailable one shows a dash.
     builder.server("s3").error(12254, "统计服务不可用");

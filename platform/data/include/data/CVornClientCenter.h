@@ -79,7 +79,12 @@ public:
     bool isMultiServers() const;
     std::string getServerNameBySystemTag(int systemTag) const;
     std::string getSystemName() const;
+    // Selects the system; the listeners hear of a change on the calling thread.
     void setSystemName(const std::string& name);
+    // `listener` is called with the new name whenever the selected system changes, until
+    // removeSystemListener is called with the returned id.
+    int addSystemListener(std::function<void(const std::string&)> listener);
+    void removeSystemListener(int id);
     bool isAlgorithmBusClient() const;
     bool hasClientLoginTypeAuth(int loginType) const;
     bool isBjBelongStock() const;
@@ -117,6 +122,8 @@ private:
     mutable std::mutex m_mutex;
     std::map<std::string, boost::shared_ptr<CVornClient>> m_clients;
     std::string m_systemName;
+    std::map<int, std::function<void(const std::string&)>> m_systemListeners;
+    int m_lastListenerId = 0;
     bool m_algorithmBus = false;
     bool m_loginTypeAuth = true;
     bool m_bjBelongStock = false;

@@ -5,8 +5,8 @@
 
 namespace Ocv {
 
-// The exchange channels the platform monitors (query 12296, on the client centre's system) and
-// which of them are abnormal.
+// The exchange channels the platform monitors (query 12296, on the client centre's selected
+// system) and which of them are abnormal. Once asked, it asks again when the selection changes.
 //
 // requset() may be called while the dialog is hidden, to learn the counts: every query, failed or
 // not, ends in sigUpdateTableFinish once the table holds its answer (a failure leaves both counts
@@ -36,6 +36,8 @@ protected:
 private:
     int m_dataCount = 0;
     int m_statusCount = 0;
+    bool m_asked = false; // requset() called or shown: follow the selected system
+    int m_systemListener = 0;
 };
 
 } // namespace Ocv

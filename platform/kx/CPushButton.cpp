@@ -135,14 +135,14 @@ QSize CPushButton::sizeHint() const
 {
     // Rounded up, so that the text fits the hinted width without being elided.
     const QFontMetrics metrics(m_font);
-    return QSize(qCeil(QFontMetricsF(m_font).horizontalAdvance(m_text)) + 2 * m_padding,
+    return QSize(qCeil(QFontMetricsF(m_font).horizontalAdvance(m_text)) + horizontalBox(),
                  std::max(m_minHeight, metrics.height() + m_textMargin));
 }
 
 QSize CPushButton::minimumSizeHint() const
 {
     const QFontMetrics metrics(m_font);
-    return QSize(2 * m_padding, std::max(m_minHeight, metrics.height() + m_textMargin));
+    return QSize(horizontalBox(), std::max(m_minHeight, metrics.height() + m_textMargin));
 }
 
 void CPushButton::themeChanged()
@@ -186,8 +186,7 @@ void CPushButton::paintLabel(QPainter& painter, const QColor& color) const
 {
     painter.setFont(m_font);
     painter.setPen(color);
-    painter.drawText(rect().adjusted(m_padding, 0, -m_padding, 0), Qt::AlignCenter | Qt::TextSingleLine,
-                     m_shownText);
+    painter.drawText(labelRect(), Qt::AlignCenter | Qt::TextSingleLine, m_shownText);
 }
 
 void CPushButton::paintFocusLine(QPainter& painter) const
@@ -199,6 +198,23 @@ void CPushButton::paintFocusLine(QPainter& painter) const
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect().adjusted(kFocusInset, kFocusInset, -kFocusInset - 1, -kFocusInset - 1));
     painter.restore();
+}
+
+QRect CPushButton::labelRect() const
+{
+    if (styleSheet().isEmpty())
+        return rect().adjusted(m_padding, 0, -m_padding, 0);
+    // A style sheet's border and padding stand in for the button's own padding. The label keeps
+    // the whole height, centred in it as without a style sheet.
+    QStyleOption option;
+    option.initFrom(this);
+    const QRect contents = style()->subElementRect(QStyle::SE_FrameContents, &option, this);
+    return QRect(contents.left(), 0, contents.width(), height());
+}
+
+int CPushButton::horizontalBox() const
+{
+    return width() - labelRect().width();
 }
 
 void CPushButton::paintStyleSheet(QPainter& painter)
@@ -304,6 +320,9 @@ void CPushButton::changeEvent(QEvent* event)
         // A press that was under way when the button was disabled must not click later.
         setLook(m_hovered, false, false, false);
         update();
+    } else if (event->type() == QEvent::StyleChange) {
+        updateShownText();
+        updateGeometry();
     }
     CBaseWidget::changeEvent(event);
 }
@@ -322,7 +341,7 @@ void CPushButton::resolveColors()
 void CPushButton::updateShownText()
 {
     const QFontMetricsF metrics(m_font);
-    m_shownText = metrics.elidedText(m_text, Qt::ElideRight, std::max(0, width() - 2 * m_padding));
+    m_shownText = metrics.elidedText(m_text, Qt::ElideRight, std::max(0, labelRect().width()));
 }
 
 void CPushButton::setLook(bool hovered, bool mouseDown, bool mouseInside, bool keyDown)

@@ -6,7 +6,8 @@ namespace {
 constexpr int kSmallPadding = 8;
 constexpr int kSmallHeight = 22;
 constexpr int kSmallTextMargin = 6;
-const QString kSmallFont = QStringLiteral("fnt_soft_keyboard_normal");
+// Six CJK characters fit a framed 85-pixel button.
+const QString kSmallFont = QStringLiteral("fnt_small_button");
 const CButtonColor kNavigationBackground(QStringLiteral("clr_nav_exchang_btn_normal"),
                                          QStringLiteral("clr_nav_exchang_btn_hover"),
                                          QStringLiteral("clr_nav_exchang_btn_press"),

@@ -192,14 +192,25 @@ TEST_F(TopWidgetTest, FiguresAndIconsOpenTheirViewsForHoldersOfTheRight)
     EXPECT_EQ(moveTo(strip, QPoint(39 + 3 * w + 30, 50)), Qt::PointingHandCursor);
     EXPECT_EQ(moveTo(strip, QPoint(39 + 4 * w + 30, 50)), Qt::ArrowCursor);
 
-    // Without its right no tile answers a press or shows the hand.
-    builder.rights({1});
-    strip = makeStrip();
-    for (int slot : {1, 3, 6, 7, 8, 9, 10}) {
-        press(strip, QPoint(39 + slot * w + 30, 50));
-        EXPECT_EQ(moveTo(strip, QPoint(39 + slot * w + 30, 50)), Qt::ArrowCursor) << slot;
+    // Each right arms its own tile and no other: with one right, only that tile answers a press
+    // and shows the hand.
+    const std::pair<int, Events::value_type> held[] = {
+        {10045, {3000, -1, 204, "", nullptr}}, {12179, {3063, 0, 1, "", nullptr}},
+        {12201, {3063, 0, 4, "", nullptr}},    {12203, {3063, 0, 2, "", nullptr}},
+        {12205, {3063, 0, 3, "", nullptr}},    {12207, {3063, 0, 5, "", nullptr}},
+        {12208, {3064, 0, 6, "", nullptr}}};
+    const int armedSlots[] = {1, 3, 6, 7, 8, 9, 10};
+    for (int i = 0; i < 7; ++i) {
+        builder.rights({held[i].first});
+        strip = makeStrip();
+        for (int slot : armedSlots) {
+            press(strip, QPoint(39 + slot * w + 30, 50));
+            EXPECT_EQ(moveTo(strip, QPoint(39 + slot * w + 30, 50)),
+                      slot == armedSlots[i] ? Qt::PointingHandCursor : Qt::ArrowCursor)
+                << "right " << held[i].first << ", slot " << slot;
+        }
+        EXPECT_EQ(sink->received, Events{held[i].second}) << "right " << held[i].first;
     }
-    EXPECT_TRUE(sink->received.empty());
 }
 
 } // namespace

@@ -18,6 +18,7 @@ using kit::Events;
 using kit::PaintOp;
 using kit::PaintRecorder;
 using kit::themeColor;
+using kit::themeFont;
 using kxtest::backgroundOf;
 
 class PushButton : public ::testing::Test
@@ -134,6 +135,24 @@ TEST(SmallButton, FitsItsTextInALayoutAndTakesTheNavigationLook)
     EXPECT_EQ(backgroundOf(stretched), themeColor("clr_btn_normal"));
     QTest::mouseClick(stretched, Qt::LeftButton);
     EXPECT_EQ(sink.received, (Events{{5, 4, 0, QStringLiteral("Go"), stretched}}));
+}
+
+// A style sheet's border and padding take the place of the button's own padding: the dashboard's
+// one-click labels read whole on their 85 x 24 buttons, centred between border and padding.
+TEST(SmallButton, AStyleSheetsBoxReplacesItsPaddingSoTheLabelFits)
+{
+    kit::loadShippedTheme();
+    const QFontMetricsF metrics(themeFont("fnt_small_button"));
+    for (const char* label : {"一键开户", "一键创建产品", "一键创建账号", "一键创建用户"}) {
+        const QString text = QString::fromUtf8(label);
+        Kx::CSmallNormalButton button(20, false, Kx::CSmallNormalButton::SmallNormal, nullptr);
+        button.setText(text);
+        button.setFixedSize(85, 24);
+        button.setStyleSheet(QStringLiteral("border:2px groove gray;border-radius:5px;padding:2px 4px;"));
+        const PaintOp drawn = PaintRecorder::findText(PaintRecorder::record(&button), text);
+        EXPECT_EQ(drawn.text, text) << label;
+        EXPECT_NEAR(drawn.pos.x(), 6 + (73 - metrics.horizontalAdvance(text)) / 2, 1) << label;
+    }
 }
 
 TEST(TabButton, AloneAClickChecksItForGoodAndDeliversItsId)

@@ -51,8 +51,11 @@ TEST(SmartAlgoRows, PermissionsDisabledAccountsAndColumnsOutOfRange)
     EXPECT_EQ(row.getColumnText(17), QStringLiteral("-"));
     EXPECT_EQ(row.getColumnText(-1), QStringLiteral("-"));
     EXPECT_EQ(row.getColumnText(1), QStringLiteral("股票"));
+    // Only a negative type is a disabled account; type 0 is named like any other type.
     EXPECT_EQ(Ocv::CSmartAlgoData(QString(), QString(), -1, QString()).getColumnText(1),
               QStringLiteral("停用"));
+    EXPECT_EQ(Ocv::CSmartAlgoData(QString(), QString(), 0, QString()).getColumnText(1),
+              QStringLiteral("未知类型(0)"));
 
     const Ocv::CSmartAlgoModel model;
     EXPECT_EQ(model.headerText(17), QString());

@@ -137,6 +137,17 @@ TEST_F(RiskStripTest, FourQuartersShowZeroesUntilTheStatisticsOfTheSystemSwitche
     strip->switchSystem(5, QStringLiteral("s5"));
     ASSERT_TRUE(kit::waitForAnswers());
     EXPECT_EQ(tile(Ocv::TOP_MODEL_ACCOUNT)->numberText(), QStringLiteral("-"));
+
+    // The minute's tick asks only while the strip is shown.
+    center()->clearSentRequests();
+    strip->hide();
+    strip->slotTimeout();
+    EXPECT_TRUE(center()->sentRequests().empty());
+    strip->show();
+    strip->slotTimeout();
+    ASSERT_EQ(center()->sentRequests().size(), 1u);
+    EXPECT_EQ(center()->sentRequests().front().dataType, 12254);
+    ASSERT_TRUE(kit::waitForAnswers());
 }
 
 TEST_F(RiskStripTest, ButtonsFollowTheClientAndTheUser)

@@ -71,6 +71,9 @@ protected:
     QColor textColorFor(CButtonColor::State state) const;
     void paintLabel(QPainter& painter, const QColor& color) const;
     void paintFocusLine(QPainter& painter) const;
+    // Where the label goes: inside the padding, or inside a style sheet's border and padding.
+    QRect labelRect() const;
+    int horizontalBox() const;
     void paintStyleSheet(QPainter& painter);
 
     void paintEvent(QPaintEvent* event) override;

@@ -292,6 +292,18 @@ TEST_F(HostProcessTest, ScreenshotIsWrittenAndBadInputIsReported)
 
     EXPECT_NE(run({"--click", "no_such_widget:1,1", "--events", path("e.jsonl")}), 0);
     EXPECT_TRUE(output.contains("no widget named no_such_widget"));
+    EXPECT_NE(run({"--click", "wolcome_middle_widget#2:1,1", "--events", path("e.jsonl")}), 0);
+    EXPECT_TRUE(output.contains("wolcome_middle_widget#2: only 1 shown widgets")) << output.toStdString();
+    EXPECT_NE(run({"--click", "@10,4000", "--events", path("e.jsonl")}), 0);
+    EXPECT_TRUE(output.contains("@10,4000 lies outside the panel")) << output.toStdString();
+    EXPECT_NE(run({"--click", "@no_dialog:1,1", "--events", path("e.jsonl")}), 0);
+    EXPECT_TRUE(output.contains("no dialog named no_dialog")) << output.toStdString();
+    // On the quick tab the dashboard's widgets are hidden, the exchange board's tabs among them.
+    const QString admin = QStringLiteral(WELCOME_SCENARIO_DIR "/admin.json");
+    EXPECT_NE(host.run(admin, {"--click", "kx_tab_button#3:1,1", "--events", path("e.jsonl")}), 0);
+    EXPECT_TRUE(output.contains("kx_tab_button#3: only 2 shown widgets")) << output.toStdString();
+    EXPECT_NE(host.run(admin, {"--click", "wolcome_middle_widget:1,1", "--events", path("e.jsonl")}), 0);
+    EXPECT_TRUE(output.contains("wolcome_middle_widget is not shown")) << output.toStdString();
     EXPECT_EQ(run({"--at", "2026-12-05 25:00:00", "--events", path("e.jsonl")}), 2);
     EXPECT_TRUE(output.contains("--at takes a time"));
 

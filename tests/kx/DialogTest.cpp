@@ -154,7 +154,11 @@ TEST(MessageBox, EnterAnswersOnlyTheDefaultButtonEvenWhenOkHasTheFocus)
         EXPECT_TRUE(target && target->window() == box);
         return target ? target : box;
     };
-    answerModal([&](QWidget* box) { QTest::keyClick(focusOf(box, nullptr), Qt::Key_Return); });
+    answerModal([&](QWidget* box) {
+        QTest::keyClick(focusOf(box, nullptr), Qt::Key_Return);
+        if (box->isVisible())
+            static_cast<QDialog*>(box)->reject();
+    });
     EXPECT_EQ(Kx::CMessageBox::question(nullptr, QStringLiteral("t"), QStringLiteral("x"), okCancel,
                                         Kx::CMessageBox::Ok),
               Kx::CMessageBox::Ok);
@@ -166,6 +170,9 @@ TEST(MessageBox, EnterAnswersOnlyTheDefaultButtonEvenWhenOkHasTheFocus)
             QTest::keyClick(box, Qt::Key_Return);
             EXPECT_TRUE(box->isVisible()) << (focused ? focused : "first focus");
             QTest::keyClick(target, Qt::Key_Escape);
+            EXPECT_FALSE(box->isVisible()) << "Escape cancels";
+            if (box->isVisible())
+                static_cast<QDialog*>(box)->reject();
         });
         EXPECT_EQ(Kx::CMessageBox::question(nullptr, QStringLiteral("提示"), QStringLiteral("是否登出全部用户？")),
                   Kx::CMessageBox::Cancel);

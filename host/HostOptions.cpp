@@ -159,10 +159,9 @@ bool HostOptions::parse(const QStringList& arguments, HostOptions* options, QStr
         QStringLiteral("Stay up for N seconds as in a window (clocks and timers running, also without a "
                        "display), then print the share of one core the process used, and exit."),
         QStringLiteral("N"));
-    const QList<QCommandLineOption> all{scenario, system, systemId, tab,        size,     click,
-                                        move,     answer, at,       screenshot, paintLog, events,
-                                        requests, settle, outDir,   verbose,    idle,     type,
-                                        stallReport};
+    const QList<QCommandLineOption> all{scenario, system,  systemId,   tab,      size,       click,    move,
+                                        answer,   at,      screenshot, paintLog, events,     requests, settle,
+                                        outDir,   verbose, idle,       type,     stallReport};
     parser.addOptions(all);
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
@@ -221,12 +220,15 @@ bool HostOptions::parse(const QStringList& arguments, HostOptions* options, QStr
             options->pointerActions.append(action);
             continue;
         }
-        const QString name = kind == HostPointerAction::Click ? QStringLiteral("click") : QStringLiteral("move");
-        const QString value = kind == HostPointerAction::Click ? clicks.value(nextClick++) : moves.value(nextMove++);
+        const QString name =
+            kind == HostPointerAction::Click ? QStringLiteral("click") : QStringLiteral("move");
+        const QString value =
+            kind == HostPointerAction::Click ? clicks.value(nextClick++) : moves.value(nextMove++);
         HostPointerAction action;
         action.kind = kind;
         if (!parsePointerAction(value, &action)) {
-            *error = QStringLiteral("--%1 takes OBJECTNAME[#N]:X,Y, @X,Y or @DIALOG:X,Y, not '%2'").arg(name, value);
+            *error = QStringLiteral("--%1 takes OBJECTNAME[#N]:X,Y, @X,Y or @DIALOG:X,Y, not '%2'")
+                         .arg(name, value);
             return false;
         }
         action.option = QStringLiteral("--%1 %2").arg(name, value);

@@ -40,7 +40,7 @@ struct HostOptions
     QString system;
     int systemId = -1; // -1: 1 when a system is named, else 0
     QString tab;       // "quick", "status" or empty
-    QSize size{2060, 980}; // in a window, no larger than the screen's available geometry
+    QSize size{2060, 980};                     // in a window, no larger than the screen's available geometry
     QVector<HostPointerAction> pointerActions; // --click, --move and --type, in command-line order
     DialogAnswer answer = Reject;              // how a scripted run answers a modal dialog
     bool stallReport = false;                  // the longest event-loop stall joins the events log

@@ -43,7 +43,8 @@ QList<QWidget*> inTreeOrder(QWidget* root)
 }
 
 // A user can only reach a shown widget: the action's index counts the shown ones of its name.
-QWidget* nthShown(const QList<QWidget*>& widgets, const HostPointerAction& action, bool windows, QString* error)
+QWidget* nthShown(const QList<QWidget*>& widgets, const HostPointerAction& action, bool windows,
+                  QString* error)
 {
     int named = 0;
     int shown = 0;

@@ -95,8 +95,8 @@ TEST(DialogWatcher, PressesEnterAndEscapeOnTheFocusedWidget)
     EXPECT_EQ(answers, QStringList{"enter"});
 
     answers.clear();
-    Kx::CMessageBox question(nullptr, "提示", "是否登出全部用户？", Kx::CMessageBox::Ok | Kx::CMessageBox::Cancel,
-                             Kx::CMessageBox::NoButton);
+    Kx::CMessageBox question(nullptr, "提示", "是否登出全部用户？",
+                             Kx::CMessageBox::Ok | Kx::CMessageBox::Cancel, Kx::CMessageBox::NoButton);
     EXPECT_EQ(execQueued(&question), QDialog::Rejected);
     EXPECT_EQ(question.clickedButton(), Kx::CMessageBox::Cancel) << "rejected through its Cancel";
     EXPECT_EQ(answers, (QStringList{"enter", "reject"}));

@@ -270,7 +270,8 @@ TEST_F(HostProcessTest, LogoutOfAllAsksThenEndsEveryOtherLoginOnThePlatform)
 // The stall report closes the events log; the run's steps name the phases it can blame.
 TEST_F(HostProcessTest, StallReportIsTheLastLineOfTheEventsLog)
 {
-    ASSERT_EQ(run({"--click", "wolcome_middle_widget:10,10", "--stall-report", "--events", path("ev.jsonl")}), 0)
+    ASSERT_EQ(run({"--click", "wolcome_middle_widget:10,10", "--stall-report", "--events", path("ev.jsonl")}),
+              0)
         << output.toStdString();
     const auto lines = readLines("ev.jsonl");
     ASSERT_EQ(lines.size(), 2);

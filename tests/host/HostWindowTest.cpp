@@ -131,8 +131,9 @@ TEST(StallProbe, ReportsTheLongestStallWithThePhaseThatHeldMostOfIt)
     probe.stop();
     EXPECT_GE(probe.longestMs(), 300);
     EXPECT_EQ(probe.during(), "--click slow");
-    EXPECT_EQ(probe.line(), (QJsonObject{{"stall", QJsonObject{{"longestMs", probe.longestMs()},
-                                                               {"during", "--click slow"}}}}));
+    EXPECT_EQ(
+        probe.line(),
+        (QJsonObject{{"stall", QJsonObject{{"longestMs", probe.longestMs()}, {"during", "--click slow"}}}}));
     // Stopped, it notes nothing more; a stall at the very end counts too.
     QThread::msleep(400);
     kit::processEventsFor(5);

@@ -162,7 +162,8 @@ TEST(MessageBox, EnterAnswersOnlyTheDefaultButtonEvenWhenOkHasTheFocus)
     EXPECT_EQ(Kx::CMessageBox::question(nullptr, QStringLiteral("t"), QStringLiteral("x"), okCancel,
                                         Kx::CMessageBox::Ok),
               Kx::CMessageBox::Ok);
-    for (const char* focused : {static_cast<const char*>(nullptr), "common_dialog_ok", "common_dialog_cancel"}) {
+    for (const char* focused :
+         {static_cast<const char*>(nullptr), "common_dialog_ok", "common_dialog_cancel"}) {
         answerModal([&](QWidget* box) {
             QWidget* target = focusOf(box, focused);
             QTest::keyClick(target, Qt::Key_Return);
@@ -174,8 +175,9 @@ TEST(MessageBox, EnterAnswersOnlyTheDefaultButtonEvenWhenOkHasTheFocus)
             if (box->isVisible())
                 static_cast<QDialog*>(box)->reject();
         });
-        EXPECT_EQ(Kx::CMessageBox::question(nullptr, QStringLiteral("提示"), QStringLiteral("是否登出全部用户？")),
-                  Kx::CMessageBox::Cancel);
+        EXPECT_EQ(
+            Kx::CMessageBox::question(nullptr, QStringLiteral("提示"), QStringLiteral("是否登出全部用户？")),
+            Kx::CMessageBox::Cancel);
     }
 }
 

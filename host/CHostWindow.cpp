@@ -13,17 +13,20 @@
 #include <QComboBox>
 #include <QDockWidget>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QJsonDocument>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTime>
 #include <QVBoxLayout>
 
 namespace {
 const QString kNoSystem = QStringLiteral("（不选择系统）");
-}
+constexpr int kSideMinWidth = 260;
+} // namespace
 
 CHostWindow::CHostWindow(const PanelRegistry& registry, const QString& panelId, QWidget* parent)
     : QMainWindow(parent), m_registry(registry), m_panelId(panelId)
@@ -45,11 +48,14 @@ CHostWindow::CHostWindow(const PanelRegistry& registry, const QString& panelId, 
     m_eventList->setObjectName(QStringLiteral("host_event_list"));
     layout->addWidget(m_eventList, 1);
 
-    auto* dock = new QDockWidget(QStringLiteral("宿主"), this);
-    dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
-    dock->setWidget(side);
-    dock->setMinimumWidth(260);
-    addDockWidget(Qt::RightDockWidgetArea, dock);
+    m_side = new QDockWidget(QStringLiteral("宿主"), this);
+    m_side->setObjectName(QStringLiteral("host_side_list"));
+    // Its title's "×" collapses it; the menu "视图" brings it back.
+    m_side->setFeatures(QDockWidget::DockWidgetClosable);
+    m_side->setWidget(side);
+    m_side->setMinimumWidth(kSideMinWidth);
+    m_side->toggleViewAction()->setText(QStringLiteral("宿主栏"));
+    addDockWidget(Qt::RightDockWidgetArea, m_side);
 
     connect(m_systemChooser, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &CHostWindow::onSystemChosen);
@@ -124,6 +130,36 @@ void CHostWindow::noteDialog(const QJsonObject& line)
                      dialog.value(QStringLiteral("answer")).toString()));
 }
 
+void CHostWindow::openOnScreen(const QSize& wanted)
+{
+    const QScreen* screen = QGuiApplication::screenAt(pos());
+    const QRect available = (screen ? screen : QGuiApplication::primaryScreen())->availableGeometry();
+    const QSize fitted = wanted.boundedTo(available.size());
+    if (fitted.width() < wanted.width()) {
+        // Hidden before it was ever shown, the dock sends no event that would uncheck its item.
+        m_side->hide();
+        sideListAction()->setChecked(false);
+    }
+    resize(fitted);
+    if (fitted == wanted) {
+        show();
+        return;
+    }
+    // Maximized, the window manager fits the frame too, which a plain resize cannot know before showing.
+    move(available.topLeft());
+    showMaximized();
+}
+
+QAction* CHostWindow::sideListAction() const
+{
+    return m_side->toggleViewAction();
+}
+
+void CHostWindow::addViewMenu()
+{
+    menuBar()->addMenu(QStringLiteral("视图"))->addAction(sideListAction());
+}
+
 void CHostWindow::addScenarioMenu(const QList<HostScenario::Entry>& entries)
 {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("场景"));
@@ -173,8 +209,12 @@ void CHostWindow::switchPlatform(const sim::Scenario& scenario)
     fillChooser();
     if (Ocv::IvornDockableWidget* docked = panel())
         docked->setWidgetActive(active);
-    const int systemId = m_systemChooser->findText(system) > 0 ? systemIdOf(system) : 0;
-    switchSystem(systemId, systemId == 0 ? QString() : system);
+    // A chosen system the new platform lacks gives way to its first server, as after a new login.
+    const QString first =
+        scenario.servers.empty() ? QString() : QString::fromStdString(scenario.servers.front().name);
+    const QString next = system.isEmpty() || m_systemChooser->findText(system) > 0 ? system : first;
+    const int systemId = systemIdOf(next);
+    switchSystem(systemId, next);
 }
 
 void CHostWindow::addNote(const QString& line)

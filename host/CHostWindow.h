@@ -13,6 +13,7 @@
 
 class CDockHost;
 class QComboBox;
+class QDockWidget;
 class QListWidget;
 
 namespace Ocv {
@@ -23,8 +24,8 @@ namespace sim {
 struct Scenario;
 }
 
-// The docking host: the panel in the middle, and beside it a system chooser and the list of
-// what the panel asked of the host.
+// The docking host: the panel in the middle, and beside it, in a side list that can be collapsed,
+// a system chooser and the list of what the panel asked of the host.
 class CHostWindow : public QMainWindow
 {
     Q_OBJECT
@@ -50,6 +51,15 @@ public:
     // A line of the events log about a dialog (DialogWatcher), noted in the side list too.
     void noteDialog(const QJsonObject& line);
 
+    // Resizes the window to the size asked for, no larger than the available geometry of the screen
+    // it opens on, and shows it; a window that had to shrink opens maximized, its side list
+    // collapsed when the width was cut, so that the panel keeps the room.
+    void openOnScreen(const QSize& wanted);
+    // Shows or hides ("collapses") the side list; also the check item of the menu "视图".
+    QAction* sideListAction() const;
+    // The menu "视图" with the side list's item.
+    void addViewMenu();
+
     // The menu "场景": the given scenarios and "打开…" for a file of one's own.
     void addScenarioMenu(const QList<HostScenario::Entry>& entries);
     // What a scenario chosen in the menu goes through before it is installed (the clock options).
@@ -58,7 +68,7 @@ public:
     bool openScenario(const QString& path, QString* error);
     // Replaces the platform under the panel: the panel is deleted, the scenario installed, a new
     // panel docked, the chooser refilled and the system chosen before applied again when the new
-    // platform has a server of that name (else no system).
+    // platform has a server of that name, else its first server (no system stays no system).
     void switchPlatform(const sim::Scenario& scenario);
 
 private:
@@ -71,6 +81,7 @@ private:
     std::function<void(sim::Scenario*)> m_adjust;
     CDockHost* m_dockHost = nullptr;
     QComboBox* m_systemChooser = nullptr;
+    QDockWidget* m_side = nullptr;
     QListWidget* m_eventList = nullptr;
     bool m_syncingChooser = false;
     bool m_showsNotices = false;

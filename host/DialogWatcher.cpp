@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTimer>
@@ -17,6 +18,8 @@ namespace {
 const QString kAccept = QStringLiteral("accept");
 const QString kReject = QStringLiteral("reject");
 const QString kClose = QStringLiteral("close");
+const QString kEnter = QStringLiteral("enter");
+const QString kEscape = QStringLiteral("escape");
 constexpr int kCheckIntervalMs = 20;
 constexpr int kCheckRounds = 500; // 10 s at the most
 
@@ -33,9 +36,31 @@ void clickCentre(QWidget* button)
     QApplication::sendEvent(button, &release);
 }
 
+// To the widget that has the focus once the dialog is the active window, as a keyboard would.
+void pressKey(QDialog* dialog, Qt::Key key, const QString& text)
+{
+    if (!dialog->isActiveWindow())
+        QApplication::setActiveWindow(dialog);
+    QWidget* target = QApplication::focusWidget();
+    if (!target || target->window() != dialog)
+        target = dialog->focusWidget() ? dialog->focusWidget() : dialog;
+    QPointer<QWidget> guarded(target);
+    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &down);
+    if (!guarded)
+        return;
+    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &up);
+}
+
 // Through the dialog's own button when it has one, so that what the button checks still runs.
 void press(QDialog* dialog, const QString& how)
 {
+    if (how == kEnter || how == kEscape) {
+        pressKey(dialog, how == kEnter ? Qt::Key_Return : Qt::Key_Escape,
+                 how == kEnter ? QStringLiteral("\r") : QStringLiteral("\x1b"));
+        return;
+    }
     if (how == kClose) {
         dialog->QDialog::done(QDialog::Rejected);
         return;
@@ -77,7 +102,10 @@ bool DialogWatcher::eventFilter(QObject* watched, QEvent* event)
         emit dialogNoted(line(dialog, QStringLiteral("none")));
         return false;
     }
-    const QString how = m_answer == Accept ? kAccept : kReject;
+    const QString how = m_answer == Accept   ? kAccept
+                        : m_answer == Enter  ? kEnter
+                        : m_answer == Escape ? kEscape
+                                             : kReject;
     emit dialogNoted(line(dialog, how));
     // Queued: exec() has not entered its loop yet while the dialog is being shown.
     QPointer<QDialog> guarded(dialog);
@@ -117,7 +145,7 @@ void DialogWatcher::checkAnswered(QDialog* dialog, const QString& how)
 {
     if (!dialog->isVisible() || how == kClose)
         return;
-    const QString next = how == kAccept ? kReject : kClose;
+    const QString next = how == kAccept || how == kEnter ? kReject : kClose;
     QJsonObject refused = line(dialog, next);
     QJsonObject fields = refused.value(QStringLiteral("dialog")).toObject();
     fields[QStringLiteral("refused")] = how;

@@ -10,9 +10,11 @@ class QDialog;
 // (object names starting with "host_") are left alone.
 //
 // A line is {"dialog": {"class", "objectName", "title", "modal", "answer"}}; "answer" is "accept",
-// "reject" or, for a dialog that is not modal and stays open, "none". A modal dialog that stays open
-// after its answer (its own checks refused it) is answered again, rejected and at last closed,
-// each time with a line carrying the refused answer in "refused".
+// "reject", "enter", "escape" or, for a dialog that is not modal and stays open, "none". Enter and
+// Escape are key presses sent where a user's keyboard sends them: to the dialog's focus widget.
+// A modal dialog that stays open after its answer (its own checks refused it, or the key did
+// nothing) is answered again, rejected (after Escape: closed) and at last closed, each time with a
+// line carrying the refused answer in "refused".
 class DialogWatcher : public QObject
 {
     Q_OBJECT
@@ -21,7 +23,9 @@ public:
     {
         None, // note only: someone at the screen answers
         Accept,
-        Reject
+        Reject,
+        Enter,
+        Escape
     };
 
     explicit DialogWatcher(Answer answer, QObject* parent = nullptr);

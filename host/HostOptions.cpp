@@ -7,14 +7,31 @@ namespace {
 
 const QString kTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
-bool parsePointerAction(const QString& value, HostPointerAction* action)
+// NAME or NAME#N, N counting from 1.
+bool parseName(const QString& value, HostPointerAction* action)
 {
-    static const QRegularExpression pattern(QStringLiteral("^([^:]+):(-?\\d+),(-?\\d+)$"));
+    static const QRegularExpression pattern(QStringLiteral("^([^:#@]+)(?:#([1-9]\\d*))?$"));
     const QRegularExpressionMatch match = pattern.match(value);
     if (!match.hasMatch())
         return false;
     action->objectName = match.captured(1);
-    action->pos = QPoint(match.captured(2).toInt(), match.captured(3).toInt());
+    action->index = match.captured(2).isEmpty() ? 1 : match.captured(2).toInt();
+    return true;
+}
+
+// NAME[#N]:X,Y, or @X,Y (the panel) and @DIALOG[#N]:X,Y (a shown dialog).
+bool parsePointerAction(const QString& value, HostPointerAction* action)
+{
+    static const QRegularExpression point(QStringLiteral("^(-?\\d+),(-?\\d+)$"));
+    action->atPoint = value.startsWith(QLatin1Char('@'));
+    const QString rest = action->atPoint ? value.mid(1) : value;
+    const int colon = rest.lastIndexOf(QLatin1Char(':'));
+    const QRegularExpressionMatch match = point.match(rest.mid(colon + 1));
+    if (!match.hasMatch() || (colon < 0 && !action->atPoint))
+        return false;
+    if (colon >= 0 && !parseName(rest.left(colon), action))
+        return false;
+    action->pos = QPoint(match.captured(1).toInt(), match.captured(2).toInt());
     return true;
 }
 
@@ -75,25 +92,34 @@ bool HostOptions::parse(const QStringList& arguments, HostOptions* options, QStr
                                   QStringLiteral("WxH"));
     const QCommandLineOption click(QStringLiteral("click"),
                                    QStringLiteral("Press and release at X,Y of the widget with that object "
-                                                  "name, after the first answers (repeatable, in order "
-                                                  "with --move)."),
-                                   QStringLiteral("objectname:x,y"));
+                                                  "name (NAME#N: the N-th shown one), or with @X,Y at that "
+                                                  "point of the panel (@DIALOG:X,Y: of that dialog) on "
+                                                  "the widget there, after the first answers (repeatable, "
+                                                  "in order with --move and --type)."),
+                                   QStringLiteral("name[#n]:x,y|@[dialog:]x,y"));
     const QCommandLineOption move(
         QStringLiteral("move"),
         QStringLiteral("Move the pointer, no button held, to X,Y of the widget with "
-                       "that object name (repeatable, in order with --click)."),
-        QStringLiteral("objectname:x,y"));
+                       "that object name, or to a point as --click takes it (repeatable, in order "
+                       "with --click)."),
+        QStringLiteral("name[#n]:x,y|@[dialog:]x,y"));
     const QCommandLineOption type(
         QStringLiteral("type"),
-        QStringLiteral("Give the line edit with that object name the focus, type the text and press Enter "
-                       "(empty text: just Enter; repeatable, in order with --click and --move)."),
-        QStringLiteral("objectname:text"));
+        QStringLiteral("Give the line edit with that object name (NAME#N: the N-th shown one) the focus, "
+                       "type the text and press Enter (empty text: just Enter; repeatable, in order with "
+                       "--click and --move)."),
+        QStringLiteral("name[#n]:text"));
     const QCommandLineOption answer(
         QStringLiteral("answer"),
         QStringLiteral("How a scripted run answers a dialog or question that opens modally: accept "
-                       "(its OK button, so its own checks run; rejected when it stays open) or reject "
-                       "(default). Every dialog that opens is a line of the events log."),
-        QStringLiteral("accept|reject"));
+                       "(its OK button, so its own checks run; rejected when it stays open), reject "
+                       "(default), or the key enter or escape pressed on it (rejected when it stays "
+                       "open). Every dialog that opens is a line of the events log."),
+        QStringLiteral("accept|reject|enter|escape"));
+    const QCommandLineOption stallReport(
+        QStringLiteral("stall-report"),
+        QStringLiteral("Write the longest time the GUI thread's event loop was held up during the run, "
+                       "and which step ran then, as the last line of the events log (needs --events)."));
     const QCommandLineOption at(QStringLiteral("at"),
                                 QStringLiteral("Fix the client's clock and the clock of every server with a "
                                                "time service at this time, e.g. \"2026-12-05 10:30:00\"."),
@@ -133,9 +159,9 @@ bool HostOptions::parse(const QStringList& arguments, HostOptions* options, QStr
         QStringLiteral("Stay up for N seconds as in a window (clocks and timers running, also without a "
                        "display), then print the share of one core the process used, and exit."),
         QStringLiteral("N"));
-    const QList<QCommandLineOption> all{scenario, system, systemId, tab,        size,     click,
-                                        move,     answer, at,       screenshot, paintLog, events,
-                                        requests, settle, outDir,   verbose,    idle,     type};
+    const QList<QCommandLineOption> all{scenario, system,  systemId,   tab,      size,       click,    move,
+                                        answer,   at,      screenshot, paintLog, events,     requests, settle,
+                                        outDir,   verbose, idle,       type,     stallReport};
     parser.addOptions(all);
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
@@ -183,35 +209,41 @@ bool HostOptions::parse(const QStringList& arguments, HostOptions* options, QStr
         if (kind == HostPointerAction::Type) {
             const QString value = typings.value(nextType++);
             const int colon = value.indexOf(QLatin1Char(':'));
-            if (colon <= 0) {
-                *error = QStringLiteral("--type takes OBJECTNAME:TEXT, not '%1'").arg(value);
-                return false;
-            }
             HostPointerAction action;
             action.kind = kind;
-            action.objectName = value.left(colon);
+            if (colon <= 0 || !parseName(value.left(colon), &action)) {
+                *error = QStringLiteral("--type takes OBJECTNAME[#N]:TEXT, not '%1'").arg(value);
+                return false;
+            }
             action.text = value.mid(colon + 1);
+            action.option = QStringLiteral("--type ") + value;
             options->pointerActions.append(action);
             continue;
         }
-        const bool isClick = kind == HostPointerAction::Click;
-        const QString value = isClick ? clicks.value(nextClick++) : moves.value(nextMove++);
+        const QString name =
+            kind == HostPointerAction::Click ? QStringLiteral("click") : QStringLiteral("move");
+        const QString value =
+            kind == HostPointerAction::Click ? clicks.value(nextClick++) : moves.value(nextMove++);
         HostPointerAction action;
         action.kind = kind;
         if (!parsePointerAction(value, &action)) {
-            *error = QStringLiteral("--%1 takes OBJECTNAME:X,Y, not '%2'")
-                         .arg(isClick ? QStringLiteral("click") : QStringLiteral("move"), value);
+            *error = QStringLiteral("--%1 takes OBJECTNAME[#N]:X,Y, @X,Y or @DIALOG:X,Y, not '%2'")
+                         .arg(name, value);
             return false;
         }
+        action.option = QStringLiteral("--%1 %2").arg(name, value);
         options->pointerActions.append(action);
     }
     if (parser.isSet(answer)) {
-        const QString value = parser.value(answer);
-        if (value != QLatin1String("accept") && value != QLatin1String("reject")) {
-            *error = QStringLiteral("--answer takes accept or reject, not '%1'").arg(value);
+        static const QStringList answers{QStringLiteral("reject"), QStringLiteral("accept"),
+                                         QStringLiteral("enter"), QStringLiteral("escape")};
+        const int index = answers.indexOf(parser.value(answer));
+        if (index < 0) {
+            *error = QStringLiteral("--answer takes accept, reject, enter or escape, not '%1'")
+                         .arg(parser.value(answer));
             return false;
         }
-        options->acceptDialogs = value == QLatin1String("accept");
+        options->answer = DialogAnswer(index);
     }
     if (parser.isSet(at)) {
         options->at = QDateTime::fromString(parser.value(at), kTimeFormat);
@@ -225,6 +257,11 @@ bool HostOptions::parse(const QStringList& arguments, HostOptions* options, QStr
     options->paintLog = parser.value(paintLog);
     options->events = parser.value(events);
     options->requests = parser.value(requests);
+    options->stallReport = parser.isSet(stallReport);
+    if (options->stallReport && options->events.isEmpty()) {
+        *error = QStringLiteral("--stall-report writes to the events log: give --events FILE too");
+        return false;
+    }
     if (parser.isSet(idle)) {
         bool ok = false;
         options->idleSeconds = parser.value(idle).toInt(&ok);

@@ -12,7 +12,6 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include <algorithm>
 #include <vector>
 
 namespace HostRun {
@@ -20,6 +19,55 @@ namespace HostRun {
 namespace {
 
 constexpr int kSettleBoundMs = 10000;
+
+void addTree(QWidget* widget, QList<QWidget*>* order)
+{
+    order->append(widget);
+    for (QObject* child : widget->children()) {
+        auto* childWidget = qobject_cast<QWidget*>(child);
+        if (childWidget && !childWidget->isWindow())
+            addTree(childWidget, order);
+    }
+}
+
+// The order of the paint log: the root's own window first, then each shown window below it.
+QList<QWidget*> inTreeOrder(QWidget* root)
+{
+    QList<QWidget*> order;
+    addTree(root, &order);
+    for (QWidget* window : root->findChildren<QWidget*>()) {
+        if (window->isWindow() && window->isVisible())
+            addTree(window, &order);
+    }
+    return order;
+}
+
+// A user can only reach a shown widget: the action's index counts the shown ones of its name.
+QWidget* nthShown(const QList<QWidget*>& widgets, const HostPointerAction& action, bool windows,
+                  QString* error)
+{
+    int named = 0;
+    int shown = 0;
+    for (QWidget* widget : widgets) {
+        if (widget->objectName() != action.objectName || (windows && !widget->isWindow()))
+            continue;
+        ++named;
+        if (widget->isVisible() && ++shown == action.index)
+            return widget;
+    }
+    const QString what = windows ? QStringLiteral("dialog") : QStringLiteral("widget");
+    if (named == 0)
+        *error = QStringLiteral("no %1 named %2").arg(what, action.objectName);
+    else if (shown == 0)
+        *error = QStringLiteral("%1 is not shown (is it on another tab?)").arg(action.objectName);
+    else
+        *error = QStringLiteral("%1#%2: only %3 shown %4s of that name")
+                     .arg(action.objectName)
+                     .arg(action.index)
+                     .arg(shown)
+                     .arg(what);
+    return nullptr;
+}
 
 } // namespace
 
@@ -48,20 +96,30 @@ bool selectTab(QWidget* panel, const QString& tab, QString* error)
 
 bool pointerAction(QWidget* root, const HostPointerAction& action, QString* error)
 {
-    // A user can only reach a shown widget: the first shown one of that name is the target.
-    QList<QWidget*> named = root->findChildren<QWidget*>(action.objectName);
-    if (root->objectName() == action.objectName)
-        named.prepend(root);
-    if (named.isEmpty()) {
-        *error = QStringLiteral("no widget named %1").arg(action.objectName);
-        return false;
+    QWidget* target = nullptr;
+    QPoint pos = action.pos;
+    if (!action.atPoint) {
+        target = nthShown(inTreeOrder(root), action, false, error);
+    } else {
+        QWidget* area = action.objectName.isEmpty() ? root : nthShown(inTreeOrder(root), action, true, error);
+        if (area && !area->rect().contains(pos)) {
+            *error = QStringLiteral("@%1,%2 lies outside %3 (%4x%5)")
+                         .arg(pos.x())
+                         .arg(pos.y())
+                         .arg(action.objectName.isEmpty() ? QStringLiteral("the panel") : action.objectName)
+                         .arg(area->width())
+                         .arg(area->height());
+            return false;
+        }
+        // As a user's click: to the topmost widget there (childAt skips those transparent to the mouse).
+        if (area) {
+            QWidget* under = area->childAt(pos);
+            target = under ? under : area;
+            pos = target->mapFrom(area, pos);
+        }
     }
-    const auto shown = std::find_if(named.begin(), named.end(), [](QWidget* w) { return w->isVisible(); });
-    if (shown == named.end()) {
-        *error = QStringLiteral("%1 is not shown (is it on another tab?)").arg(action.objectName);
+    if (!target)
         return false;
-    }
-    QWidget* target = *shown;
     if (action.kind == HostPointerAction::Type) {
         auto* edit = qobject_cast<QLineEdit*>(target);
         if (!edit) {
@@ -80,8 +138,8 @@ bool pointerAction(QWidget* root, const HostPointerAction& action, QString* erro
         QApplication::sendEvent(edit, &enterUp);
         return true;
     }
-    const QPointF local(action.pos);
-    const QPointF global(target->mapToGlobal(action.pos));
+    const QPointF local(pos);
+    const QPointF global(target->mapToGlobal(pos));
     if (action.kind == HostPointerAction::Move) {
         QMouseEvent move(QEvent::MouseMove, local, local, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(target, &move);

@@ -6,6 +6,7 @@
 #include "PanelRegistry.h"
 #include "RequestLog.h"
 #include "ServerMessageSink.h"
+#include "StallProbe.h"
 
 #include "PaintLog.h"
 
@@ -98,33 +99,53 @@ int renderTabs(CHostWindow& window, const HostOptions& options)
     return 0;
 }
 
-int runBatch(CHostWindow& window, const HostOptions& options)
+// Each step is a phase of its own for the stall probe, with the answers it brings about.
+int runBatch(CHostWindow& window, const HostOptions& options, StallProbe* probe)
 {
     QString error;
+    probe->enter(QStringLiteral("settle"));
     HostRun::settle(options.settleMs);
     for (const HostPointerAction& action : options.pointerActions) {
+        probe->enter(action.option);
         if (!HostRun::pointerAction(window.panel(), action, &error)) {
-            const char* option = action.kind == HostPointerAction::Move   ? "--move: "
-                                 : action.kind == HostPointerAction::Type ? "--type: "
-                                                                          : "--click: ";
-            err() << "welcome-host: " << option << error << Qt::endl;
+            err() << "welcome-host: " << action.option << ": " << error << Qt::endl;
             return 1;
         }
         HostRun::settle(options.settleMs);
     }
+    // Writing the outputs is the harness's work, not the panel's.
+    probe->stop();
     if (!options.screenshot.isEmpty() &&
         !HostRun::writeScreenshot(window.panel(), options.screenshot, &error))
         return err() << "welcome-host: " << error << Qt::endl, 1;
     if (!options.paintLog.isEmpty() &&
         !kit::writeJsonLines(options.paintLog, kit::paintLog(window.panel()), &error))
         return err() << "welcome-host: " << error << Qt::endl, 1;
-    if (!options.events.isEmpty() && !kit::writeJsonLines(options.events, window.eventLog(), &error))
+    QList<QJsonObject> events = window.eventLog();
+    if (options.stallReport)
+        events.append(probe->line());
+    if (!options.events.isEmpty() && !kit::writeJsonLines(options.events, events, &error))
         return err() << "welcome-host: " << error << Qt::endl, 1;
     const auto* center = utils::CSingletonT<Ocv::CVornClientCenter>::instance();
     if (!options.requests.isEmpty() &&
         !kit::writeJsonLines(options.requests, RequestLog::lines(*center), &error))
         return err() << "welcome-host: " << error << Qt::endl, 1;
     return 0;
+}
+
+DialogWatcher::Answer watcherAnswer(HostOptions::DialogAnswer answer)
+{
+    switch (answer) {
+    case HostOptions::Accept:
+        return DialogWatcher::Accept;
+    case HostOptions::Enter:
+        return DialogWatcher::Enter;
+    case HostOptions::Escape:
+        return DialogWatcher::Escape;
+    case HostOptions::Reject:
+        break;
+    }
+    return DialogWatcher::Reject;
 }
 
 double cpuSeconds()
@@ -201,8 +222,15 @@ int main(int argc, char** argv)
     if (!options.system.isEmpty() && !center->getClientByName(options.system.toStdString()))
         err() << "welcome-host: no server named \"" << options.system << "\"; the panel will send nothing"
               << Qt::endl;
+    // As the client after a login: the first server is chosen unless the command line says otherwise.
+    QString system = options.system;
+    if (system.isEmpty() && options.systemId != 0 && !scenario.servers.empty())
+        system = QString::fromStdString(scenario.servers.front().name);
 
     int status = 0;
+    StallProbe probe;
+    if (options.stallReport)
+        probe.start(QStringLiteral("start"));
     {
         auto window = std::make_unique<CHostWindow>(PanelRegistry::standard(), QStringLiteral("wlc"));
         CHostWindow* shown = window.get();
@@ -215,21 +243,24 @@ int main(int argc, char** argv)
         if (windowed)
             window->addScenarioMenu(HostScenario::shipped());
         // In a window the user answers; a run that ends by itself must not wait on a dialog.
-        const DialogWatcher::Answer answer = windowed                ? DialogWatcher::None
-                                             : options.acceptDialogs ? DialogWatcher::Accept
-                                                                     : DialogWatcher::Reject;
-        DialogWatcher watcher(answer);
+        DialogWatcher watcher(windowed ? DialogWatcher::None : watcherAnswer(options.answer));
         QObject::connect(&watcher, &DialogWatcher::dialogNoted, shown, &CHostWindow::noteDialog);
-        window->resize(options.size);
-        window->show();
+        if (windowed && !headless) {
+            window->addViewMenu();
+            window->openOnScreen(options.size);
+        } else {
+            // Offscreen the window keeps the size asked for, whatever the virtual screen's.
+            window->resize(options.size);
+            window->show();
+        }
         if (!options.tab.isEmpty() && !HostRun::selectTab(window->panel(), options.tab, &error))
             err() << "welcome-host: --tab: " << error << Qt::endl;
         window->panel()->setWidgetActive(true);
-        const int systemId = options.systemId >= 0 ? options.systemId : window->systemIdOf(options.system);
-        window->switchSystem(systemId, options.system);
+        const int systemId = options.systemId >= 0 ? options.systemId : window->systemIdOf(system);
+        window->switchSystem(systemId, system);
 
         if (options.isBatch())
-            status = runBatch(*window, options);
+            status = runBatch(*window, options, &probe);
         else if (options.idleSeconds > 0)
             status = runIdle(app, options);
         else if (headless)

@@ -26,6 +26,12 @@ constexpr int kMargin = 16;
 constexpr int kSpacing = 12;
 constexpr int kButtonMinWidth = 80;
 constexpr int kMinWidth = 240;
+
+bool isPlainEnter(const QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    return enter && !(event->modifiers() & ~Qt::KeypadModifier);
+}
 } // namespace
 
 CCommonDialog::CCommonDialog(QWidget* parent)
@@ -198,14 +204,23 @@ void CCommonDialog::showEvent(QShowEvent* event)
 
 void CCommonDialog::keyPressEvent(QKeyEvent* event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && !(event->modifiers() & ~Qt::KeypadModifier)) {
-        if (CPushButton* target = button(m_default)) {
+    if (isPlainEnter(event)) {
+        // Without a default button Enter stays here: QDialog would click a focused push button.
+        if (CPushButton* target = button(m_default))
             target->click();
-            return;
-        }
+        return;
     }
     CEventWidgetT<QDialog>::keyPressEvent(event);
+}
+
+bool CCommonDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    // A focused button clicks on Enter by itself; without a default the dialog swallows the key first.
+    const bool standard = watched && (watched == m_ok || watched == m_cancel);
+    if (standard && event->type() == QEvent::KeyPress && isPlainEnter(static_cast<QKeyEvent*>(event)) &&
+        !button(m_default))
+        return true;
+    return CEventWidgetT<QDialog>::eventFilter(watched, event);
 }
 
 void CCommonDialog::mousePressEvent(QMouseEvent* event)
@@ -277,6 +292,7 @@ CPushButton* CCommonDialog::makeButton(StandardButton which)
         button->setText(QStringLiteral("取消"));
     }
     button->setMinimumWidth(kButtonMinWidth);
+    button->installEventFilter(this);
     return button;
 }
 

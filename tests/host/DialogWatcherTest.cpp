@@ -3,8 +3,11 @@
 
 #include "AnswerWait.h"
 
+#include "kx/CMessageBox.h"
+
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -73,6 +76,39 @@ TEST(DialogWatcher, AnswersModalDialogsAsAskedAndLogsEachStep)
 
     watcher = std::make_unique<DialogWatcher>(DialogWatcher::Reject);
     EXPECT_EQ(execQueued(&plain), QDialog::Rejected);
+}
+
+// Enter and Escape go where a keyboard sends them, to the focused widget of the dialog: Enter in a
+// line edit confirms through it, while a question without a default button stays open on Enter
+// and is then rejected.
+TEST(DialogWatcher, PressesEnterAndEscapeOnTheFocusedWidget)
+{
+    QStringList answers;
+    auto watcher = std::make_unique<DialogWatcher>(DialogWatcher::Enter);
+    QObject::connect(watcher.get(), &DialogWatcher::dialogNoted,
+                     [&answers](const QJsonObject& line) { answers << line["dialog"]["answer"].toString(); });
+    QDialog form;
+    auto* edit = new QLineEdit(&form);
+    QObject::connect(edit, &QLineEdit::returnPressed, &form, &QDialog::accept);
+    edit->setFocus();
+    EXPECT_EQ(execQueued(&form), QDialog::Accepted);
+    EXPECT_EQ(answers, QStringList{"enter"});
+
+    answers.clear();
+    Kx::CMessageBox question(nullptr, "提示", "是否登出全部用户？",
+                             Kx::CMessageBox::Ok | Kx::CMessageBox::Cancel, Kx::CMessageBox::NoButton);
+    EXPECT_EQ(execQueued(&question), QDialog::Rejected);
+    EXPECT_EQ(question.clickedButton(), Kx::CMessageBox::Cancel) << "rejected through its Cancel";
+    EXPECT_EQ(answers, (QStringList{"enter", "reject"}));
+
+    answers.clear();
+    watcher = std::make_unique<DialogWatcher>(DialogWatcher::Escape);
+    QObject::connect(watcher.get(), &DialogWatcher::dialogNoted,
+                     [&answers](const QJsonObject& line) { answers << line["dialog"]["answer"].toString(); });
+    EXPECT_EQ(execQueued(&form), QDialog::Rejected);
+    EXPECT_EQ(execQueued(&question), QDialog::Rejected);
+    EXPECT_EQ(question.clickedButton(), Kx::CMessageBox::NoButton) << "Escape, not Cancel";
+    EXPECT_EQ(answers, (QStringList{"escape", "escape"}));
 }
 
 TEST(DialogWatcher, NonModalDialogStaysOpenAndJoinsTheScreenshot)

@@ -233,10 +233,28 @@ TEST_F(HostProcessTest, LogoutOfAllAsksThenEndsEveryOtherLoginOnThePlatform)
         return QJsonObject();
     };
 
+    auto answers = [&] {
+        QStringList all;
+        for (const QJsonObject& line : readLines("ev.jsonl")) {
+            if (line["dialog"].toObject()["class"] == "Kx::CMessageBox")
+                all << line["dialog"].toObject()["answer"].toString();
+        }
+        return all;
+    };
+
     ASSERT_EQ(run(open + QStringList{"--click", "user_list_logout_2:5,5"} + logs), 0) << output.toStdString();
     EXPECT_EQ(question()["text"], QStringLiteral("是否登出全部用户？"));
     EXPECT_EQ(question()["answer"], "reject");
     EXPECT_TRUE(logoutsSent().isEmpty());
+    // The question has no default button: a reflex Enter confirms nothing; Escape cancels.
+    for (const char* key : {"enter", "escape"}) {
+        ASSERT_EQ(run(open + QStringList{"--click", "user_list_logout_2:5,5", "--answer", key} + logs), 0)
+            << output.toStdString();
+        EXPECT_TRUE(logoutsSent().isEmpty()) << key;
+        const QStringList expected =
+            key == QLatin1String("enter") ? QStringList{"enter", "reject"} : QStringList{"escape"};
+        EXPECT_EQ(answers(), expected);
+    }
 
     ASSERT_EQ(run(open + QStringList{"--click", "user_list_logout_2:5,5", "--answer", "accept"} + logs), 0)
         << output.toStdString();
@@ -249,6 +267,25 @@ TEST_F(HostProcessTest, LogoutOfAllAsksThenEndsEveryOtherLoginOnThePlatform)
     EXPECT_EQ(shown, QStringList{QStringLiteral("root")});
 }
 
+// The stall report closes the events log; the run's steps name the phases it can blame.
+TEST_F(HostProcessTest, StallReportIsTheLastLineOfTheEventsLog)
+{
+    ASSERT_EQ(run({"--click", "wolcome_middle_widget:10,10", "--stall-report", "--events", path("ev.jsonl")}),
+              0)
+        << output.toStdString();
+    const auto lines = readLines("ev.jsonl");
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0]["id"], 3000);
+    const QJsonObject stall = lines[1]["stall"].toObject();
+    EXPECT_EQ(stall.keys(), (QStringList{"during", "longestMs"}));
+    EXPECT_GE(stall["longestMs"].toInt(-1), 0);
+    EXPECT_TRUE((QStringList{"start", "settle", "--click wolcome_middle_widget:10,10"}.contains(
+        stall["during"].toString())))
+        << stall["during"].toString().toStdString();
+    EXPECT_NE(run({"--stall-report", "--paint-log", path("p.jsonl")}), 0);
+    EXPECT_TRUE(output.contains("--stall-report writes to the events log"));
+}
+
 TEST_F(HostProcessTest, ScreenshotIsWrittenAndBadInputIsReported)
 {
     ASSERT_EQ(run({"--screenshot", path("shot.png"), "--settle-ms", "100"}), 0) << output.toStdString();
@@ -256,6 +293,18 @@ TEST_F(HostProcessTest, ScreenshotIsWrittenAndBadInputIsReported)
 
     EXPECT_NE(run({"--click", "no_such_widget:1,1", "--events", path("e.jsonl")}), 0);
     EXPECT_TRUE(output.contains("no widget named no_such_widget"));
+    EXPECT_NE(run({"--click", "wolcome_middle_widget#2:1,1", "--events", path("e.jsonl")}), 0);
+    EXPECT_TRUE(output.contains("wolcome_middle_widget#2: only 1 shown widgets")) << output.toStdString();
+    EXPECT_NE(run({"--click", "@10,4000", "--events", path("e.jsonl")}), 0);
+    EXPECT_TRUE(output.contains("@10,4000 lies outside the panel")) << output.toStdString();
+    EXPECT_NE(run({"--click", "@no_dialog:1,1", "--events", path("e.jsonl")}), 0);
+    EXPECT_TRUE(output.contains("no dialog named no_dialog")) << output.toStdString();
+    // On the quick tab the dashboard's widgets are hidden, the exchange board's tabs among them.
+    const QString admin = QStringLiteral(WELCOME_SCENARIO_DIR "/admin.json");
+    EXPECT_NE(host.run(admin, {"--click", "kx_tab_button#3:1,1", "--events", path("e.jsonl")}), 0);
+    EXPECT_TRUE(output.contains("kx_tab_button#3: only 2 shown widgets")) << output.toStdString();
+    EXPECT_NE(host.run(admin, {"--click", "wolcome_middle_widget:1,1", "--events", path("e.jsonl")}), 0);
+    EXPECT_TRUE(output.contains("wolcome_middle_widget is not shown")) << output.toStdString();
     EXPECT_EQ(run({"--at", "2026-12-05 25:00:00", "--events", path("e.jsonl")}), 2);
     EXPECT_TRUE(output.contains("--at takes a time"));
 

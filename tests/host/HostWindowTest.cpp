@@ -4,6 +4,7 @@
 #include "PanelRegistry.h"
 #include "ScenarioBuilder.h"
 #include "ServerMessageSink.h"
+#include "StallProbe.h"
 
 #include "AnswerWait.h"
 
@@ -11,7 +12,11 @@
 #include "data/ttservice/CVornQueryDataReq.h"
 #include "kx/CBaseWidget.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QDockWidget>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMenu>
 #include <QMenuBar>
 #include <QCoreApplication>
@@ -86,6 +91,61 @@ TEST(HostWindow, RoutesTheChosenSystemAndLogsMessagesWithoutBlocking)
     EXPECT_FALSE(notice->isModal());
 }
 
+// Also on the virtual display (see the host tests' CMake file), whose screen is smaller still.
+TEST(HostWindow, OpensWithinTheScreenWithACollapsibleSideList)
+{
+    kit::ScenarioBuilder().server("s1").install();
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    CHostWindow wide(PanelRegistry(), "none");
+    wide.openOnScreen(QSize(available.width() + 1, 200));
+    kit::processEventsFor(20);
+    EXPECT_TRUE(available.contains(wide.frameGeometry())) << "within the available geometry";
+    auto* side = wide.findChild<QDockWidget*>("host_side_list");
+    EXPECT_FALSE(side->isVisible()) << "a window cut in width leaves the room to the panel";
+    wide.sideListAction()->trigger();
+    EXPECT_TRUE(side->isVisible());
+    EXPECT_TRUE(wide.sideListAction()->isChecked());
+    wide.sideListAction()->trigger();
+    EXPECT_FALSE(side->isVisible());
+
+    CHostWindow small(PanelRegistry(), "none");
+    small.openOnScreen(QSize(available.width() - 10, available.height() / 2));
+    EXPECT_EQ(small.size(), QSize(available.width() - 10, available.height() / 2));
+    EXPECT_TRUE(small.findChild<QDockWidget*>("host_side_list")->isVisible());
+}
+
+// The probe notes how long the event loop was held up, and what held most of that time.
+TEST(StallProbe, ReportsTheLongestStallWithThePhaseThatHeldMostOfIt)
+{
+    StallProbe probe;
+    probe.start("start");
+    kit::processEventsFor(5);
+    probe.enter("quick");
+    QThread::msleep(5);
+    probe.enter("--click slow");
+    QThread::msleep(300);
+    probe.enter("settle");
+    kit::processEventsFor(5);
+    probe.enter("--click fast");
+    QThread::msleep(60);
+    probe.stop();
+    EXPECT_GE(probe.longestMs(), 300);
+    EXPECT_EQ(probe.during(), "--click slow");
+    EXPECT_EQ(
+        probe.line(),
+        (QJsonObject{{"stall", QJsonObject{{"longestMs", probe.longestMs()}, {"during", "--click slow"}}}}));
+    // Stopped, it notes nothing more; a stall at the very end counts too.
+    QThread::msleep(400);
+    kit::processEventsFor(5);
+    EXPECT_EQ(probe.during(), "--click slow");
+    probe.start("start");
+    kit::processEventsFor(5);
+    probe.enter("end");
+    QThread::msleep(350);
+    probe.stop();
+    EXPECT_EQ(probe.during(), "end");
+}
+
 TEST(HostWindowPlatform, SwitchingScenariosRebuildsThePanelWhileAnswersAreOnTheirWay)
 {
     Ocv::CVornClientCenter* center = utils::CSingletonT<Ocv::CVornClientCenter>::instance();
@@ -121,8 +181,12 @@ TEST(HostWindowPlatform, SwitchingScenariosRebuildsThePanelWhileAnswersAreOnThei
     EXPECT_TRUE(kit::waitForAnswers(5000));
     EXPECT_EQ(center->sentRequests().back().server, "slow");
 
-    // A platform without the chosen server leaves the panel without a system.
-    window.switchPlatform(kit::ScenarioBuilder().server("c1").scenario());
+    // A platform without the chosen server gives way to its first server; no system stays none.
+    window.switchPlatform(kit::ScenarioBuilder().server("c2").server("c1").scenario());
+    EXPECT_EQ(window.panel()->systemName(), "c2");
+    EXPECT_EQ(chooser->currentText(), "c2");
+    window.switchSystem(0, QString());
+    window.switchPlatform(kit::ScenarioBuilder().server("d1").scenario());
     EXPECT_EQ(window.panel()->systemId(), 0);
     EXPECT_EQ(chooser->currentIndex(), 0);
 }

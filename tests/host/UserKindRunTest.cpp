@@ -127,7 +127,7 @@ TEST_F(UserKindRunTest, RoleFourSeesWideStripsAndNoExchangeBoard)
     EXPECT_EQ(record("Ocv::CBottomWidget")["w"].toInt(), 1755);
     EXPECT_TRUE(record("Ocv::CRightWidget").isEmpty());
     EXPECT_TRUE(record("Ocv::CTopWidget").isEmpty());
-    EXPECT_EQ(codesSent(), (QSet<int>{12235, 12296}));
+    EXPECT_EQ(codesSent(), (QSet<int>{12235, 12254, 12296})) << "the quick tab's tiles ask the first server";
 }
 
 TEST_F(UserKindRunTest, AlgorithmBusAndLoginTypeClientsShowFewerTiles)
@@ -154,20 +154,32 @@ TEST_F(UserKindRunTest, TradeDayMismatchesAreWarnedInRed)
     EXPECT_EQ(stale["color"].toString(), kRed);
 }
 
-// The quick-operation tab's tiles count the platform's records; a number opens its list, a
-// button its creation dialog.
+// The quick-operation tab's tiles count the platform's first server, chosen as after a login; a
+// number opens its list, a button its creation dialog. The tiles share their name, as the panel's
+// tabs share theirs with the exchange board's: #N and a point of the panel reach each.
 TEST_F(UserKindRunTest, AdministratorsRiskTilesShowThePlatformAndOpenTheirDialogs)
 {
     runKind("admin",
-            {"--system", kServer, "--click", "top_model_risk:30,150", "--click", "top_model_button_1000:5,5"},
+            {"--click", "top_model_risk:30,150", "--click", "top_model_button_1000:5,5", "--click",
+             "top_model_risk#2:30,150", "--click", "@714,180"},
             "quick");
     const QString tile = QStringLiteral("top_model_risk");
     const QJsonObject accounts = text(tile, QStringLiteral("320"));
     EXPECT_EQ(accounts["x"].toInt(), 20);
     EXPECT_EQ(accounts["color"].toString(), QStringLiteral("#ff2f7bd9"));
     EXPECT_EQ(text(tile, QStringLiteral("2个异常状态"))["color"].toString(), QStringLiteral("#ffe8453c"));
-    EXPECT_EQ(dialogTitles(), (QStringList{QStringLiteral("账号列表"), QStringLiteral("一键创建账号")}));
-    EXPECT_TRUE(codesSent().contains(QSet<int>{12254, 12296, 12203}));
+    EXPECT_EQ(dialogTitles(), (QStringList{QStringLiteral("账号列表"), QStringLiteral("一键创建账号"),
+                                           QStringLiteral("用户列表"), QStringLiteral("产品列表")}));
+    EXPECT_TRUE(codesSent().contains(QSet<int>{12254, 12296, 12203, 12209, 12224}));
+
+    runKind("admin", {"--system-id", "0"}, "quick");
+    EXPECT_TRUE(text(tile, QStringLiteral("320")).isEmpty());
+    EXPECT_EQ(text(tile, QStringLiteral("0"))["x"].toInt(), 20) << "no system: zeroes";
+
+    // The second panel tab shows the dashboard, where the fourth shown tab button is the overseas one.
+    runKind("admin", {"--click", "kx_tab_button#2:10,10", "--click", "kx_tab_button#4:10,10"}, "quick");
+    EXPECT_TRUE(record("Ocv::CRightWidget")["visible"].toBool());
+    EXPECT_TRUE(text("kx_tab_button", QStringLiteral("境外交易所"))["font"].toObject()["bold"].toBool());
 }
 
 // The auditor holds the list rights but none of the tiles': tiles stay unarmed.

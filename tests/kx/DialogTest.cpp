@@ -140,6 +140,47 @@ TEST(MessageBox, QuestionReturnsTheButtonPressedAndCancelWhenClosed)
               Kx::CMessageBox::Cancel);
 }
 
+// Enter where the keyboard sends it, to the focused widget of the active box: with a default it
+// answers that; without one (a question's default) it answers nothing, whatever has the focus.
+TEST(MessageBox, EnterAnswersOnlyTheDefaultButtonEvenWhenOkHasTheFocus)
+{
+    kit::loadShippedTheme();
+    const auto okCancel = Kx::CMessageBox::Ok | Kx::CMessageBox::Cancel;
+    const auto focusOf = [](QWidget* box, const char* focused) {
+        QApplication::setActiveWindow(box);
+        if (focused)
+            box->findChild<QWidget*>(QLatin1String(focused))->setFocus();
+        QWidget* target = QApplication::focusWidget();
+        EXPECT_TRUE(target && target->window() == box);
+        return target ? target : box;
+    };
+    answerModal([&](QWidget* box) {
+        QTest::keyClick(focusOf(box, nullptr), Qt::Key_Return);
+        if (box->isVisible())
+            static_cast<QDialog*>(box)->reject();
+    });
+    EXPECT_EQ(Kx::CMessageBox::question(nullptr, QStringLiteral("t"), QStringLiteral("x"), okCancel,
+                                        Kx::CMessageBox::Ok),
+              Kx::CMessageBox::Ok);
+    for (const char* focused :
+         {static_cast<const char*>(nullptr), "common_dialog_ok", "common_dialog_cancel"}) {
+        answerModal([&](QWidget* box) {
+            QWidget* target = focusOf(box, focused);
+            QTest::keyClick(target, Qt::Key_Return);
+            QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
+            QTest::keyClick(box, Qt::Key_Return);
+            EXPECT_TRUE(box->isVisible()) << (focused ? focused : "first focus");
+            QTest::keyClick(target, Qt::Key_Escape);
+            EXPECT_FALSE(box->isVisible()) << "Escape cancels";
+            if (box->isVisible())
+                static_cast<QDialog*>(box)->reject();
+        });
+        EXPECT_EQ(
+            Kx::CMessageBox::question(nullptr, QStringLiteral("提示"), QStringLiteral("是否登出全部用户？")),
+            Kx::CMessageBox::Cancel);
+    }
+}
+
 // With the shipped theme no control falls back to the magenta placeholder in any of its looks.
 TEST(ControlTheme, NoControlPaintsThePlaceholderWithTheShippedTheme)
 {

@@ -22,7 +22,9 @@ class CPushButton;
 // "common_dialog_ok", "取消" named "common_dialog_cancel").
 //
 // OK asks onAccept and accepts only when it returns true, so a subclass can validate, say why
-// and stay open. Cancel, Escape and closing reject. Enter and Return click the default button.
+// and stay open. Cancel, Escape and closing reject. Enter and Return click the default button;
+// with none (NoButton, or a button the dialog does not have) they click nothing, not even the
+// standard button that has the focus, so that a reflex Enter confirms nothing.
 //
 // The dialog is an event deliverer: events of the widgets inside reach its handleEvent first.
 // It consumes the clicks of its own buttons, and of any push button inside it whose id is
@@ -62,7 +64,7 @@ public:
     void setStandardButtons(StandardButtons buttons);
     StandardButtons standardButtons() const;
     CPushButton* button(StandardButton which) const;
-    // The button Enter and Return click; Ok unless set otherwise.
+    // The button Enter and Return click; Ok unless set otherwise, NoButton for none.
     void setDefaultButton(StandardButton which);
     StandardButton defaultButton() const;
     // The standard button that closed the dialog the last time, NoButton when something else did.
@@ -70,6 +72,7 @@ public:
 
     bool handleEvent(int eventId, int a, int b, const QString& text, void* data) override;
     void themeChanged() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 protected:
     // Called on OK; return false to keep the dialog open.

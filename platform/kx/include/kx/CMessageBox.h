@@ -26,7 +26,7 @@ public:
     void setWarning(bool warning);
 
     static Button question(QWidget* parent, const QString& title, const QString& text,
-                           Buttons buttons = Buttons(Ok | Cancel), Button defaultButton = Ok);
+                           Buttons buttons = Buttons(Ok | Cancel), Button defaultButton = NoButton);
     static Button information(QWidget* parent, const QString& title, const QString& text,
                               Buttons buttons = Ok, Button defaultButton = Ok);
     static Button warning(QWidget* parent, const QString& title, const QString& text, Buttons buttons = Ok,

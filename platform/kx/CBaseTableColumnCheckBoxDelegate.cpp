@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+
 namespace Kx {
 
 namespace {
@@ -85,6 +87,22 @@ CBaseTableColumnCheckBoxDelegate::States CBaseTableColumnCheckBoxDelegate::makeS
     for (const QString& key : keys)
         states.insert(key, State{visible, checked});
     return states;
+}
+
+CBaseTableColumnCheckBoxDelegate::States CBaseTableColumnCheckBoxDelegate::states() const
+{
+    return m_states;
+}
+
+QStringList CBaseTableColumnCheckBoxDelegate::keysOf(const States& states, bool checkedOnly)
+{
+    QStringList keys;
+    for (auto it = states.cbegin(); it != states.cend(); ++it) {
+        if (it->visible && (it->checked || !checkedOnly))
+            keys.append(it.key());
+    }
+    std::sort(keys.begin(), keys.end());
+    return keys;
 }
 
 void CBaseTableColumnCheckBoxDelegate::setStates(States states, bool update)

@@ -1,5 +1,6 @@
 #include "kx/CStandardHpfTable.h"
 #include "CStandardHpfTablePrivate.h"
+#include "HpfDisposal.h"
 #include "kx/CLoadingMaskWidget.h"
 
 #include <QApplication>
@@ -143,8 +144,7 @@ void CStandardHpfTable::finishStep(IBaseHpfTableModel::TaskPtr task)
     if (m_model)
         m_model->applyTask(*task);
     // After a load the task holds the rows it replaced: free them away from the GUI thread.
-    QThreadPool::globalInstance()->start([task]() mutable { task.reset(); });
-    task.reset();
+    disposeAway(std::move(task), kDisposeAwayFrom);
     refresh();
     runSteps();
 }

@@ -13,12 +13,15 @@ constexpr int kDisposeAwayFrom = 10000;
 
 // Takes garbage and frees it on a worker when it holds many items, else at once. What it holds
 // must be safe to destroy on any thread (shared rows, implicitly shared Qt containers, strings).
+// The worker holds the only reference: were one left here, the worker could drop its own first
+// and leave the freeing to this thread after all.
 template <class T> void disposeAway(T garbage, int items)
 {
     if (items < kDisposeAwayFrom)
         return;
-    auto held = std::make_shared<T>(std::move(garbage));
-    QThreadPool::globalInstance()->start([held]() mutable { held.reset(); });
+    auto held = std::make_unique<T>(std::move(garbage));
+    QThreadPool::globalInstance()->start(
+        [held = std::shared_ptr<T>(std::move(held))]() mutable { held.reset(); });
 }
 
 } // namespace Kx

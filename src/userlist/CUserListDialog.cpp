@@ -31,6 +31,7 @@
 #include <QElapsedTimer>
 #include <QMutexLocker>
 #include <QPointer>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <boost/make_shared.hpp>
@@ -60,6 +61,8 @@ constexpr int kDialogHeight = 730;
 constexpr int kLogoutSliceMs = 20;
 // How often logged-out rows leave the table while a run of logouts is answered.
 constexpr int kRemoveEveryMs = 100;
+// From this many boxes the keys to log out are sorted on a worker.
+constexpr int kSortKeysAwayFrom = 10000;
 // A run of this many logouts shows its progress over the dialog.
 constexpr int kLogoutProgressFrom = 100;
 const char* const kLoadingText = "正在加载数据";
@@ -398,13 +401,31 @@ void CUserListDialog::askAndLogout(int which)
                                   Kx::CMessageBox::Ok | Kx::CMessageBox::Cancel, Kx::CMessageBox::NoButton);
     if (!self || answer != Kx::CMessageBox::Ok)
         return;
-    QStringList keys;
-    const QMap<QString, bool> status = m_pCheckBoxes->getStatusMap();
-    for (auto it = status.constBegin(); it != status.constEnd(); ++it) {
-        if (which == kLogoutAllId || it.value())
-            keys.append(it.key());
+    // The keys in key order, as the status map walks them: half a million of them take longer
+    // than a frame to sort, so a worker sorts a shared copy of the boxes.
+    Kx::CBaseTableColumnCheckBoxDelegate::States boxes = m_pCheckBoxes->states();
+    const bool checkedOnly = which == kLogoutSelectedId;
+    if (boxes.size() < kSortKeysAwayFrom) {
+        logoutKeys(Kx::CBaseTableColumnCheckBoxDelegate::keysOf(boxes, checkedOnly));
+        return;
     }
-    logoutKeys(keys);
+    const quint64 run = m_logoutRun;
+    const boost::function<void(QStringList)> deliver =
+        m_answerGuard.wrap(boost::function<void(QStringList)>([this, run](QStringList keys) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, run, keys]() {
+                    if (run == m_logoutRun)
+                        logoutKeys(keys);
+                },
+                Qt::QueuedConnection);
+        }));
+    QThreadPool::globalInstance()->start([boxes, checkedOnly, deliver]() mutable {
+        const QStringList keys = Kx::CBaseTableColumnCheckBoxDelegate::keysOf(boxes, checkedOnly);
+        // Let go of the copy first: a removal on the GUI thread would otherwise copy every box.
+        boxes = Kx::CBaseTableColumnCheckBoxDelegate::States();
+        deliver(keys);
+    });
 }
 
 void CUserListDialog::logoutKeys(const QStringList& keys)

@@ -50,6 +50,11 @@ public:
     // step, so that a list of a million rows does not hash its keys on the GUI thread.
     static States makeStates(const QStringList& keys, bool visible, bool checked);
     void setStates(States states, bool update);
+    // Every box, as a shared copy (O(1)) that may be read on another thread, e.g. by keysOf.
+    States states() const;
+    // The keys of the shown boxes (only the checked ones when checkedOnly) in key order, as
+    // getStatusMap walks them; any thread.
+    static QStringList keysOf(const States& states, bool checkedOnly);
 
     void paint(QPainter& painter, const HpfTableCell& cell) const override;
     bool hitTest(const HpfTableCell& cell, const QPoint& pos) const override;

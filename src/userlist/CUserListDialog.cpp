@@ -61,6 +61,9 @@ constexpr int kDialogHeight = 730;
 constexpr int kLogoutSliceMs = 20;
 // How often logged-out rows leave the table while a run of logouts is answered.
 constexpr int kRemoveEveryMs = 100;
+// Logouts sent and not answered yet, at most: the answers of a larger burst, queued to the GUI
+// thread all at once, would hold it up together.
+constexpr int kMaxLogoutsInFlight = 2000;
 // From this many boxes the keys to log out are sorted on a worker.
 constexpr int kSortKeysAwayFrom = 10000;
 // A run of this many logouts shows its progress over the dialog.
@@ -439,7 +442,8 @@ void CUserListDialog::sendLogouts()
 {
     QElapsedTimer slice;
     slice.start();
-    while (m_logoutSent < m_logoutQueue.size() && slice.elapsed() < kLogoutSliceMs) {
+    while (m_logoutSent < m_logoutQueue.size() && m_logoutSent - m_logoutAnswered < kMaxLogoutsInFlight &&
+           slice.elapsed() < kLogoutSliceMs) {
         const QString key = m_logoutQueue[m_logoutSent++];
         const auto row = std::dynamic_pointer_cast<CUserListData>(m_pModel->getDataByKey(key));
         if (!row || !row->sourceEntry()) {
@@ -470,15 +474,19 @@ void CUserListDialog::sendLogouts()
                                              const QString& message) { logoutAnswered(run, key, ok, message); };
         utils::CSingletonT<CVornDataManager>::instance()->operateData(request);
     }
-    if (m_logoutSent < m_logoutQueue.size())
+    if (m_logoutSent < m_logoutQueue.size() && m_logoutSent - m_logoutAnswered < kMaxLogoutsInFlight)
         m_sendTimer->start();
     showLogoutProgress();
 }
 
 void CUserListDialog::logoutAnswered(quint64 run, const QString& key, bool ok, const QString& message)
 {
-    if (run == m_logoutRun)
+    if (run == m_logoutRun) {
         ++m_logoutAnswered;
+        // Half the answers in: send more.
+        if (m_logoutSent < m_logoutQueue.size() && m_logoutSent - m_logoutAnswered == kMaxLogoutsInFlight / 2)
+            m_sendTimer->start();
+    }
     if (!ok) {
         clientCenter()->showServerMsgCallBack(1, false, this, QStringLiteral("提示"), message, true, false);
     } else if (run == m_logoutRun) {

@@ -565,26 +565,31 @@ bool IBaseHpfTableModel::removeDataByKey(const std::string& key)
 
 void IBaseHpfTableModel::clear()
 {
+    // The per-slot vectors go too: a large block freed here makes the allocator sweep every small
+    // block this thread freed before.
     struct Garbage
     {
         QVector<IBaseHpfTableDataPtr> rows;
         SlotIndex index;
         TextIndexes indexes;
+        std::vector<quint8> state, pass;
+        std::vector<quint32> arrival, generation;
+        std::vector<int> freeSlots, order, visible, waiting;
     };
     auto garbage = std::make_shared<Garbage>();
     const int rows = d->rows.size();
     garbage->rows.swap(d->rows);
     garbage->index.swap(d->index);
     garbage->indexes.swap(d->indexes);
+    garbage->state.swap(d->state);
+    garbage->pass.swap(d->pass);
+    garbage->arrival.swap(d->arrival);
+    garbage->generation.swap(d->generation);
+    garbage->freeSlots.swap(d->freeSlots);
+    garbage->order.swap(d->order);
+    garbage->visible.swap(d->visible);
+    garbage->waiting.swap(d->waiting);
     disposeAway(std::move(garbage), rows);
-    d->state.clear();
-    d->pass.clear();
-    d->arrival.clear();
-    d->generation.clear();
-    d->freeSlots.clear();
-    d->order.clear();
-    d->visible.clear();
-    d->waiting.clear();
     d->nextArrival = 0;
     d->compact = false;
     d->visibleStale = false;

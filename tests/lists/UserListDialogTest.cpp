@@ -12,6 +12,7 @@
 #include "kx/CBaseTableColumnMultiButtonsDelegate.h"
 #include "kx/CLoadingMaskWidget.h"
 #include "kx/CStandardHpfTable.h"
+#include "sim/Scenario.h"
 #include "userlist/CUserListDialog.h"
 #include "userlist/CUserListModel.h"
 
@@ -114,6 +115,19 @@ TEST_F(UserListDialogTest, KindsShapeTheColumnsTheWidthAndTheTitleRowsTranslateE
         EXPECT_FALSE(d->table()->isColumnHidden(c)) << c;
     load(9);
     EXPECT_EQ(d->windowTitle(), QString());
+
+    // Generated signal-order logins come with file and interface counts.
+    sim::GenerateOptions generate;
+    generate.logins = 400;
+    builder.generate(generate);
+    make();
+    load(4);
+    ASSERT_GT(dialog->model()->rowCount(), 0);
+    for (int c : {11, 12}) {
+        const QStringList counts = column(*dialog->model(), c);
+        const int zeros = counts.count(QStringLiteral("0"));
+        EXPECT_LT(zeros, counts.size()) << "column " << c;
+    }
 }
 
 TEST_F(UserListDialogTest, OwnLoginAndAdministratorsGetNoBoxAndForcedLogoutEndsTheLogin)
@@ -192,6 +206,7 @@ TEST_F(UserListDialogTest, SelectedAndAllLogoutsAskFirstAndSendOnlyLoggableRows)
     EXPECT_EQ(center()->sentOperations().size(), 1u);
     EXPECT_FALSE(users().contains(QStringLiteral("bob")));
     EXPECT_EQ(d->checkBoxes()->getStatusMap().size(), 2) << "a logged-out row's box goes with it";
+    load(1); // the platform's list closes the gap bob left; later logouts still find their logins
 
     answerNextQuestion(true, &asked);
     d->handleEvent(5, 2, 0, QString(), nullptr);

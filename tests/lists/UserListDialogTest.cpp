@@ -242,6 +242,25 @@ TEST_F(UserListDialogTest, SelectedAndAllLogoutsAskFirstAndSendOnlyLoggableRows)
     EXPECT_EQ(int(center()->sentOperations().size()), boxed);
     for (auto* mask : dialog->findChildren<Kx::CLoadingMaskWidget*>())
         EXPECT_FALSE(mask->isVisible());
+
+    // Past ten thousand boxes the keys are sorted on a worker; only the ticked ones go.
+    sim::GenerateOptions generate;
+    generate.logins = 40000;
+    builder.generate(generate);
+    make();
+    load(1);
+    const QMap<QString, bool> all = dialog->checkBoxes()->getStatusMap();
+    ASSERT_GE(all.size(), 10000);
+    const QStringList ticked{all.firstKey(), (all.begin() + 5000).key(), all.lastKey()};
+    for (const QString& key : ticked)
+        dialog->checkBoxes()->setItemChecked(key, true, false, false);
+    const int before = dialog->model()->totalCount();
+    answerNextQuestion(true);
+    dialog->handleEvent(5, 1, 0, QString(), nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->model()->totalCount() == before - 3; }, 10000));
+    for (const QString& key : ticked)
+        EXPECT_FALSE(dialog->model()->getDataByKey(key)) << key.toStdString();
+    EXPECT_EQ(center()->sentOperations().size(), 3u);
 }
 
 TEST_F(UserListDialogTest, FailuresOddAnswersAndSupersededQueries)

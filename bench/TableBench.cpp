@@ -2,6 +2,7 @@
 // QSortFilterProxyModel and a QTableView), both over the same user-list rows: Ocv::CUserListData
 // in Ocv::CUserListModel, its table set up as the user-list dialog sets up its own. The anchor
 // reads the rows through the same getters.
+#include "HpfModelSteps.h"
 #include "base/ListDialogParts.h"
 #include "kx/CStandardHpfTable.h"
 #include "kx/CWidgetList.h"
@@ -323,20 +324,21 @@ void BM_TableGuiShare(benchmark::State& state)
         state.ResumeTiming();
         QElapsedTimer timer;
         timer.start();
-        Kx::IBaseHpfTableModel::TaskPtr task;
+        Kx::HpfModelSteps::TaskPtr task;
         if (step == 0)
-            task = f.model.prepareLoad(std::move(copy));
+            task = Kx::HpfModelSteps::prepareLoad(f.model, std::move(copy));
         else if (step == 1)
-            task =
-                f.model.prepareFilter(kUserNameColumn, {Kx::IBaseHpfTableModel::FilterContains, {kNeedle}});
+            task = Kx::HpfModelSteps::prepareFilter(f.model, kUserNameColumn,
+                                                    {Kx::IBaseHpfTableModel::FilterContains, {kNeedle}});
         else
-            task = f.model.prepareSort(step == 2 ? kUserNameColumn : kFileModeColumn, Qt::AscendingOrder);
+            task = Kx::HpfModelSteps::prepareSort(f.model, step == 2 ? kUserNameColumn : kFileModeColumn,
+                                                  Qt::AscendingOrder);
         qint64 gui = timer.nsecsElapsed();
         state.PauseTiming();
         task->run();
         state.ResumeTiming();
         timer.restart();
-        f.model.applyTask(*task);
+        Kx::HpfModelSteps::apply(f.model, *task);
         gui += timer.nsecsElapsed();
         worst = std::max(worst, gui / 1e6);
         state.PauseTiming();

@@ -1,9 +1,12 @@
 #include "kx/CBaseTableColumnCheckBoxDelegate.h"
 #include "kx/CStandardHpfTable.h"
 #include "kx/CUiResource.h"
+#include "HpfDisposal.h"
 
 #include <QPainter>
 #include <QPainterPath>
+
+#include <algorithm>
 
 namespace Kx {
 
@@ -21,7 +24,11 @@ CBaseTableColumnCheckBoxDelegate::CBaseTableColumnCheckBoxDelegate(CEventDeliver
     resolveColors();
 }
 
-CBaseTableColumnCheckBoxDelegate::~CBaseTableColumnCheckBoxDelegate() = default;
+CBaseTableColumnCheckBoxDelegate::~CBaseTableColumnCheckBoxDelegate()
+{
+    const int count = m_states.size();
+    disposeAway(std::move(m_states), count);
+}
 
 void CBaseTableColumnCheckBoxDelegate::setItemVisible(const QString& key, bool visible, bool update)
 {
@@ -61,10 +68,49 @@ QMap<QString, bool> CBaseTableColumnCheckBoxDelegate::getStatusMap() const
     return map;
 }
 
+void CBaseTableColumnCheckBoxDelegate::removeItem(const QString& key, bool update)
+{
+    m_states.remove(key);
+    updateTable(update);
+}
+
 void CBaseTableColumnCheckBoxDelegate::clear()
 {
-    m_states.clear();
-    updateTable(true);
+    setStates(States(), true);
+}
+
+CBaseTableColumnCheckBoxDelegate::States CBaseTableColumnCheckBoxDelegate::makeStates(const QStringList& keys,
+                                                                                     bool visible, bool checked)
+{
+    States states;
+    states.reserve(keys.size());
+    for (const QString& key : keys)
+        states.insert(key, State{visible, checked});
+    return states;
+}
+
+CBaseTableColumnCheckBoxDelegate::States CBaseTableColumnCheckBoxDelegate::states() const
+{
+    return m_states;
+}
+
+QStringList CBaseTableColumnCheckBoxDelegate::keysOf(const States& states, bool checkedOnly)
+{
+    QStringList keys;
+    for (auto it = states.cbegin(); it != states.cend(); ++it) {
+        if (it->visible && (it->checked || !checkedOnly))
+            keys.append(it.key());
+    }
+    std::sort(keys.begin(), keys.end());
+    return keys;
+}
+
+void CBaseTableColumnCheckBoxDelegate::setStates(States states, bool update)
+{
+    const int count = m_states.size();
+    m_states.swap(states);
+    disposeAway(std::move(states), count);
+    updateTable(update);
 }
 
 QRect CBaseTableColumnCheckBoxDelegate::boxRect(const QRect& cell)

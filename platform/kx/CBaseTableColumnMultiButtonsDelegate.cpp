@@ -1,6 +1,7 @@
 #include "kx/CBaseTableColumnMultiButtonsDelegate.h"
 #include "kx/CStandardHpfTable.h"
 #include "kx/CUiResource.h"
+#include "HpfDisposal.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -23,21 +24,32 @@ CBaseTableColumnMultiButtonsDelegate::CBaseTableColumnMultiButtonsDelegate(CEven
     resolveResources();
 }
 
-CBaseTableColumnMultiButtonsDelegate::~CBaseTableColumnMultiButtonsDelegate() = default;
+CBaseTableColumnMultiButtonsDelegate::~CBaseTableColumnMultiButtonsDelegate()
+{
+    const int count = m_items.size();
+    disposeAway(std::move(m_items), count);
+}
+
+bool CBaseTableColumnMultiButtonsDelegate::ButtonData::operator==(const ButtonData& other) const
+{
+    return type == other.type && id == other.id && flag == other.flag && text == other.text &&
+           extra == other.extra;
+}
 
 void CBaseTableColumnMultiButtonsDelegate::setItemButtons(const QString& key,
                                                           const QList<ButtonData>& buttons, bool update)
 {
-    Item& item = m_items[key];
-    item.buttons = buttons;
-    measure(item);
+    if (!m_lastMeasured || m_lastMeasured->buttons != buttons)
+        m_lastMeasured = measured(buttons);
+    m_items[key].buttons = m_lastMeasured;
     updateTable(update);
 }
 
 QList<CBaseTableColumnMultiButtonsDelegate::ButtonData>
 CBaseTableColumnMultiButtonsDelegate::itemButtons(const QString& key) const
 {
-    return m_items.value(key).buttons;
+    const auto it = m_items.constFind(key);
+    return it != m_items.cend() && it->buttons ? it->buttons->buttons : QList<ButtonData>();
 }
 
 void CBaseTableColumnMultiButtonsDelegate::setItemVisible(const QString& key, bool visible, bool update)
@@ -49,24 +61,58 @@ void CBaseTableColumnMultiButtonsDelegate::setItemVisible(const QString& key, bo
 bool CBaseTableColumnMultiButtonsDelegate::isItemVisible(const QString& key) const
 {
     const auto it = m_items.constFind(key);
-    return it != m_items.cend() && it->visible && !it->buttons.isEmpty();
+    return it != m_items.cend() && it->visible && it->buttons && !it->buttons->buttons.isEmpty();
+}
+
+void CBaseTableColumnMultiButtonsDelegate::removeItem(const QString& key, bool update)
+{
+    m_items.remove(key);
+    updateTable(update);
 }
 
 void CBaseTableColumnMultiButtonsDelegate::clear()
 {
-    m_items.clear();
-    updateTable(true);
+    setItems(Items(), true);
+}
+
+CBaseTableColumnMultiButtonsDelegate::ButtonsPtr
+CBaseTableColumnMultiButtonsDelegate::measured(const QList<ButtonData>& buttons) const
+{
+    auto made = std::make_shared<Buttons>();
+    made->buttons = buttons;
+    const QFontMetrics metrics(m_font);
+    for (const ButtonData& button : buttons)
+        made->widths.append(metrics.horizontalAdvance(button.text) + 2 * kButtonPadding);
+    return made;
+}
+
+CBaseTableColumnMultiButtonsDelegate::Items
+CBaseTableColumnMultiButtonsDelegate::makeItems(const QStringList& keys, const ButtonsPtr& buttons, bool visible)
+{
+    Items items;
+    items.reserve(keys.size());
+    for (const QString& key : keys)
+        items.insert(key, Item{buttons, visible});
+    return items;
+}
+
+void CBaseTableColumnMultiButtonsDelegate::setItems(Items items, bool update)
+{
+    const int count = m_items.size();
+    m_items.swap(items);
+    disposeAway(std::move(items), count);
+    updateTable(update);
 }
 
 QVector<QRect> CBaseTableColumnMultiButtonsDelegate::buttonRects(const QString& key, const QRect& cell) const
 {
     QVector<QRect> rects;
     const auto it = m_items.constFind(key);
-    if (it == m_items.cend() || !it->visible)
+    if (it == m_items.cend() || !it->visible || !it->buttons)
         return rects;
     int x = cell.left() + CStandardHpfTable::kCellPadding;
     const int height = cell.height() - 2 * kButtonMargin;
-    for (int width : it->widths) {
+    for (int width : it->buttons->widths) {
         rects.append(QRect(x, cell.top() + kButtonMargin, width, height));
         x += width + kButtonGap;
     }
@@ -78,7 +124,7 @@ void CBaseTableColumnMultiButtonsDelegate::paint(QPainter& painter, const HpfTab
     const QVector<QRect> rects = buttonRects(cell.key, cell.rect);
     if (rects.isEmpty())
         return;
-    const QList<ButtonData>& buttons = m_items.constFind(cell.key)->buttons;
+    const QList<ButtonData>& buttons = m_items.constFind(cell.key)->buttons->buttons;
     painter.setFont(m_font);
     for (int i = 0; i < rects.size(); ++i) {
         const ButtonData& button = buttons.at(i);
@@ -113,7 +159,7 @@ void CBaseTableColumnMultiButtonsDelegate::click(const HpfTableCell& cell, const
     if (index < 0)
         return;
     // A copy: the receiver may change the row's buttons.
-    ButtonData button = m_items.value(cell.key).buttons.at(index);
+    ButtonData button = m_items.value(cell.key).buttons->buttons.at(index);
     if (!button.flag)
         deliverEvent(EventButtonClicked, button.id, cell.key, &button);
 }
@@ -129,7 +175,7 @@ QVariantMap CBaseTableColumnMultiButtonsDelegate::cellState(const QString& key) 
     if (!isItemVisible(key))
         return QVariantMap();
     QVariantList buttons;
-    for (const ButtonData& button : m_items.value(key).buttons) {
+    for (const ButtonData& button : m_items.value(key).buttons->buttons) {
         buttons.append(QVariantMap{{QStringLiteral("id"), button.id},
                                    {QStringLiteral("text"), button.text},
                                    {QStringLiteral("enabled"), !button.flag}});
@@ -140,8 +186,17 @@ QVariantMap CBaseTableColumnMultiButtonsDelegate::cellState(const QString& key) 
 void CBaseTableColumnMultiButtonsDelegate::themeChanged()
 {
     resolveResources();
-    for (Item& item : m_items)
-        measure(item);
+    // Rows that shared their buttons share them measured anew.
+    QHash<const Buttons*, ButtonsPtr> remeasured;
+    for (Item& item : m_items) {
+        if (!item.buttons)
+            continue;
+        ButtonsPtr& again = remeasured[item.buttons.get()];
+        if (!again)
+            again = measured(item.buttons->buttons);
+        item.buttons = again;
+    }
+    m_lastMeasured.reset();
 }
 
 void CBaseTableColumnMultiButtonsDelegate::resolveResources()
@@ -153,14 +208,6 @@ void CBaseTableColumnMultiButtonsDelegate::resolveResources()
     m_fill = *resource->getColor(kFill);
     m_fillDisabled = *resource->getColor(kFillDisabled);
     m_fillText = *resource->getColor(kFillText);
-}
-
-void CBaseTableColumnMultiButtonsDelegate::measure(Item& item) const
-{
-    const QFontMetrics metrics(m_font);
-    item.widths.clear();
-    for (const ButtonData& button : item.buttons)
-        item.widths.append(metrics.horizontalAdvance(button.text) + 2 * kButtonPadding);
 }
 
 } // namespace Kx

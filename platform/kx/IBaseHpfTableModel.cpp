@@ -1,6 +1,8 @@
 #include "kx/IBaseHpfTableModel.h"
 #include "CHpfRowFilter.h"
 #include "CHpfTextIndex.h"
+#include "HpfDisposal.h"
+#include "HpfModelSteps.h"
 #include "HpfRowSort.h"
 
 #include <QThreadPool>
@@ -94,16 +96,7 @@ void passAll(const CHpfRowFilter& filter, const QVector<IBaseHpfTableDataPtr>& r
     }
 }
 
-// Freeing a million rows takes longer than a frame; below this many it is not worth a thread.
-constexpr int kDisposeAwayFrom = 10000;
-
-void dispose(std::shared_ptr<void> garbage, int rows)
-{
-    if (rows >= kDisposeAwayFrom)
-        QThreadPool::globalInstance()->start([garbage]() mutable { garbage.reset(); });
-}
-
-struct ModelTask : IBaseHpfTableModel::Task
+struct ModelTask : HpfModelSteps::Task
 {
     quint64 modelId = 0;
     quint64 epoch = 0;
@@ -507,7 +500,11 @@ struct IBaseHpfTableModel::Private
 
 IBaseHpfTableModel::IBaseHpfTableModel(bool fixedOrder) : d(new Private(this, !fixedOrder)) {}
 
-IBaseHpfTableModel::~IBaseHpfTableModel() = default;
+// A large model's rows are freed on a worker, as by clear().
+IBaseHpfTableModel::~IBaseHpfTableModel()
+{
+    clear();
+}
 
 bool IBaseHpfTableModel::isSortable() const
 {
@@ -530,7 +527,7 @@ void IBaseHpfTableModel::setAllData(std::vector<IBaseHpfTableDataPtr> rows)
     applyTask(*task);
     // The task now holds the rows it replaced.
     const int replaced = static_cast<LoadTask&>(*task).rows.size();
-    dispose(std::move(task), replaced);
+    disposeAway(std::move(task), replaced);
 }
 
 void IBaseHpfTableModel::setIndexedColumns(const QList<int>& columns)
@@ -568,26 +565,31 @@ bool IBaseHpfTableModel::removeDataByKey(const std::string& key)
 
 void IBaseHpfTableModel::clear()
 {
+    // The per-slot vectors go too: a large block freed here makes the allocator sweep every small
+    // block this thread freed before.
     struct Garbage
     {
         QVector<IBaseHpfTableDataPtr> rows;
         SlotIndex index;
         TextIndexes indexes;
+        std::vector<quint8> state, pass;
+        std::vector<quint32> arrival, generation;
+        std::vector<int> freeSlots, order, visible, waiting;
     };
     auto garbage = std::make_shared<Garbage>();
     const int rows = d->rows.size();
     garbage->rows.swap(d->rows);
     garbage->index.swap(d->index);
     garbage->indexes.swap(d->indexes);
-    dispose(std::move(garbage), rows);
-    d->state.clear();
-    d->pass.clear();
-    d->arrival.clear();
-    d->generation.clear();
-    d->freeSlots.clear();
-    d->order.clear();
-    d->visible.clear();
-    d->waiting.clear();
+    garbage->state.swap(d->state);
+    garbage->pass.swap(d->pass);
+    garbage->arrival.swap(d->arrival);
+    garbage->generation.swap(d->generation);
+    garbage->freeSlots.swap(d->freeSlots);
+    garbage->order.swap(d->order);
+    garbage->visible.swap(d->visible);
+    garbage->waiting.swap(d->waiting);
+    disposeAway(std::move(garbage), rows);
     d->nextArrival = 0;
     d->compact = false;
     d->visibleStale = false;

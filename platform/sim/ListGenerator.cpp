@@ -189,6 +189,9 @@ public:
                 } else if (kind == 3) {
                     item->fileModeCount = m_draw.below(9);
                     item->apiModeCount = m_draw.below(3);
+                } else if (kind == 4) { // signal orders come mostly as files, convenient trading by API
+                    item->fileModeCount = m_draw.between(1, 12);
+                    item->apiModeCount = m_draw.below(5);
                 }
                 lists[kind].push_back(std::move(item));
                 at -= m_draw.between(1, 3600);

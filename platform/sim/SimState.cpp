@@ -1,8 +1,10 @@
 #include "sim/SimState.h"
 
 #include "data/ttservice/CLoginInfo.h"
+#include "data/ttservice/CVornTypedUserItem.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace sim {
 
@@ -58,6 +60,8 @@ Records& SimState::everyParamForChange(int dataType)
 void SimState::setLogins(const LoginLists& logins)
 {
     m_logins = logins;
+    m_holes.clear();
+    m_loginIndex.clear();
 }
 
 bool SimState::holdsLogins() const
@@ -65,30 +69,65 @@ bool SimState::holdsLogins() const
     return m_logins.has_value();
 }
 
+namespace {
+
+quint64 loginHash(const std::string& userName, const std::string& loginTime)
+{
+    const std::hash<std::string> hash;
+    return quint64(hash(userName)) * 0x9E3779B97F4A7C15ull ^ quint64(hash(loginTime));
+}
+
+} // namespace
+
 const LoginItems& SimState::logins(int kind) const
 {
     static const LoginItems none;
     if (!m_logins)
         return none;
     auto list = m_logins->find(kind);
-    return list == m_logins->end() ? none : list->second;
+    if (list == m_logins->end())
+        return none;
+    auto holes = m_holes.find(kind);
+    if (holes != m_holes.end()) {
+        LoginItems& items = list->second;
+        items.erase(std::remove(items.begin(), items.end(), nullptr), items.end());
+        m_holes.erase(holes);
+        // Positions moved: the index is made again when next needed.
+        m_loginIndex.clear();
+    }
+    return list->second;
+}
+
+void SimState::indexLogins()
+{
+    m_loginIndex.clear();
+    for (const auto& list : *m_logins) {
+        for (size_t i = 0; i < list.second.size(); ++i) {
+            if (const auto& item = list.second[i])
+                m_loginIndex.push_back({loginHash(item->userName, item->loginTime), list.first, quint32(i)});
+        }
+    }
+    std::sort(m_loginIndex.begin(), m_loginIndex.end());
 }
 
 int SimState::endLogin(const ttservice::CLoginInfo& login)
 {
     if (!m_logins)
         return 0;
-    const auto matches = [&login](const ttservice::CVornTypedUserItemPtr& item) {
-        return item && item->userName == login.userName && item->loginTime == login.loginTime &&
-               item->address == login.address && item->terminalTypeId == login.terminalTypeId &&
-               item->mac == login.mac && item->diskSerial == login.diskSerial;
-    };
+    if (m_loginIndex.empty())
+        indexLogins();
+    const LoginPlace probe{loginHash(login.userName, login.loginTime), 0, 0};
+    const auto range = std::equal_range(m_loginIndex.begin(), m_loginIndex.end(), probe);
     int ended = 0;
-    for (auto& list : *m_logins) {
-        LoginItems& items = list.second;
-        const auto kept = std::remove_if(items.begin(), items.end(), matches);
-        ended += static_cast<int>(items.end() - kept);
-        items.erase(kept, items.end());
+    for (auto place = range.first; place != range.second; ++place) {
+        ttservice::CVornTypedUserItemPtr& item = (*m_logins)[place->kind][place->position];
+        if (item && item->userName == login.userName && item->loginTime == login.loginTime &&
+            item->address == login.address && item->terminalTypeId == login.terminalTypeId &&
+            item->mac == login.mac && item->diskSerial == login.diskSerial) {
+            item.reset();
+            ++m_holes[place->kind];
+            ++ended;
+        }
     }
     return ended;
 }

@@ -136,10 +136,11 @@ void CSmartAlgoDialog::slotSmartAlgoData(quint64 requestNumber, utils::TTError e
 bool CSmartAlgoDialog::handleEvent(int eventId, int a, int b, const QString& text, void* data)
 {
     if (eventId == EventId::LineEditReturn) {
+        // Through the table, behind any step of its queue (a header filter may still be running).
         if (text.isEmpty())
-            m_pModel->clearFilter();
+            m_pTable->clearFilter();
         else
-            m_pModel->filterColumn(kSearchColumn, Kx::IBaseHpfTableModel::Filter(kFilterContains, {text}));
+            m_pTable->filterColumn(kSearchColumn, Kx::IBaseHpfTableModel::Filter(kFilterContains, {text}));
         m_pTable->updateTable();
     }
     return Kx::CCommonDialog::handleEvent(eventId, a, b, text, data);

@@ -1,5 +1,6 @@
 #include "userlist/CUserListData.h"
 
+#include "data/ttservice/CVornTypedUserItem.h"
 #include "kx/CUiResource.h"
 #include "utils/CSingletonT.h"
 

@@ -5,14 +5,21 @@
 
 #include <QString>
 
+#include <boost/shared_ptr.hpp>
+
 #include <string>
+
+namespace ttservice {
+class CVornTypedUserItem;
+}
 
 namespace Ocv {
 
 // One login of a user on the platform, as a row of the user list. The key joins system, user
 // name, address, MAC, disk serial number, login time and client version with "__". Those seven
 // texts are read back out of the key instead of being held a second time; role, terminal type
-// and organisation, which the rows of an answer share, are held apart.
+// and organisation, which the rows of an answer share, are held apart. The row keeps the login
+// it was made from (the platform's record, shared and never changed), which a logout names.
 class WELCOME_EXPORT CUserListData : public Kx::IBaseHpfTableData
 {
 public:
@@ -43,9 +50,12 @@ public:
     QString mac() const { return keyPart(MacPart); }
     QString diskSerial() const { return keyPart(DiskSerialPart); }
     QString loginTime() const { return keyPart(LoginTimePart); }
-    // The terminal's code, which a logout names; the row shows its display name.
-    int terminalTypeId() const { return m_terminalTypeId; }
-    void setTerminalTypeId(int id) { m_terminalTypeId = id; }
+    // The login the row was made from; null until set.
+    const boost::shared_ptr<const ttservice::CVornTypedUserItem>& sourceEntry() const { return m_source; }
+    void setSourceEntry(boost::shared_ptr<const ttservice::CVornTypedUserItem> entry)
+    {
+        m_source = std::move(entry);
+    }
 
 private:
     enum KeyPart
@@ -67,9 +77,9 @@ private:
     QString m_userRole;
     QString m_terminalType;
     QString m_organization;
+    boost::shared_ptr<const ttservice::CVornTypedUserItem> m_source;
     int m_fileModeCount;
     int m_apiModeCount;
-    int m_terminalTypeId = 0;
 };
 
 } // namespace Ocv

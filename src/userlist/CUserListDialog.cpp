@@ -28,8 +28,11 @@
 #include "userlist/CUserListModel.h"
 #include "utils/CSingletonT.h"
 
+#include <QElapsedTimer>
 #include <QMutexLocker>
 #include <QPointer>
+#include <QThreadPool>
+#include <QTimer>
 
 #include <boost/make_shared.hpp>
 
@@ -54,6 +57,18 @@ constexpr int kLogoutAllId = 2;
 constexpr int kForceLogoutButton = 0;
 constexpr int kUserLogButton = 3;
 constexpr int kDialogHeight = 730;
+// Logouts are sent, and logged-out rows taken off, in slices of this much GUI time at most.
+constexpr int kLogoutSliceMs = 20;
+// How often logged-out rows leave the table while a run of logouts is answered.
+constexpr int kRemoveEveryMs = 100;
+// Logouts sent and not answered yet, at most: the answers of a larger burst, queued to the GUI
+// thread all at once, would hold it up together.
+constexpr int kMaxLogoutsInFlight = 2000;
+// From this many boxes the keys to log out are sorted on a worker.
+constexpr int kSortKeysAwayFrom = 10000;
+// A run of this many logouts shows its progress over the dialog.
+constexpr int kLogoutProgressFrom = 100;
+const char* const kLoadingText = "正在加载数据";
 
 const char* const kTitles[] = {"在线用户", "API用户", "透明代理用户", "信号单和便捷交易用户", "移动终端用户"};
 
@@ -107,8 +122,10 @@ bool mayLogOut(int kind, const Administrator& admin, const ttservice::CVornTyped
     return roleType != 0 && roleType != 1;
 }
 
-// Builds the rows of an answer; runs on the data-service thread.
+// Builds the rows of an answer with the boxes and buttons of the loggable ones; runs on the
+// data-service thread.
 UserListRowsPtr buildRows(int kind, const Administrator& admin,
+                          const Kx::CBaseTableColumnMultiButtonsDelegate::ButtonsPtr& buttons,
                           const std::vector<ttservice::IDataPtr>& records)
 {
     auto result = std::make_shared<UserListRows>();
@@ -120,6 +137,7 @@ UserListRowsPtr buildRows(int kind, const Administrator& admin,
     const QString system =
         QString::fromStdString(clientCenter()->getServerNameBySystemTag(typed->getSystemTag()));
     result->rows.reserve(typed->users.size());
+    QStringList loggable;
     // Few distinct roles, terminals, organisations and versions: the rows share one copy of each.
     std::unordered_map<std::string, QString> shared;
     const auto sharedText = [&shared](const std::string& text) -> QString {
@@ -146,11 +164,13 @@ UserListRowsPtr buildRows(int kind, const Administrator& admin,
             QString::fromStdString(entry->mac), QString::fromStdString(entry->diskSerial),
             QString::fromStdString(entry->loginTime), sharedText(entry->clientVersion), entry->fileModeCount,
             entry->apiModeCount);
-        row->setTerminalTypeId(entry->terminalTypeId);
+        row->setSourceEntry(entry);
         if (mayLogOut(kind, admin, *entry))
-            result->loggableKeys.append(row->qsKey());
+            loggable.append(row->qsKey());
         result->rows.push_back(std::move(row));
     }
+    result->boxes = Kx::CBaseTableColumnCheckBoxDelegate::makeStates(loggable, true, false);
+    result->buttons = Kx::CBaseTableColumnMultiButtonsDelegate::makeItems(loggable, buttons, true);
     return result;
 }
 
@@ -172,6 +192,14 @@ CUserListDialog::CUserListDialog(QWidget* parent) : Kx::CCommonDialog(parent)
     setMinimumSize(500, 300);
     createUi();
     connect(this, &CUserListDialog::sigOnData, this, &CUserListDialog::slotOnData, Qt::QueuedConnection);
+    m_sendTimer = new QTimer(this);
+    m_sendTimer->setSingleShot(true);
+    m_sendTimer->setInterval(0);
+    connect(m_sendTimer, &QTimer::timeout, this, &CUserListDialog::sendLogouts);
+    m_removeTimer = new QTimer(this);
+    m_removeTimer->setSingleShot(true);
+    m_removeTimer->setInterval(kRemoveEveryMs);
+    connect(m_removeTimer, &QTimer::timeout, this, &CUserListDialog::removeLoggedOut);
 }
 
 CUserListDialog::~CUserListDialog()
@@ -216,7 +244,7 @@ void CUserListDialog::createUi()
     m_pTable->setColumnDelegate(13, m_pRowButtons);
 
     setInnerWidget(list);
-    m_pLoadingMask = new Kx::CLoadingMaskWidget(QStringLiteral("正在加载数据"), this);
+    m_pLoadingMask = new Kx::CLoadingMaskWidget(QString::fromUtf8(kLoadingText), this);
 }
 
 void CUserListDialog::showAndQuery(const QString& systemName, int kind)
@@ -253,9 +281,18 @@ void CUserListDialog::showAndQuery(const QString& systemName, int kind)
 
 void CUserListDialog::query()
 {
+    // Logouts not sent yet are dropped with the rows they were for.
+    ++m_logoutRun;
+    m_logoutQueue.clear();
+    m_logoutSent = m_logoutAnswered = 0;
+    m_loggedOut.clear();
+    m_sendTimer->stop();
+    m_removeTimer->stop();
+
     m_pModel->clear();
     m_pTable->clear();
     m_pTable->updateTable();
+    m_pLoadingMask->setText(QString::fromUtf8(kLoadingText));
     m_pLoadingMask->attach(this);
     m_pLoadingMask->show();
 
@@ -270,7 +307,13 @@ void CUserListDialog::query()
     }
     const int kind = m_kind;
     const Administrator admin = currentAdministrator();
-    const QueryCallback handler = [this, number, kind, admin](const utils::TTError& error,
+    QList<Kx::CBaseTableColumnMultiButtonsDelegate::ButtonData> buttonList;
+    buttonList.append({1, QStringLiteral("强制登出"), kForceLogoutButton, false, {}});
+    if (admin.hasLogRight)
+        buttonList.append({1, QStringLiteral("获取日志"), kUserLogButton, false, {}});
+    // Measured here, on the GUI thread; every loggable row of the answer shares them.
+    const auto buttons = m_pRowButtons->measured(buttonList);
+    const QueryCallback handler = [this, number, kind, admin, buttons](const utils::TTError& error,
                                                               const std::vector<ttservice::IDataPtr>& records,
                                                               int, const bson::BSONObj&) {
         {
@@ -279,7 +322,7 @@ void CUserListDialog::query()
             if (number != m_requestNumber)
                 return;
         }
-        UserListRowsPtr rows = error.isSuccess() ? buildRows(kind, admin, records) : UserListRowsPtr();
+        UserListRowsPtr rows = error.isSuccess() ? buildRows(kind, admin, buttons, records) : UserListRowsPtr();
         emit sigOnData(number, error, rows);
     };
     if (!ListDialogParts::sendQuery(m_systemName, request, m_answerGuard.wrap(handler)))
@@ -304,19 +347,12 @@ void CUserListDialog::slotOnData(quint64 requestNumber, utils::TTError error, Oc
     m_pRowButtons->clear();
     if (!rows)
         return;
-
-    QList<Kx::CBaseTableColumnMultiButtonsDelegate::ButtonData> buttons;
-    buttons.append({1, QStringLiteral("强制登出"), kForceLogoutButton, false, {}});
-    if (users()->checkUserAuth(kUserLogRight))
-        buttons.append({1, QStringLiteral("获取日志"), kUserLogButton, false, {}});
-    for (const QString& key : rows->loggableKeys) {
-        m_pCheckBoxes->setItemVisible(key, true, false);
-        m_pCheckBoxes->setItemChecked(key, false, false, false);
-        m_pRowButtons->setItemButtons(key, buttons, false);
-        m_pRowButtons->setItemVisible(key, true, false);
-    }
-    m_pTable->setAllData(rows->rows);
+    // Boxes and buttons were made with the rows, away from the GUI thread: here they are swapped in.
+    m_pCheckBoxes->setStates(std::move(rows->boxes), false);
+    m_pRowButtons->setItems(std::move(rows->buttons), false);
+    m_pTable->setAllData(std::move(rows->rows));
     m_pTable->updateTable();
+    // Once the rows have landed, which for a large list is after a step on a worker.
     m_pTable->adjustColumnWidth();
 }
 
@@ -330,10 +366,11 @@ bool CUserListDialog::handleEvent(int eventId, int a, int b, const QString& text
         }
         break;
     case EventId::LineEditReturn:
+        // Through the table, behind any step of its queue (a header filter may still be running).
         if (text.isEmpty())
-            m_pModel->clearFilter();
+            m_pTable->clearFilter();
         else
-            m_pModel->filterColumn(kSearchColumn, Kx::IBaseHpfTableModel::Filter(kFilterContains, {text}));
+            m_pTable->filterColumn(kSearchColumn, Kx::IBaseHpfTableModel::Filter(kFilterContains, {text}));
         m_pTable->updateTable();
         return true;
     case EventId::TableRowButton:
@@ -367,29 +404,62 @@ void CUserListDialog::askAndLogout(int which)
                                   Kx::CMessageBox::Ok | Kx::CMessageBox::Cancel, Kx::CMessageBox::NoButton);
     if (!self || answer != Kx::CMessageBox::Ok)
         return;
-    QStringList keys;
-    const QMap<QString, bool> status = m_pCheckBoxes->getStatusMap();
-    for (auto it = status.constBegin(); it != status.constEnd(); ++it) {
-        if (which == kLogoutAllId || it.value())
-            keys.append(it.key());
+    // The keys in key order, as the status map walks them: half a million of them take longer
+    // than a frame to sort, so a worker sorts a shared copy of the boxes.
+    Kx::CBaseTableColumnCheckBoxDelegate::States boxes = m_pCheckBoxes->states();
+    const bool checkedOnly = which == kLogoutSelectedId;
+    if (boxes.size() < kSortKeysAwayFrom) {
+        logoutKeys(Kx::CBaseTableColumnCheckBoxDelegate::keysOf(boxes, checkedOnly));
+        return;
     }
-    logoutKeys(keys);
+    const quint64 run = m_logoutRun;
+    const boost::function<void(QStringList)> deliver =
+        m_answerGuard.wrap(boost::function<void(QStringList)>([this, run](QStringList keys) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, run, keys]() {
+                    if (run == m_logoutRun)
+                        logoutKeys(keys);
+                },
+                Qt::QueuedConnection);
+        }));
+    QThreadPool::globalInstance()->start([boxes, checkedOnly, deliver]() mutable {
+        const QStringList keys = Kx::CBaseTableColumnCheckBoxDelegate::keysOf(boxes, checkedOnly);
+        // Let go of the copy first: a removal on the GUI thread would otherwise copy every box.
+        boxes = Kx::CBaseTableColumnCheckBoxDelegate::States();
+        deliver(keys);
+    });
 }
 
 void CUserListDialog::logoutKeys(const QStringList& keys)
 {
-    for (const QString& key : keys) {
+    m_logoutQueue += keys;
+    showLogoutProgress();
+    sendLogouts();
+}
+
+void CUserListDialog::sendLogouts()
+{
+    QElapsedTimer slice;
+    slice.start();
+    while (m_logoutSent < m_logoutQueue.size() && m_logoutSent - m_logoutAnswered < kMaxLogoutsInFlight &&
+           slice.elapsed() < kLogoutSliceMs) {
+        const QString key = m_logoutQueue[m_logoutSent++];
         const auto row = std::dynamic_pointer_cast<CUserListData>(m_pModel->getDataByKey(key));
-        if (!row)
+        if (!row || !row->sourceEntry()) {
+            ++m_logoutAnswered;
             continue;
-        // The row holds every field that names the login, so no answer record is kept alive.
+        }
+        // Copied from the login the row was made from, so the platform gets back exactly what it
+        // listed.
+        const ttservice::CVornTypedUserItem& entry = *row->sourceEntry();
         auto login = boost::make_shared<ttservice::CLoginInfo>();
-        login->userName = row->userName().toStdString();
-        login->address = row->address().toStdString();
-        login->terminalTypeId = row->terminalTypeId();
-        login->mac = row->mac().toStdString();
-        login->diskSerial = row->diskSerial().toStdString();
-        login->loginTime = row->loginTime().toStdString();
+        login->userName = entry.userName;
+        login->address = entry.address;
+        login->terminalTypeId = entry.terminalTypeId;
+        login->mac = entry.mac;
+        login->diskSerial = entry.diskSerial;
+        login->loginTime = entry.loginTime;
         // The logout goes to the server the login was listed by.
         if (const auto client = clientCenter()->getClientByName(row->getColumnText(1).toStdString()))
             login->setSystemTag(client->systemTag());
@@ -399,18 +469,72 @@ void CUserListDialog::logoutKeys(const QStringList& keys)
         request->data = login;
         request->parent = this;
         request->flag = true;
-        request->callback = [this, key](const boost::shared_ptr<COperateReq>&, bool ok,
-                                        const QString& message) {
-            if (!ok) {
-                clientCenter()->showServerMsgCallBack(1, false, this, QStringLiteral("提示"), message, true,
-                                                      false);
-                return;
-            }
-            m_pModel->removeDataByKey(key);
-            m_pTable->updateTable();
-        };
+        const quint64 run = m_logoutRun;
+        request->callback = [this, run, key](const boost::shared_ptr<COperateReq>&, bool ok,
+                                             const QString& message) { logoutAnswered(run, key, ok, message); };
         utils::CSingletonT<CVornDataManager>::instance()->operateData(request);
     }
+    if (m_logoutSent < m_logoutQueue.size() && m_logoutSent - m_logoutAnswered < kMaxLogoutsInFlight)
+        m_sendTimer->start();
+    showLogoutProgress();
+}
+
+void CUserListDialog::logoutAnswered(quint64 run, const QString& key, bool ok, const QString& message)
+{
+    if (run == m_logoutRun) {
+        ++m_logoutAnswered;
+        // Half the answers in: send more.
+        if (m_logoutSent < m_logoutQueue.size() && m_logoutSent - m_logoutAnswered == kMaxLogoutsInFlight / 2)
+            m_sendTimer->start();
+    }
+    if (!ok) {
+        clientCenter()->showServerMsgCallBack(1, false, this, QStringLiteral("提示"), message, true, false);
+    } else if (run == m_logoutRun) {
+        m_loggedOut.append(key);
+        // The first of a burst leaves at once; the rest gather until the timer takes them.
+        if (!m_removeTimer->isActive())
+            removeLoggedOut();
+    }
+    if (run == m_logoutRun && m_logoutAnswered == m_logoutQueue.size())
+        removeLoggedOut();
+}
+
+void CUserListDialog::removeLoggedOut()
+{
+    QElapsedTimer slice;
+    slice.start();
+    int taken = 0;
+    while (taken < m_loggedOut.size() && slice.elapsed() < kLogoutSliceMs) {
+        const QString& key = m_loggedOut[taken++];
+        m_pModel->removeDataByKey(key);
+        m_pCheckBoxes->removeItem(key, false);
+        m_pRowButtons->removeItem(key, false);
+    }
+    m_loggedOut.erase(m_loggedOut.begin(), m_loggedOut.begin() + taken);
+    if (taken > 0)
+        m_pTable->updateTable();
+    if (!m_loggedOut.isEmpty() || m_logoutAnswered < m_logoutQueue.size())
+        m_removeTimer->start();
+    showLogoutProgress();
+}
+
+// The mask counts a long run's answers; it goes when the last is in.
+void CUserListDialog::showLogoutProgress()
+{
+    const int total = m_logoutQueue.size();
+    if (m_logoutAnswered == total && m_loggedOut.isEmpty()) {
+        if (total >= kLogoutProgressFrom)
+            m_pLoadingMask->hide();
+        m_logoutQueue.clear();
+        m_logoutSent = m_logoutAnswered = 0;
+        m_removeTimer->stop();
+        return;
+    }
+    if (total < kLogoutProgressFrom)
+        return;
+    m_pLoadingMask->setText(QStringLiteral("正在登出 %1 / %2").arg(m_logoutAnswered).arg(total));
+    m_pLoadingMask->attach(this);
+    m_pLoadingMask->show();
 }
 
 } // namespace Ocv

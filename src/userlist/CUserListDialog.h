@@ -4,6 +4,8 @@
 #include "base/CAnswerGuard.h"
 #include "data/IData.h"
 #include "data/TTError.h"
+#include "kx/CBaseTableColumnCheckBoxDelegate.h"
+#include "kx/CBaseTableColumnMultiButtonsDelegate.h"
 #include "kx/CCommonDialog.h"
 #include "kx/IBaseHpfTableData.h"
 
@@ -16,9 +18,9 @@
 #include <memory>
 #include <vector>
 
+class QTimer;
+
 namespace Kx {
-class CBaseTableColumnCheckBoxDelegate;
-class CBaseTableColumnMultiButtonsDelegate;
 class CLoadingMaskWidget;
 class CStandardHpfTable;
 class CWidgetList;
@@ -29,13 +31,15 @@ namespace Ocv {
 class CSafeLineEdit;
 class CUserListModel;
 
-// The rows of one answer, built off the GUI thread, and the keys of those that may be logged out.
+// The rows of one answer, built off the GUI thread, with the check boxes and buttons of those
+// that may be logged out; the GUI thread moves them into the table and its delegates.
 struct UserListRows
 {
     std::vector<Kx::IBaseHpfTableDataPtr> rows;
-    QStringList loggableKeys;
+    Kx::CBaseTableColumnCheckBoxDelegate::States boxes;
+    Kx::CBaseTableColumnMultiButtonsDelegate::Items buttons;
 };
-using UserListRowsPtr = std::shared_ptr<const UserListRows>;
+using UserListRowsPtr = std::shared_ptr<UserListRows>;
 
 // The users logged in to the platform, of one of five kinds, with forced logout of one user,
 // of the selected ones or of all that may be logged out, and a request for a user's log.
@@ -67,6 +71,10 @@ private:
     void query();
     void logoutKeys(const QStringList& keys);
     void askAndLogout(int which);
+    void sendLogouts();
+    void logoutAnswered(quint64 run, const QString& key, bool ok, const QString& message);
+    void removeLoggedOut();
+    void showLogoutProgress();
 
     CSafeLineEdit* m_pSearchEdit = nullptr;
     Kx::CStandardHpfTable* m_pTable = nullptr;
@@ -80,6 +88,16 @@ private:
     Kx::CBaseTableColumnCheckBoxDelegate* m_pCheckBoxes = nullptr;
     Kx::CBaseTableColumnMultiButtonsDelegate* m_pRowButtons = nullptr;
     CAnswerGuard m_answerGuard;
+
+    // A run of logouts: sent in slices, and the rows of those that succeeded taken off the table
+    // in batches, so that neither a thousand requests nor a thousand removals hold up the GUI.
+    quint64 m_logoutRun = 0;
+    QStringList m_logoutQueue;
+    int m_logoutSent = 0;
+    int m_logoutAnswered = 0;
+    QStringList m_loggedOut;
+    QTimer* m_sendTimer = nullptr;
+    QTimer* m_removeTimer = nullptr;
 };
 
 } // namespace Ocv

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 using kit::Event;
@@ -217,7 +219,7 @@ TEST_F(HpfTable, FrozenColumnsStayWhileTheRestScrollsSideways)
     EXPECT_EQ(table->shownColumns().first(), 0);
 }
 
-TEST_F(HpfTable, AdjustColumnWidthMeasuresTheRowsFromTheTopShownOne)
+TEST_F(HpfTable, AdjustColumnWidthMeasuresTheRowsFromTheTopShownOneAndHeadersFitUnelided)
 {
     for (int i = 100; i < 400; ++i)
         model.addData(row(key(i), QStringLiteral("n"), 1000 + i));
@@ -227,8 +229,18 @@ TEST_F(HpfTable, AdjustColumnWidthMeasuresTheRowsFromTheTopShownOne)
     EXPECT_LT(table->columnWidth(0), 150) << "the long name is beyond the sampled rows";
     table->scrollToRow(400);
     table->adjustColumnWidth();
-    const QFontMetrics metrics(kit::themeFont("fnt_default_normal"));
-    EXPECT_EQ(table->columnWidth(0), metrics.horizontalAdvance(QString(30, QLatin1Char('W'))) + 16);
+    const QFontMetricsF metrics(kit::themeFont("fnt_default_normal"));
+    EXPECT_EQ(table->columnWidth(0),
+              int(std::ceil(metrics.horizontalAdvance(QString(30, QLatin1Char('W'))))) + 16);
+
+    // Sized to a header alone, the header is drawn whole (the width is not rounded down).
+    model.clear();
+    model.headers = QStringList{"TWAP", "MAC", "VWAP", "IS", "ICEBERG"};
+    table->setFilterableColumns({1, 3});
+    table->adjustColumnWidth();
+    const auto ops = PaintRecorder::record(table);
+    for (const QString& header : model.headers)
+        EXPECT_EQ(PaintRecorder::countText(ops, header), 1) << header.toStdString();
 }
 
 TEST_F(HpfTable, LargeStepsRunBehindTheMaskAndAreSwappedIn)
@@ -249,6 +261,17 @@ TEST_F(HpfTable, LargeStepsRunBehindTheMaskAndAreSwappedIn)
     table->setAllData({row("a", "name09a", 5), row("b", "name09b", 1), row("c", "other", 0)});
     ASSERT_TRUE(QTest::qWaitFor([&]() { return !table->isBusy(); }, 5000));
     EXPECT_EQ(visibleKeys(model), QStringList({"b", "a"}));
+
+    // Every step goes through the queue: a filter cleared while the previous one runs stays
+    // cleared, and columns are sized once the rows of a load have landed.
+    table->filterColumn(0, contains({"name09a"}));
+    table->clearFilter();
+    table->setAllData({row("d", QString(30, QLatin1Char('M')), 2), row("e", "e", 3)});
+    table->adjustColumnWidth();
+    ASSERT_TRUE(QTest::qWaitFor([&]() { return !table->isBusy(); }, 5000));
+    EXPECT_EQ(visibleKeys(model), QStringList({"d", "e"}));
+    const QFontMetricsF metrics(kit::themeFont("fnt_default_normal"));
+    EXPECT_EQ(table->columnWidth(0), int(std::ceil(metrics.horizontalAdvance(QString(30, QLatin1Char('M'))))) + 16);
 }
 
 TEST_F(HpfTable, RightClickMenusCopyTheSelectionAndShowOrHideColumns)

@@ -59,10 +59,7 @@ class TestModel : public Kx::IBaseHpfTableModel
 public:
     explicit TestModel(bool sortable = true) : Kx::IBaseHpfTableModel(!sortable) {}
     int columnCount() const override { return 5; }
-    QString headerText(int column) const override
-    {
-        return QStringList{"Name", "Count", "Amount", "Volume", "Note"}.value(column);
-    }
+    QString headerText(int column) const override { return headers.value(column); }
     int columnValueType(int column) const override
     {
         static const int types[] = {QVariant::String, QVariant::Int, QVariant::Double, QVariant::LongLong,
@@ -76,6 +73,7 @@ public:
 
     bool summary = false;
     int frozen = 0;
+    QStringList headers{"Name", "Count", "Amount", "Volume", "Note"};
 };
 
 inline QStringList visibleKeys(const Kx::IBaseHpfTableModel& model)

@@ -4,21 +4,27 @@
 #include "ScenarioBuilder.h"
 
 #include "dashboard/CWelcomeWidget.h"
+#include "data/ttservice/CLoginInfo.h"
 #include "data/ttservice/CVornTypedUserInfo.h"
 #include "data/ttservice/CVornTypedUserItem.h"
 #include "data/ttservice/CVornUserInfo.h"
 #include "kx/CBaseTableColumnCheckBoxDelegate.h"
 #include "kx/CBaseTableColumnMultiButtonsDelegate.h"
+#include "kx/CLoadingMaskWidget.h"
 #include "kx/CStandardHpfTable.h"
+#include "sim/Scenario.h"
 #include "userlist/CUserListDialog.h"
 #include "userlist/CUserListModel.h"
 
 #include <boost/make_shared.hpp>
 
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <memory>
+#include <tuple>
 
 using listtest::answerNextQuestion;
 using listtest::column;
@@ -109,6 +115,19 @@ TEST_F(UserListDialogTest, KindsShapeTheColumnsTheWidthAndTheTitleRowsTranslateE
         EXPECT_FALSE(d->table()->isColumnHidden(c)) << c;
     load(9);
     EXPECT_EQ(d->windowTitle(), QString());
+
+    // Generated signal-order logins come with file and interface counts.
+    sim::GenerateOptions generate;
+    generate.logins = 400;
+    builder.generate(generate);
+    make();
+    load(4);
+    ASSERT_GT(dialog->model()->rowCount(), 0);
+    for (int c : {11, 12}) {
+        const QStringList counts = column(*dialog->model(), c);
+        const int zeros = counts.count(QStringLiteral("0"));
+        EXPECT_LT(zeros, counts.size()) << "column " << c;
+    }
 }
 
 TEST_F(UserListDialogTest, OwnLoginAndAdministratorsGetNoBoxAndForcedLogoutEndsTheLogin)
@@ -117,16 +136,25 @@ TEST_F(UserListDialogTest, OwnLoginAndAdministratorsGetNoBoxAndForcedLogoutEndsT
     admin->userType = 12;               // role type 1
     auto own = item("tester", "07:30"); // the logged-in user, on its own machine (no MAC listed)
     own->mac.clear();
-    builder.logins(1, {item("alice", "09:00"), item("bob", "09:05"), admin, own});
+    auto elsewhere = item("tester", "07:20"); // the administrator's name on another machine
+    auto neighbour = item("nina", "07:10");   // another user on the administrator's machine
+    neighbour->mac.clear();
+    auto unmapped = item("ghost", "07:00"); // a user type with no role type: role type 0
+    unmapped->userType = 77;
+    // A disk serial that is no valid UTF-8: the logout must name it byte for byte.
+    auto alice = item("alice", "09:00");
+    alice->diskSerial = "WD-\xff\xfe" "01";
+    builder.logins(1, {alice, item("bob", "09:05"), admin, own, elsewhere, neighbour, unmapped});
     auto* d = make();
     load(1);
     const QMap<QString, bool> boxes = d->checkBoxes()->getStatusMap();
     QStringList boxed;
     for (auto it = boxes.begin(); it != boxes.end(); ++it)
-        boxed << d->model()->getDataByKey(it.key())->getColumnText(2);
+        boxed << d->model()->getDataByKey(it.key())->getColumnText(2) + QLatin1Char('/') +
+                     d->model()->getDataByKey(it.key())->getColumnText(9);
     boxed.sort();
-    EXPECT_EQ(boxed, (QStringList{QStringLiteral("alice"), QStringLiteral("bob")}))
-        << "the administrator's own login and role types 0/1 are never loggable";
+    EXPECT_EQ(boxed, (QStringList{"alice/09:00", "bob/09:05", "nina/07:10", "tester/07:20"}))
+        << "the administrator's own login (name and MAC) and role types 0/1 are never loggable";
 
     const QString aliceKey = d->model()->dataAt(users().indexOf(QStringLiteral("alice")))->qsKey();
     QString asked;
@@ -137,6 +165,12 @@ TEST_F(UserListDialogTest, OwnLoginAndAdministratorsGetNoBoxAndForcedLogoutEndsT
     ASSERT_EQ(center()->sentOperations().size(), 1u);
     EXPECT_EQ(center()->sentOperations()[0].dataType, 626);
     EXPECT_EQ(center()->sentOperations()[0].operation, 3);
+    const auto sent = boost::dynamic_pointer_cast<ttservice::CLoginInfo>(center()->sentOperations()[0].data);
+    ASSERT_TRUE(sent);
+    EXPECT_EQ(std::make_tuple(sent->userName, sent->address, sent->terminalTypeId, sent->mac, sent->diskSerial,
+                              sent->loginTime),
+              std::make_tuple(alice->userName, alice->address, alice->terminalTypeId, alice->mac,
+                              alice->diskSerial, alice->loginTime));
     EXPECT_FALSE(users().contains(QStringLiteral("alice")));
     load(1);
     EXPECT_FALSE(users().contains(QStringLiteral("alice"))) << "the platform ended that login";
@@ -171,6 +205,8 @@ TEST_F(UserListDialogTest, SelectedAndAllLogoutsAskFirstAndSendOnlyLoggableRows)
     ASSERT_TRUE(kit::waitForAnswers());
     EXPECT_EQ(center()->sentOperations().size(), 1u);
     EXPECT_FALSE(users().contains(QStringLiteral("bob")));
+    EXPECT_EQ(d->checkBoxes()->getStatusMap().size(), 2) << "a logged-out row's box goes with it";
+    load(1); // the platform's list closes the gap bob left; later logouts still find their logins
 
     answerNextQuestion(true, &asked);
     d->handleEvent(5, 2, 0, QString(), nullptr);
@@ -183,6 +219,47 @@ TEST_F(UserListDialogTest, SelectedAndAllLogoutsAskFirstAndSendOnlyLoggableRows)
     load(1);
     answerNextQuestion(true);
     d->handleEvent(5, 2, 0, QString(), nullptr);
+    EXPECT_EQ(center()->sentOperations().size(), 3u);
+
+    // A long run counts its answers over the dialog until the last row has left.
+    std::vector<ttservice::CVornTypedUserItemPtr> many;
+    for (int i = 0; i < 150; ++i)
+        many.push_back(item("u" + std::to_string(i), "10:00"));
+    builder.logins(1, many);
+    make();
+    load(1);
+    const int boxed = dialog->checkBoxes()->getStatusMap().size();
+    ASSERT_GE(boxed, 150);
+    answerNextQuestion(true);
+    dialog->handleEvent(5, 2, 0, QString(), nullptr);
+    QStringList masks;
+    for (auto* mask : dialog->findChildren<Kx::CLoadingMaskWidget*>()) {
+        if (mask->isVisible())
+            masks << mask->text();
+    }
+    EXPECT_EQ(masks, QStringList{QStringLiteral("正在登出 0 / %1").arg(boxed)});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return users().isEmpty(); }, 10000));
+    EXPECT_EQ(int(center()->sentOperations().size()), boxed);
+    for (auto* mask : dialog->findChildren<Kx::CLoadingMaskWidget*>())
+        EXPECT_FALSE(mask->isVisible());
+
+    // Past ten thousand boxes the keys are sorted on a worker; only the ticked ones go.
+    sim::GenerateOptions generate;
+    generate.logins = 40000;
+    builder.generate(generate);
+    make();
+    load(1);
+    const QMap<QString, bool> all = dialog->checkBoxes()->getStatusMap();
+    ASSERT_GE(all.size(), 10000);
+    const QStringList ticked{all.firstKey(), (all.begin() + 5000).key(), all.lastKey()};
+    for (const QString& key : ticked)
+        dialog->checkBoxes()->setItemChecked(key, true, false, false);
+    const int before = dialog->model()->totalCount();
+    answerNextQuestion(true);
+    dialog->handleEvent(5, 1, 0, QString(), nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->model()->totalCount() == before - 3; }, 10000));
+    for (const QString& key : ticked)
+        EXPECT_FALSE(dialog->model()->getDataByKey(key)) << key.toStdString();
     EXPECT_EQ(center()->sentOperations().size(), 3u);
 }
 
@@ -235,6 +312,13 @@ TEST_F(UserListDialogTest, FilterIsPlainCaseInsensitiveTextAndSurvivesRemovals)
     EXPECT_EQ(users(), QStringList{QStringLiteral("Alice.Li")});
     d->handleEvent(101, 0, 0, QString(), nullptr);
     EXPECT_EQ(users().size(), 2) << "Alice.Li and bob";
+
+    // The search goes behind a header filter still running on a worker, not under it.
+    d->table()->setBackgroundThreshold(0);
+    d->table()->filterColumn(2, Kx::IBaseHpfTableModel::Filter(1, {QStringLiteral("bob")}));
+    d->handleEvent(101, 0, 0, QStringLiteral("alice"), nullptr);
+    ASSERT_TRUE(kit::waitForAnswers());
+    EXPECT_EQ(users(), QStringList{QStringLiteral("Alice.Li")});
 }
 
 // Rights: 11291 arms the boxes and the logout buttons, 21380 the log button; the dashboard opens
@@ -251,6 +335,18 @@ TEST_F(UserListDialogTest, RightsGateBoxesButtonsAndTheLogRequest)
     const auto buttons = d->rowButtons()->itemButtons(key);
     ASSERT_EQ(buttons.size(), 1);
     EXPECT_EQ(buttons[0].text, QStringLiteral("强制登出"));
+
+    // One right at a time: 21380 alone adds the log button, 11291 alone the boxes.
+    for (const int right : {21380, 11291}) {
+        builder.rights({right});
+        make();
+        load(1);
+        const bool logRight = right == 21380;
+        EXPECT_EQ(dialog->width(), logRight ? 1160 : 1260) << right;
+        EXPECT_EQ(dialog->table()->isColumnHidden(0), logRight) << right;
+        const QString only = dialog->model()->dataAt(users().indexOf(QStringLiteral("alice")))->qsKey();
+        EXPECT_EQ(dialog->rowButtons()->itemButtons(only).size(), logRight ? 2 : 1) << right;
+    }
 
     builder.rights({11291, 21380, 12179});
     make();

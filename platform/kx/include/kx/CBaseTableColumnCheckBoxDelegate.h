@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QMap>
+#include <QStringList>
 
 namespace Kx {
 
@@ -23,6 +24,13 @@ public:
     };
     static constexpr int kBoxSize = 14;
 
+    struct State
+    {
+        bool visible = false;
+        bool checked = false;
+    };
+    using States = QHash<QString, State>;
+
     explicit CBaseTableColumnCheckBoxDelegate(CEventDeliverer* deliverer);
     ~CBaseTableColumnCheckBoxDelegate() override;
 
@@ -34,7 +42,19 @@ public:
     bool isItemChecked(const QString& key) const;
     // key → checked, for every row whose box is shown.
     QMap<QString, bool> getStatusMap() const;
+    // Forgets the row's box.
+    void removeItem(const QString& key, bool update);
     void clear() override;
+
+    // The boxes of many rows at once: built on any thread, then put in place of every box in one
+    // step, so that a list of a million rows does not hash its keys on the GUI thread.
+    static States makeStates(const QStringList& keys, bool visible, bool checked);
+    void setStates(States states, bool update);
+    // Every box, as a shared copy (O(1)) that may be read on another thread, e.g. by keysOf.
+    States states() const;
+    // The keys of the shown boxes (only the checked ones when checkedOnly) in key order, as
+    // getStatusMap walks them; any thread.
+    static QStringList keysOf(const States& states, bool checkedOnly);
 
     void paint(QPainter& painter, const HpfTableCell& cell) const override;
     bool hitTest(const HpfTableCell& cell, const QPoint& pos) const override;
@@ -47,11 +67,6 @@ public:
     static QRect boxRect(const QRect& cell);
 
 private:
-    struct State
-    {
-        bool visible = false;
-        bool checked = false;
-    };
     void resolveColors();
 
     QHash<QString, State> m_states;

@@ -6,8 +6,11 @@
 #include <QHash>
 #include <QList>
 #include <QMap>
+#include <QStringList>
 #include <QVariant>
 #include <QVector>
+
+#include <memory>
 
 namespace Kx {
 
@@ -43,7 +46,22 @@ public:
         int id = 0;
         bool flag = false; // true: shown disabled, clicks ignored
         QMap<QString, QVariant> extra;
+
+        bool operator==(const ButtonData& other) const;
     };
+    // A row's buttons with their measured widths, shared by the rows that show the same buttons.
+    struct Buttons
+    {
+        QList<ButtonData> buttons;
+        QVector<int> widths;
+    };
+    using ButtonsPtr = std::shared_ptr<const Buttons>;
+    struct Item
+    {
+        ButtonsPtr buttons;
+        bool visible = true;
+    };
+    using Items = QHash<QString, Item>;
 
     explicit CBaseTableColumnMultiButtonsDelegate(CEventDeliverer* deliverer);
     ~CBaseTableColumnMultiButtonsDelegate() override;
@@ -53,7 +71,16 @@ public:
     // Hides or shows all buttons of the row; they are kept.
     void setItemVisible(const QString& key, bool visible, bool update);
     bool isItemVisible(const QString& key) const;
+    // Forgets the row's buttons.
+    void removeItem(const QString& key, bool update);
     void clear() override;
+
+    // The buttons of many rows at once: measured once here (GUI thread), the rows' items built on
+    // any thread, then put in place of every row's buttons in one step, so that a list of a
+    // million rows neither measures nor hashes per row on the GUI thread.
+    ButtonsPtr measured(const QList<ButtonData>& buttons) const;
+    static Items makeItems(const QStringList& keys, const ButtonsPtr& buttons, bool visible);
+    void setItems(Items items, bool update);
 
     // Where the buttons of the row would be drawn in a cell (empty when it shows none).
     QVector<QRect> buttonRects(const QString& key, const QRect& cell) const;
@@ -66,17 +93,11 @@ public:
     void themeChanged() override;
 
 private:
-    struct Item
-    {
-        QList<ButtonData> buttons;
-        QVector<int> widths;
-        bool visible = true;
-    };
     void resolveResources();
-    void measure(Item& item) const;
     int buttonAt(const HpfTableCell& cell, const QPoint& pos) const;
 
-    QHash<QString, Item> m_items;
+    Items m_items;
+    ButtonsPtr m_lastMeasured; // rows given the same buttons one after the other share them
     QFont m_font;
     QColor m_linkText;
     QColor m_linkDisabled;

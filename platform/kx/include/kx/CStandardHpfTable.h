@@ -125,14 +125,18 @@ public:
     // left the model.
     void updateTable();
     // Widths from the header text and the texts of at most kAdjustSampleRows rows from the top
-    // row shown, within kMinColumnWidth and kMaxColumnWidth.
+    // row shown, within kMinColumnWidth and kMaxColumnWidth. While steps are queued or running,
+    // once the last of them has landed (so that a load's rows are measured, not just headers).
     void adjustColumnWidth();
     // Removes every row of the model, the selection and the delegates' states.
     void clear();
 
-    // The model's steps, off the GUI thread for large models (see above).
+    // The model's steps, one after the other in the order asked for, off the GUI thread for large
+    // models (see above). Sort, filter and load a model through these while the table shows it:
+    // a step running off the GUI thread would overwrite a change made to the model meanwhile.
     void sortByColumn(int column, Qt::SortOrder order);
     void filterColumn(int column, const IBaseHpfTableModel::Filter& filter);
+    void clearFilter();
     void setAllData(std::vector<IBaseHpfTableDataPtr> rows);
     void setBackgroundThreshold(int rows);
     int backgroundThreshold() const;
@@ -215,11 +219,13 @@ private:
     void ensureRowShown(int row);
 
     std::vector<IBaseHpfTableDataPtr> selectedRows() const;
-    void runStep(std::function<IBaseHpfTableModel::TaskPtr()> prepare);
-    void inPlaceOrStep(int rows, const std::function<void()>& inPlace,
-                       std::function<IBaseHpfTableModel::TaskPtr()> prepare);
-    void startNextStep();
+    // A step does its work at once and returns null, or returns the task to run on a worker;
+    // it decides when its turn comes.
+    using Step = std::function<IBaseHpfTableModel::TaskPtr()>;
+    void queueStep(Step step);
+    void runSteps();
     void finishStep(IBaseHpfTableModel::TaskPtr task);
+    void adjustColumnWidthNow();
 
     int m_id;
     int m_menuFlags;
@@ -265,8 +271,9 @@ private:
     int m_filterColumn = -1;
 
     CLoadingMaskWidget* m_mask;
-    std::deque<std::function<IBaseHpfTableModel::TaskPtr()>> m_steps;
+    std::deque<Step> m_steps;
     bool m_busy = false;
+    bool m_adjustWhenDone = false;
     int m_threshold = kDefaultBackgroundThreshold;
     std::shared_ptr<Guard> m_guard;
     quint64 m_copyNumber = 0;

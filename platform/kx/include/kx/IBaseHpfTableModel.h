@@ -16,6 +16,9 @@
 
 namespace Kx {
 
+class CStandardHpfTable;
+class HpfModelSteps;
+
 // The rows of a CStandardHpfTable, with the table's filter and sort order.
 //
 // Subclasses describe the columns (the pure virtuals); the framework keeps the rows. It is
@@ -36,8 +39,9 @@ namespace Kx {
 //   sortByColumnID        O(n log n), radix sort (O(n)) for numbers and arrival order
 //   rowCount, dataAt      O(1) after the fix-up above
 //
-// Use it from the GUI thread only. For large models the table runs filtering, sorting and
-// loading on a worker (prepare*, Task::run, applyTask); the synchronous calls below block.
+// Use it from the GUI thread only. The calls below block; a model shown by a CStandardHpfTable
+// is sorted, filtered and loaded through the table (its sortByColumn, filterColumn, clearFilter,
+// setAllData), which runs them one after the other and, for large models, on a worker.
 class KX_EXPORT IBaseHpfTableModel
 {
 public:
@@ -50,16 +54,6 @@ public:
     };
     // (type, texts). Other types than FilterContains are ignored, with a warning.
     typedef QPair<int, QSet<QString>> Filter;
-
-    // A step computed away from the model: prepared on the GUI thread from a snapshot, run on
-    // any thread (it touches nothing but its snapshot), applied on the GUI thread.
-    class KX_EXPORT Task
-    {
-    public:
-        virtual ~Task();
-        virtual void run() = 0;
-    };
-    typedef std::shared_ptr<Task> TaskPtr;
 
     // fixedOrder: the rows keep the order they arrive in; a click on the table's header does not
     // sort them. Models that leave the order to the user pass false.
@@ -140,15 +134,26 @@ public:
     // Changes whenever the visible rows may have changed.
     quint64 revision() const;
 
-    // The off-thread forms of sortByColumnID, filterColumn and setAllData. applyTask returns
-    // false for a task that no longer fits: prepared by another model or before a clear() or a
-    // later load. Rows added or removed while a task ran are accounted for when it is applied.
+private:
+    // The table's steps off the GUI thread (HpfModelSteps.h in platform/kx): a step is prepared
+    // on the GUI thread from a snapshot, run on any thread (it touches nothing but its
+    // snapshot) and applied on the GUI thread. applyTask returns false for a task that no
+    // longer fits: prepared by another model or before a clear() or a later load. Rows added or
+    // removed while a task ran are accounted for when it is applied.
+    friend class CStandardHpfTable;
+    friend class HpfModelSteps;
+    class KX_EXPORT Task
+    {
+    public:
+        virtual ~Task();
+        virtual void run() = 0;
+    };
+    typedef std::shared_ptr<Task> TaskPtr;
     TaskPtr prepareSort(int column, Qt::SortOrder order) const;
     TaskPtr prepareFilter(int column, const Filter& filter) const;
     TaskPtr prepareLoad(std::vector<IBaseHpfTableDataPtr> rows);
     bool applyTask(Task& task);
 
-private:
     struct Private;
     std::unique_ptr<Private> d;
 };

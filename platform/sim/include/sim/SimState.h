@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace ttservice {
 class CLoginInfo;
@@ -51,7 +52,9 @@ public:
     // Empty for a kind without logins.
     const LoginItems& logins(int kind) const;
     // Takes every login that matches (user, address, terminal, MAC, disk, login time) off every
-    // kind's list; how many went.
+    // kind's list; how many went. O(1) after the first (which indexes the lists): ended logins
+    // leave a hole that the next read of the list closes, so a run of a hundred thousand logouts
+    // of a million logins does not move the lists a hundred thousand times.
     int endLogin(const ttservice::CLoginInfo& login);
 
     void setAlgoRanges(const std::shared_ptr<const AlgoRanges>& ranges);
@@ -60,7 +63,19 @@ public:
 
 private:
     std::map<int, ParamMap<Answer>> m_answers;
-    std::optional<LoginLists> m_logins;
+    struct LoginPlace
+    {
+        quint64 hash; // of user name and login time
+        int kind;
+        quint32 position;
+        bool operator<(const LoginPlace& other) const { return hash < other.hash; }
+    };
+    void indexLogins();
+
+    // Mutable: a read closes the holes ended logins left.
+    mutable std::optional<LoginLists> m_logins;
+    mutable std::map<int, int> m_holes;
+    mutable std::vector<LoginPlace> m_loginIndex; // sorted by hash; empty until needed, dropped by a read
     std::shared_ptr<const AlgoRanges> m_algoRanges;
 };
 

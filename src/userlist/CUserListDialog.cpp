@@ -286,6 +286,7 @@ void CUserListDialog::query()
     m_logoutQueue.clear();
     m_logoutSent = m_logoutAnswered = 0;
     m_loggedOut.clear();
+    m_logoutMasked = false;
     m_sendTimer->stop();
     m_removeTimer->stop();
 
@@ -412,6 +413,11 @@ void CUserListDialog::askAndLogout(int which)
         logoutKeys(Kx::CBaseTableColumnCheckBoxDelegate::keysOf(boxes, checkedOnly));
         return;
     }
+    // The user sees the run begin while the keys are being sorted.
+    m_logoutMasked = true;
+    m_pLoadingMask->setText(QStringLiteral("正在登出"));
+    m_pLoadingMask->attach(this);
+    m_pLoadingMask->show();
     const quint64 run = m_logoutRun;
     const boost::function<void(QStringList)> deliver =
         m_answerGuard.wrap(boost::function<void(QStringList)>([this, run](QStringList keys) {
@@ -523,15 +529,17 @@ void CUserListDialog::showLogoutProgress()
 {
     const int total = m_logoutQueue.size();
     if (m_logoutAnswered == total && m_loggedOut.isEmpty()) {
-        if (total >= kLogoutProgressFrom)
+        if (m_logoutMasked)
             m_pLoadingMask->hide();
+        m_logoutMasked = false;
         m_logoutQueue.clear();
         m_logoutSent = m_logoutAnswered = 0;
         m_removeTimer->stop();
         return;
     }
-    if (total < kLogoutProgressFrom)
+    if (total < kLogoutProgressFrom && !m_logoutMasked)
         return;
+    m_logoutMasked = true;
     m_pLoadingMask->setText(QStringLiteral("正在登出 %1 / %2").arg(m_logoutAnswered).arg(total));
     m_pLoadingMask->attach(this);
     m_pLoadingMask->show();

@@ -96,6 +96,7 @@ private:
     int m_logoutSent = 0;
     int m_logoutAnswered = 0;
     QStringList m_loggedOut;
+    bool m_logoutMasked = false; // the mask shows the run's progress
     QTimer* m_sendTimer = nullptr;
     QTimer* m_removeTimer = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "data/CVornClientCenter.h"
 #include "utils/CSingletonT.h"
 
+#include "kx/CLoadingMaskWidget.h"
 #include "kx/CStandardHpfTable.h"
 
 #include <QApplication>
@@ -13,12 +14,19 @@
 namespace kit {
 
 namespace {
-// A large table loads, sorts and filters on a worker and swaps the result in later.
-bool anyTableBusy()
+// A large table loads, sorts and filters on a worker and swaps the result in later; a dialog
+// shows its loading mask while the user waits for something (a load, a long run of logouts).
+bool anyWidgetBusy()
 {
     for (QWidget* top : QApplication::topLevelWidgets()) {
         for (auto* table : top->findChildren<Kx::CStandardHpfTable*>()) {
             if (table->isBusy())
+                return true;
+        }
+        if (!top->isVisible())
+            continue;
+        for (auto* mask : top->findChildren<Kx::CLoadingMaskWidget*>()) {
+            if (mask->isVisible())
                 return true;
         }
     }
@@ -41,7 +49,7 @@ bool waitForAnswers(int timeoutMs)
         // The last callback may have emitted just before the count dropped: deliver what it queued.
         for (int i = 0; i < 3; ++i)
             QCoreApplication::processEvents(QEventLoop::AllEvents);
-        if (!anyTableBusy() && center->pendingRequests() == 0)
+        if (!anyWidgetBusy() && center->pendingRequests() == 0)
             return true;
         if (timer.elapsed() > timeoutMs)
             return false;

@@ -3,8 +3,13 @@
 #include "kx/CUiResource.h"
 #include "HpfDisposal.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
+#include <QThreadPool>
+
+#include <memory>
 
 #include <algorithm>
 
@@ -16,6 +21,7 @@ const QString kCheckedColor = QStringLiteral("clr_table_checkbox_checked");
 const QString kMarkColor = QStringLiteral("clr_table_checkbox_mark");
 constexpr int kHitMargin = 3; // a near miss still toggles
 constexpr qreal kMarkWidth = 2;
+constexpr int kSortKeysAwayFrom = 10000;
 } // namespace
 
 CBaseTableColumnCheckBoxDelegate::CBaseTableColumnCheckBoxDelegate(CEventDeliverer* deliverer)
@@ -103,6 +109,30 @@ QStringList CBaseTableColumnCheckBoxDelegate::keysOf(const States& states, bool 
     }
     std::sort(keys.begin(), keys.end());
     return keys;
+}
+
+void CBaseTableColumnCheckBoxDelegate::keysLater(bool checkedOnly, QObject* context,
+                                                 std::function<void(QStringList)> done) const
+{
+    States states = m_states;
+    if (states.size() < kSortKeysAwayFrom) {
+        done(keysOf(states, checkedOnly));
+        return;
+    }
+    // The worker only copies the shared pointer; the QPointer is read on the GUI thread.
+    auto target = std::make_shared<QPointer<QObject>>(context);
+    QThreadPool::globalInstance()->start([states, checkedOnly, target, done]() mutable {
+        QStringList keys = keysOf(states, checkedOnly);
+        // Let go of the copy here: a removal on the GUI thread would otherwise copy every box.
+        states = States();
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [target, keys = std::move(keys), done]() {
+                if (*target)
+                    done(keys);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void CBaseTableColumnCheckBoxDelegate::setStates(States states, bool update)

@@ -31,7 +31,6 @@
 #include <QElapsedTimer>
 #include <QMutexLocker>
 #include <QPointer>
-#include <QThreadPool>
 #include <QTimer>
 
 #include <boost/make_shared.hpp>
@@ -65,7 +64,6 @@ constexpr int kRemoveEveryMs = 100;
 // thread all at once, would hold it up together.
 constexpr int kMaxLogoutsInFlight = 2000;
 // From this many boxes the keys to log out are sorted on a worker.
-constexpr int kSortKeysAwayFrom = 10000;
 // A run of this many logouts shows its progress over the dialog.
 constexpr int kLogoutProgressFrom = 100;
 const char* const kLoadingText = "正在加载数据";
@@ -405,35 +403,17 @@ void CUserListDialog::askAndLogout(int which)
                                   Kx::CMessageBox::Ok | Kx::CMessageBox::Cancel, Kx::CMessageBox::NoButton);
     if (!self || answer != Kx::CMessageBox::Ok)
         return;
-    // The keys in key order, as the status map walks them: half a million of them take longer
-    // than a frame to sort, so a worker sorts a shared copy of the boxes.
-    Kx::CBaseTableColumnCheckBoxDelegate::States boxes = m_pCheckBoxes->states();
-    const bool checkedOnly = which == kLogoutSelectedId;
-    if (boxes.size() < kSortKeysAwayFrom) {
-        logoutKeys(Kx::CBaseTableColumnCheckBoxDelegate::keysOf(boxes, checkedOnly));
-        return;
+    // A long run shows itself at once, while its keys are being put in order.
+    if (m_pCheckBoxes->states().size() >= kLogoutProgressFrom) {
+        m_logoutMasked = true;
+        m_pLoadingMask->setText(QStringLiteral("正在登出"));
+        m_pLoadingMask->attach(this);
+        m_pLoadingMask->show();
     }
-    // The user sees the run begin while the keys are being sorted.
-    m_logoutMasked = true;
-    m_pLoadingMask->setText(QStringLiteral("正在登出"));
-    m_pLoadingMask->attach(this);
-    m_pLoadingMask->show();
     const quint64 run = m_logoutRun;
-    const boost::function<void(QStringList)> deliver =
-        m_answerGuard.wrap(boost::function<void(QStringList)>([this, run](QStringList keys) {
-            QMetaObject::invokeMethod(
-                this,
-                [this, run, keys]() {
-                    if (run == m_logoutRun)
-                        logoutKeys(keys);
-                },
-                Qt::QueuedConnection);
-        }));
-    QThreadPool::globalInstance()->start([boxes, checkedOnly, deliver]() mutable {
-        const QStringList keys = Kx::CBaseTableColumnCheckBoxDelegate::keysOf(boxes, checkedOnly);
-        // Let go of the copy first: a removal on the GUI thread would otherwise copy every box.
-        boxes = Kx::CBaseTableColumnCheckBoxDelegate::States();
-        deliver(keys);
+    m_pCheckBoxes->keysLater(which == kLogoutSelectedId, this, [this, run](const QStringList& keys) {
+        if (run == m_logoutRun)
+            logoutKeys(keys);
     });
 }
 

@@ -7,6 +7,8 @@
 #include <QMap>
 #include <QStringList>
 
+#include <functional>
+
 namespace Kx {
 
 // A check box in the cells of the rows that were given one (setItemVisible, or setItemChecked
@@ -55,6 +57,10 @@ public:
     // The keys of the shown boxes (only the checked ones when checkedOnly) in key order, as
     // getStatusMap walks them; any thread.
     static QStringList keysOf(const States& states, bool checkedOnly);
+    // keysOf over the current boxes, handed to `done` on the GUI thread: at once for a short
+    // list, else once a worker has sorted them (half a million keys take longer than a frame).
+    // Nothing is handed over once `context` is gone.
+    void keysLater(bool checkedOnly, QObject* context, std::function<void(QStringList)> done) const;
 
     void paint(QPainter& painter, const HpfTableCell& cell) const override;
     bool hitTest(const HpfTableCell& cell, const QPoint& pos) const override;

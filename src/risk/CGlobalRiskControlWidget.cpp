@@ -138,6 +138,7 @@ CGlobalRiskControlWidget::CGlobalRiskControlWidget(QWidget* parent)
         button->setClickable(true);
         button->resize(button->sizeHint());
         m_buttons[i] = button;
+        m_rows[i] = rowOf(kTradeTypes[i].type);
     }
     // Automatic: direct when the data service answers on the GUI thread, queued otherwise.
     connect(this, &CGlobalRiskControlWidget::sigQueryResult, this, &CGlobalRiskControlWidget::slotQueryResult);

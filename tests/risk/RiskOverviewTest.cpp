@@ -92,8 +92,9 @@ TEST_F(RiskOverviewTest, FeaturedCardDrawsTwoEntriesWhoseButtonsStartNothing)
         EXPECT_EQ(button->textColorKeys().key(Kx::CButtonColor::Disabled), QString::fromLatin1(textColors[i]));
     }
     for (const kit::PaintOp& op : ops) {
-        if (op.kind == kit::PaintOp::Shape)
-            EXPECT_EQ(op.fill, op.rect.top() < h + 100 ? themeColor(colors[0]) : themeColor(colors[1]));
+        if (op.kind == kit::PaintOp::Shape) {
+            EXPECT_EQ(op.color, op.rect.top() < h + 100 ? themeColor(colors[0]) : themeColor(colors[1]));
+        }
     }
 
     card->button(0)->click();

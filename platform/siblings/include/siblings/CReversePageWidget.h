@@ -9,16 +9,13 @@
 #include <vector>
 
 class QCheckBox;
+class QShowEvent;
 class QSpinBox;
 
 namespace Kx {
 class CPushButton;
 class CSimpleTextWidget;
 } // namespace Kx
-
-namespace utils {
-class TTError;
-}
 
 namespace Ocv {
 
@@ -27,8 +24,10 @@ namespace Ocv {
 // types (2, 1024) live under data code 23434, every other one under 23435; the record's key is
 // "rat|" and the trade type.
 //
-// The page reads its record when it becomes active and saves with an operate request (operation
-// 0, key "rat|T"). Requests go through the data manager with the page as parent, so an answer
+// The page reads its record when it becomes active (onActive, or shown while active) and saves
+// with an operate request (operation 0, key "rat|T"); after a save it reads again. Records of the
+// other class in the answer are ignored; with none of its class the page shows the defaults (both
+// checks on). Requests go through the data manager with the page as parent, so an answer
 // that arrives after the page is gone reaches nobody. A refusal of the read or the save shows in
 // the message line ("reverse_page_error"); the end of a save, done or refused, emits
 // sigOnDataFinished.
@@ -49,18 +48,25 @@ public:
     static int dataCodeFor(int tradeType);
 
     void onActive() override;
+    bool handleEvent(int eventId, int a, int b, const QString& text, void* data) override;
 
 signals:
     void sigOnDataFinished(bool ok, QString message);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // The system tag of the page's system; false (and the message shown) when it is not connected.
+    bool resolveSystem(int& systemTag);
     void query();
-    void onQueried(quint64 number, const utils::TTError& error,
+    void onQueried(quint64 number, bool ok, const QString& text,
                    const std::vector<ttservice::IDataPtr>& records);
     void save();
-    void onSaved(quint64 number, const utils::TTError& error);
+    void onSaved(quint64 number, bool ok, const QString& text);
+    void showRecord(const ttservice::IDataPtr& record);
     void setMessage(const QString& text);
-    void setBusy(bool busy);
+    void updateEnabled();
 
     bool m_editable;
     int m_tradeType;
@@ -71,11 +77,14 @@ private:
     QSpinBox* m_matchedWindow = nullptr;
     Kx::CPushButton* m_save = nullptr;
     Kx::CSimpleTextWidget* m_message = nullptr;
-    // The record last read, whose other fields a save keeps; null before a read succeeded.
+    // The record last read, whose other fields a save keeps; null when the platform has none.
     ttservice::IDataPtr m_loaded;
+    // A save needs a successful read first, so that it never writes over values it did not show.
+    bool m_read = false;
+    bool m_saving = false;
     // Numbers the reads and saves; the answer of an older one is dropped.
     quint64 m_query = 0;
-    quint64 m_save_ = 0;
+    quint64 m_saveNumber = 0;
 };
 
 } // namespace Ocv

@@ -316,8 +316,9 @@ TEST_F(GlobalRiskTest, AnswersFromOtherThreadsAreHandledOnTheGuiThread)
 TEST_F(GlobalRiskTest, EnableAllSavesSevenRecordsAndAsksAgainAfterEachSuccess)
 {
     answerAll(builder, true, false);
-    builder.error(23434, "全局风控服务不可用"); // the futures saves fail
+    builder.error(23434, "全局风控服务不可用"); // the futures queries and saves fail
     Ocv::CGlobalRiskControlWidget* table = makeTable();
+    EXPECT_EQ(table->globalState(), 0) << "every matched check on, every reverse check off";
     center()->clearSentRequests();
     center()->clearSentOperations();
     table->enableAll(0);
@@ -327,6 +328,7 @@ TEST_F(GlobalRiskTest, EnableAllSavesSevenRecordsAndAsksAgainAfterEachSuccess)
     for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(operations[i].dataType, codeOf(kTypes[i]));
         EXPECT_EQ(operations[i].operation, 0);
+        EXPECT_EQ(operations[i].key, "rat|" + std::to_string(kTypes[i]));
         if (codeOf(kTypes[i]) == 23434) {
             auto record = boost::dynamic_pointer_cast<ttservice::CGlobalFutureRCConfig>(operations[i].data);
             ASSERT_TRUE(record);
@@ -338,7 +340,7 @@ TEST_F(GlobalRiskTest, EnableAllSavesSevenRecordsAndAsksAgainAfterEachSuccess)
         }
     }
     EXPECT_EQ(center()->sentRequests().size(), 5u * 7u) << "five stock saves succeed, each asks for all seven";
-    EXPECT_EQ(table->globalState(), 0) << "the futures records kept their enabled matched check";
+    EXPECT_EQ(table->globalState(), 2) << "every stock check now off; no futures record was ever read";
 
     center()->clearSentOperations();
     table->enableAll(1);
@@ -349,6 +351,7 @@ TEST_F(GlobalRiskTest, EnableAllSavesSevenRecordsAndAsksAgainAfterEachSuccess)
         else
             EXPECT_TRUE(boost::dynamic_pointer_cast<ttservice::CGlobalFutureRCConfig>(operation.data));
     }
+    EXPECT_EQ(table->globalState(), 1);
 }
 
 // The answer delivers 3122 while it holds the table's mutex, and the block computes the global

@@ -16,6 +16,8 @@
 #include "dashboard/CWelcomeWidget.h"
 #include "data/Clock.h"
 #include "data/MetaTypes.h"
+#include "data/ttservice/CGlobalFutureRCConfig.h"
+#include "data/ttservice/CGlobalStockRCConfig.h"
 #include "data/ttservice/CVornSubManagerInfo.h"
 #include "sim/Population.h"
 #include "panel/CWelcomePanel.h"
@@ -160,10 +162,14 @@ void installFullPlatform(int latencyMs)
     population.managers = {5};
     sim::ExchangeOptions exchanges;
     exchanges.generate = true;
+    auto stockConfig = boost::make_shared<ttservice::CGlobalStockRCConfig>();
+    stockConfig->matchedCheckOff = true;
     kit::ScenarioBuilder()
         .now(QDateTime(QDate(2026, 12, 7), QTime(10, 0)))
         .server("s1", latencyMs)
         .answer(12235, fullStatus(4, 4))
+        .answer(23434, {boost::make_shared<ttservice::CGlobalFutureRCConfig>()})
+        .answer(23435, {stockConfig})
         .population(population)
         .exchanges(exchanges)
         .install();

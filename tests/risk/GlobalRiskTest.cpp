@@ -407,6 +407,15 @@ TEST_F(GlobalRiskTest, FirstReportOfEitherSideDecides)
         ASSERT_TRUE(kit::waitForAnswers());
         EXPECT_EQ(block->allEnabled(), c.enabled) << c.reverseOff << c.matchedOff;
     }
+
+    // A switch confirmed before any report: the first report still decides, an "off" alone too.
+    Ocv::CAllRiskControlWidget* block = makeBlock();
+    QuestionAnswer ok(Kx::CMessageBox::Ok);
+    deliver(block, 82, 0);
+    ASSERT_TRUE(block->allEnabled());
+    emit block->globalWidget()->sigQueryResult(2, {futures(2, true, true)});
+    EXPECT_FALSE(block->allEnabled());
+    EXPECT_TRUE(block->offImage()->isVisible());
 }
 
 TEST_F(GlobalRiskTest, ConfirmedSwitchTurnsEverythingOnOrOffAndCancelNothing)

@@ -16,9 +16,16 @@
 #include "dashboard/CWelcomeWidget.h"
 #include "data/Clock.h"
 #include "data/MetaTypes.h"
+#include "data/ttservice/CGlobalFutureRCConfig.h"
+#include "data/ttservice/CGlobalStockRCConfig.h"
 #include "data/ttservice/CVornSubManagerInfo.h"
 #include "sim/Population.h"
 #include "panel/CWelcomePanel.h"
+#include "risk/CAccountProductRiskWidget.h"
+#include "risk/CAllRiskControlWidget.h"
+#include "risk/CGlobalRiskControlWidget.h"
+#include "risk/CRiskControlApprovalWidget.h"
+#include "risk/CTopAccountProductRiskWidget.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -155,10 +162,14 @@ void installFullPlatform(int latencyMs)
     population.managers = {5};
     sim::ExchangeOptions exchanges;
     exchanges.generate = true;
+    auto stockConfig = boost::make_shared<ttservice::CGlobalStockRCConfig>();
+    stockConfig->matchedCheckOff = true;
     kit::ScenarioBuilder()
         .now(QDateTime(QDate(2026, 12, 7), QTime(10, 0)))
         .server("s1", latencyMs)
         .answer(12235, fullStatus(4, 4))
+        .answer(23434, {boost::make_shared<ttservice::CGlobalFutureRCConfig>()})
+        .answer(23435, {stockConfig})
         .population(population)
         .exchanges(exchanges)
         .install();
@@ -182,6 +193,60 @@ void BM_StatusDashboardPaint(benchmark::State& state)
     }
 }
 BENCHMARK(BM_StatusDashboardPaint)->Unit(benchmark::kMillisecond);
+
+// The quick-operation tab's content as the panel builds it, answered: /0 as the module shows it
+// (all-risk block hidden), /1 with the all-risk block and its global table shown.
+struct QuickTab
+{
+    explicit QuickTab(bool showAllRisk)
+    {
+        installFullPlatform(0);
+        window.resize(1760, 890);
+        risk = new Ocv::CAccountProductRiskWidget(&window);
+        risk->setFixedSize(1760, 890);
+        risk->allRiskWidget()->setVisible(showAllRisk);
+        window.show();
+        utils::CSingletonT<Ocv::CVornClientCenter>::instance()->setSystemName("s1");
+        risk->switchSystem(1, QStringLiteral("s1"));
+        answered = kit::waitForAnswers(10000);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    }
+    QWidget window;
+    Ocv::CAccountProductRiskWidget* risk = nullptr;
+    bool answered = false;
+};
+
+void BM_QuickTabPaint(benchmark::State& state)
+{
+    QuickTab tab(state.range(0) == 1);
+    if (!tab.answered)
+        state.SkipWithError("no answer");
+    state.SetLabel(state.range(0) == 1 ? "all-risk shown" : "all-risk hidden");
+    QImage image(tab.risk->size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        tab.risk->render(&image);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_QuickTabPaint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// One minute's round of the tab's periodic widgets (tiles, global table, approval counts): the
+// queries, the answers handed to the GUI thread and the repaints they ask for.
+void BM_QuickTabRefresh(benchmark::State& state)
+{
+    QuickTab tab(true);
+    if (!tab.answered)
+        state.SkipWithError("no answer");
+    for (auto _ : state) {
+        tab.risk->topWidget()->slotTimeout();
+        tab.risk->allRiskWidget()->globalWidget()->slotTimeOut();
+        tab.risk->approvalWidget()->slotTimeOut();
+        if (!kit::waitForAnswers(10000))
+            state.SkipWithError("no answer");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    }
+}
+BENCHMARK(BM_QuickTabRefresh)->Unit(benchmark::kMillisecond);
 
 // The exchange board with every domestic row shown: /0 paints it whole, /1 is its one-second
 // tick (the texts prepared again and only the part that changed painted, as the window does).

@@ -6,6 +6,7 @@
 
 #include "common/IvornDockableWidget.h"
 #include "data/CVornClientCenter.h"
+#include "risk/CAllRiskControlWidget.h"
 #include "sim/Scenario.h"
 #include "sim/SimPlatform.h"
 #include "utils/CSingletonT.h"
@@ -72,6 +73,16 @@ void CHostWindow::createPanel()
 {
     if (Kx::IDockableWidget* panel = m_registry.create(m_panelId, m_dockHost))
         m_dockHost->dock(panel);
+    setShowAllRisk(m_showAllRisk);
+}
+
+void CHostWindow::setShowAllRisk(bool on)
+{
+    m_showAllRisk = on;
+    if (!panel())
+        return;
+    for (Ocv::CAllRiskControlWidget* block : panel()->findChildren<Ocv::CAllRiskControlWidget*>())
+        block->setVisible(on);
 }
 
 void CHostWindow::fillChooser()

@@ -42,6 +42,9 @@ public:
     void addNote(const QString& line);
     // Notes the message and, when notices are on, shows it without blocking the panel.
     void showServerMessage(const Ocv::CVornClientCenter::ServerMessage& message);
+    // Shows the all-risk block that the risk overview keeps hidden, now and in every panel docked
+    // later (an inspection switch).
+    void setShowAllRisk(bool on);
     // Off for scripted runs, which only log the messages.
     void setShowsNotices(bool on) { m_showsNotices = on; }
     // Events and messages in arrival order, as the lines of the events log.
@@ -85,5 +88,6 @@ private:
     QListWidget* m_eventList = nullptr;
     bool m_syncingChooser = false;
     bool m_showsNotices = false;
+    bool m_showAllRisk = false;
     QList<QJsonObject> m_eventLog;
 };

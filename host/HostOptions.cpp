@@ -159,9 +159,13 @@ bool HostOptions::parse(const QStringList& arguments, HostOptions* options, QStr
         QStringLiteral("Stay up for N seconds as in a window (clocks and timers running, also without a "
                        "display), then print the share of one core the process used, and exit."),
         QStringLiteral("N"));
+    const QCommandLineOption showAllRisk(
+        QStringLiteral("show-all-risk"),
+        QStringLiteral("Show the global risk-control block (switch and table) that the quick-operation "
+                       "tab keeps hidden, in the first column of the risk overview."));
     const QList<QCommandLineOption> all{scenario, system,  systemId,   tab,      size,       click,    move,
                                         answer,   at,      screenshot, paintLog, events,     requests, settle,
-                                        outDir,   verbose, idle,       type,     stallReport};
+                                        outDir,   verbose, idle,       type,     stallReport, showAllRisk};
     parser.addOptions(all);
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
@@ -258,6 +262,7 @@ bool HostOptions::parse(const QStringList& arguments, HostOptions* options, QStr
     options->events = parser.value(events);
     options->requests = parser.value(requests);
     options->stallReport = parser.isSet(stallReport);
+    options->showAllRisk = parser.isSet(showAllRisk);
     if (options->stallReport && options->events.isEmpty()) {
         *error = QStringLiteral("--stall-report writes to the events log: give --events FILE too");
         return false;

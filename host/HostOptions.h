@@ -44,6 +44,7 @@ struct HostOptions
     QVector<HostPointerAction> pointerActions; // --click, --move and --type, in command-line order
     DialogAnswer answer = Reject;              // how a scripted run answers a modal dialog
     bool stallReport = false;                  // the longest event-loop stall joins the events log
+    bool showAllRisk = false;                  // the risk overview shows its hidden all-risk block
     QDateTime at;                              // invalid: the scenario's own clocks
     QString screenshot;
     QString paintLog;

@@ -53,6 +53,9 @@ QJsonObject operationLine(const Ocv::CVornClientCenter::SentOperation& operation
         line[QStringLiteral("class")] = QString::fromLatin1(record->className());
         line[QStringLiteral("record")] = fields;
     }
+    // The request's own key names what the change is addressed to where the record's does not.
+    if (!operation.key.empty())
+        line[QStringLiteral("key")] = QString::fromStdString(operation.key);
     return line;
 }
 

@@ -239,6 +239,7 @@ int main(int argc, char** argv)
                 shown->showServerMessage(message);
             }));
         window->setShowsNotices(windowed);
+        window->setShowAllRisk(options.showAllRisk);
         window->setScenarioAdjustment(adjust);
         if (windowed)
             window->addScenarioMenu(HostScenario::shipped());

@@ -321,7 +321,7 @@ void CVornClientCenter::noteSentRequest(const std::string& server, int dataType,
 void CVornClientCenter::noteSentOperation(const std::string& server, const ttservice::COperateDataReq& req)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_sentOperations.push_back(SentOperation{server, req.dataType, req.operation, req.data, ++m_sentCount});
+    m_sentOperations.push_back(SentOperation{server, req.dataType, req.operation, req.data, ++m_sentCount, req.key});
 }
 
 bool isBjBelongStock()

@@ -75,6 +75,7 @@ void CVornDataManager::operateData(const boost::shared_ptr<COperateReq>& req)
     operation->dataType = req->dataType;
     operation->operation = req->operation;
     operation->data = req->data;
+    operation->key = req->key;
     const bool hadParent = !req->parent.isNull();
     const QPointer<QWidget> parent = req->parent;
     utils::CSingletonT<CVornClientCenter>::instance()->operateData_async(

@@ -35,9 +35,16 @@ QString CBaseWidget::param() const
     return m_param;
 }
 
+void CBaseWidget::setActive(bool active, bool notify)
+{
+    m_active = active;
+    if (active && notify)
+        onActive();
+}
+
 bool CBaseWidget::isActive() const
 {
-    if (!isVisible() || window()->isMinimized())
+    if (!m_active || !isVisible() || window()->isMinimized())
         return false;
     for (const QWidget* w = this; w; w = w->parentWidget()) {
         if (auto* dock = qobject_cast<const IDockableWidget*>(w)) {

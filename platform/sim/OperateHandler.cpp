@@ -9,6 +9,7 @@
 #include "data/ttservice/CVornUserInfo.h"
 #include "data/ttservice/EQDRCApprovalStatus.h"
 #include "sim/DataCodes.h"
+#include "sim/GlobalRisk.h"
 #include "sim/SimState.h"
 
 #include <QString>
@@ -67,6 +68,42 @@ OperateHandler creation(int dataType, const char* noun, std::string T::*key, con
         if (stored->createdDay.empty())
             stored->createdDay = utils::currentDateTime().date().toString("yyyyMMdd").toStdString();
         state.everyParamForChange(dataType).push_back(stored);
+    };
+}
+
+// Changes a product of the population: the id names it, the new name must not be another
+// product's; the rest (the risk-control switch among it) is taken as sent. Adds go to creation.
+OperateHandler productChange(const OperateHandler& create)
+{
+    return [create](SimState& state, const ttservice::COperateDataReq& req, utils::TTError& error) {
+        if (req.operation != ttservice::QDO_MODIFY)
+            return create(state, req, error);
+        const auto refuse = [&error](const std::string& text) { error = utils::TTError(1, text); };
+        using ttservice::CVornProductInfo;
+        auto changed = boost::dynamic_pointer_cast<CVornProductInfo>(req.data);
+        if (!changed)
+            return refuse(std::string("修改产品需要一条 ") + CVornProductInfo::staticClassName() + " 记录");
+        std::string fault = checkText(changed->productName, "产品名称");
+        if (!fault.empty())
+            return refuse(fault);
+        const Records& current = state.everyParam(kProductCode);
+        auto found = current.end();
+        for (auto it = current.begin(); it != current.end(); ++it) {
+            auto existing = boost::dynamic_pointer_cast<const CVornProductInfo>(*it);
+            if (!existing)
+                continue;
+            if (existing->productId == changed->productId)
+                found = it;
+            else if (existing->productName == changed->productName)
+                return refuse("产品名称已存在: " + changed->productName);
+        }
+        if (found == current.end())
+            return refuse("产品不存在: " + changed->productId);
+        auto stored = boost::static_pointer_cast<CVornProductInfo>(changed->clone());
+        if (stored->createdDay.empty())
+            stored->createdDay = boost::static_pointer_cast<const CVornProductInfo>(*found)->createdDay;
+        Records& records = state.everyParamForChange(kProductCode);
+        records[static_cast<std::size_t>(found - current.begin())] = stored;
     };
 }
 
@@ -141,12 +178,15 @@ const std::map<int, OperateHandler>& builtInOperateHandlers()
          creation<CVornAccountInfo>(kAccountCode, "账户", &CVornAccountInfo::accountId, "账户编号",
                                     &CVornAccountInfo::accountName, "账户名称", checkAccount)},
         {kProductCode,
-         creation<CVornProductInfo>(kProductCode, "产品", &CVornProductInfo::productId, "产品编号",
-                                    &CVornProductInfo::productName, "产品名称", nullptr)},
+         productChange(creation<CVornProductInfo>(kProductCode, "产品", &CVornProductInfo::productId,
+                                                  "产品编号", &CVornProductInfo::productName, "产品名称",
+                                                  nullptr))},
         {kUserCode, creation<CVornUserInfo>(kUserCode, "用户", &CVornUserInfo::name, "用户名", nullptr,
                                             nullptr, checkUser)},
         {kLogoutCode, endLogin},
         {kRiskApprovalCode, review()},
+        {kGlobalFutureRiskCode, globalRiskConfig(kGlobalFutureRiskCode)},
+        {kGlobalStockRiskCode, globalRiskConfig(kGlobalStockRiskCode)},
     };
     return handlers;
 }

@@ -130,6 +130,9 @@ public:
     Records products()
     {
         Records records;
+        // Drawn apart from m_rng, so the rest of the population stays what it was before products
+        // carried the switch.
+        std::mt19937 riskDraws(m_options.seed * 31u + 17u);
         for (int i = 0; i < m_options.products; ++i) {
             auto product = boost::make_shared<ttservice::CVornProductInfo>();
             product->productId = QString("P%1").arg(i + 1, 5, 10, QChar('0')).toStdString();
@@ -138,6 +141,7 @@ public:
             product->managerId = manager();
             product->active = chance(0.8, m_rng) ? 1 : 0;
             product->createdDay = createdDay();
+            product->riskControlEnabled = chance(0.7, riskDraws);
             records.push_back(product);
         }
         return records;

@@ -14,6 +14,7 @@
 #include "data/ttservice/RecordFactory.h"
 #include "sim/DataCodes.h"
 #include "sim/ExchangeBoard.h"
+#include "sim/GlobalRisk.h"
 #include "sim/ListGenerator.h"
 #include "sim/Population.h"
 
@@ -171,6 +172,9 @@ std::string defaultClassFor(int dataType)
         return ttservice::CVornChannelStatus::staticClassName();
     case kRiskApprovalCode:
         return ttservice::CVornRiskApproval::staticClassName();
+    case kGlobalFutureRiskCode:
+    case kGlobalStockRiskCode:
+        return globalRiskClassFor(dataType);
     default:
         return std::string();
     }
@@ -454,6 +458,21 @@ void parseAlgoRanges(const QJsonValue& value, const QString& where, ServerSetup&
             parseTyped<ttservice::CAccountAlgoRange>(list.at(i), QString("%1[%2]").arg(where).arg(i)));
 }
 
+// [{"$type": "CGlobalStockRCConfig", "tradeType": 1, ...}], each filed by its trade type.
+void parseGlobalRisk(const QJsonValue& value, const QString& where, ServerSetup& server)
+{
+    const QJsonArray list = asArray(value, where);
+    for (int i = 0; i < list.size(); ++i) {
+        const QString place = QString("%1[%2]").arg(where).arg(i);
+        const ttservice::IDataPtr record = parseRecordOf(list.at(i), std::string(), place);
+        try {
+            addGlobalRisk(server, Records{record});
+        } catch (const std::invalid_argument& e) {
+            fail(place, QString::fromStdString(e.what()));
+        }
+    }
+}
+
 GenerateOptions parseGenerate(const QJsonObject& object, const QString& where)
 {
     checkKeys(object, where, {"logins", "algoAccounts", "seed"});
@@ -535,7 +554,8 @@ ServerSetup parseServer(const QJsonObject& object, const QString& where, const Q
 {
     checkKeys(object, where,
               {"name", "systemTag", "serverTime", "latencyMs", "answers", "errors", "operations",
-               "nullClient", "population", "exchanges", "logins", "algoRanges", "generate", "userLogin"});
+               "nullClient", "population", "exchanges", "logins", "algoRanges", "generate", "userLogin",
+               "globalRisk"});
     const QDate today = now.date();
     ServerSetup server;
     server.name = asString(object.value("name"), join(where, "name"));
@@ -587,6 +607,8 @@ ServerSetup parseServer(const QJsonObject& object, const QString& where, const Q
                 parseStore(asObject(it.value(), entryPlace), entryPlace);
         }
     }
+    if (object.contains("globalRisk"))
+        parseGlobalRisk(object.value("globalRisk"), join(where, "globalRisk"), server);
     if (object.contains("population")) {
         const QString place = join(where, "population");
         addPopulation(server, parsePopulation(asObject(object.value("population"), place), place), today);

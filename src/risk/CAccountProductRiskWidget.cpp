@@ -3,6 +3,8 @@
 #include "base/Hairlines.h"
 #include "data/CVornClientCenter.h"
 #include "kx/CUiResource.h"
+#include "risk/CAllRiskControlWidget.h"
+#include "risk/CFeaturedRiskControlWidget.h"
 #include "risk/CRiskControlApprovalWidget.h"
 #include "risk/CTopAccountProductRiskWidget.h"
 #include "utils/CSingletonT.h"
@@ -13,9 +15,17 @@ namespace Ocv {
 
 namespace {
 const QString kDividerColorKey = QStringLiteral("clr_welcome_splite_line");
-// The account and product risk columns left of the approval column are each this wide.
+const QColor kFeaturedFrameColor(14, 122, 239);
+// The account and product risk controls are still to come: their columns stay empty, this size.
 constexpr int kRiskColumnWidth = 380;
-constexpr int kRiskColumnsBeforeApproval = 2;
+constexpr int kRiskColumnHeight = 570;
+
+QWidget* emptySlot(const QString& name, QWidget* parent)
+{
+    auto* slot = new Kx::CBaseWidget(name, false, parent);
+    slot->setFixedSize(kRiskColumnWidth, kRiskColumnHeight);
+    return slot;
+}
 } // namespace
 
 CAccountProductRiskWidget::CAccountProductRiskWidget(QWidget* parent)
@@ -29,16 +39,19 @@ CAccountProductRiskWidget::~CAccountProductRiskWidget() = default;
 void CAccountProductRiskWidget::createUi()
 {
     m_pTopWidget = new CTopAccountProductRiskWidget(this);
-    m_pTopWidget->move(0, 0);
+    m_pAllRiskWidget = new CAllRiskControlWidget(this);
+    m_pAccountSlot = emptySlot(QStringLiteral("account_risk_control_slot"), this);
+    m_pProductSlot = emptySlot(QStringLiteral("product_risk_control_slot"), this);
     m_pApprovalWidget = new CRiskControlApprovalWidget(this);
-    m_pApprovalWidget->move(approvalX(), m_pTopWidget->height() + 1);
-    m_pApprovalWidget->setVisible(
-        !utils::CSingletonT<CVornClientCenter>::instance()->hasClientLoginTypeAuth(0));
-}
+    m_pFeaturedWidget = new CFeaturedRiskControlWidget(this);
 
-int CAccountProductRiskWidget::approvalX() const
-{
-    return kRiskColumnWidth * kRiskColumnsBeforeApproval;
+    const bool loginTypeClient = utils::CSingletonT<CVornClientCenter>::instance()->hasClientLoginTypeAuth(0);
+    m_pApprovalWidget->setVisible(!loginTypeClient);
+    m_pFeaturedWidget->setVisible(!loginTypeClient);
+    m_pAllRiskWidget->setVisible(false);
+    m_pAccountSlot->setVisible(!loginTypeClient);
+    m_pProductSlot->setVisible(!loginTypeClient);
+    layoutChildren();
 }
 
 void CAccountProductRiskWidget::switchSystem(int systemId, QString systemName)
@@ -46,6 +59,7 @@ void CAccountProductRiskWidget::switchSystem(int systemId, QString systemName)
     m_systemId = systemId;
     m_systemName = systemName;
     m_pTopWidget->switchSystem(systemId, systemName);
+    m_pAllRiskWidget->switchSystem(systemId, systemName);
     m_pApprovalWidget->switchSystem(systemId, systemName);
 }
 
@@ -56,16 +70,40 @@ QString CAccountProductRiskWidget::param() const
     return QString();
 }
 
+// Only the all-risk block's visibility moves the columns; hidden children are placed all the same.
+void CAccountProductRiskWidget::layoutChildren()
+{
+    m_pTopWidget->move(0, 0);
+    m_pFeaturedWidget->move(m_pTopWidget->width(), 0);
+    const int y = m_pTopWidget->height() + 1;
+    int x = 0;
+    if (m_pAllRiskWidget->isVisibleTo(this)) {
+        m_pAllRiskWidget->move(0, y);
+        x = m_pAllRiskWidget->width();
+    }
+    m_pAccountSlot->move(x, y);
+    x += m_pAccountSlot->width();
+    m_pProductSlot->move(x, y);
+    x += m_pProductSlot->width();
+    m_pApprovalWidget->move(x, y);
+}
+
+// Lays the children out again on every paint (the all-risk block may have been shown since).
 void CAccountProductRiskWidget::paintEvent(QPaintEvent* event)
 {
     QWidget::paintEvent(event);
+    layoutChildren();
     QPainter painter(this);
     const QColor divider = *utils::CSingletonT<Kx::CUiResource>::instance()->getColor(kDividerColorKey);
+    const int stripWidth = m_pTopWidget->width();
     const int stripHeight = m_pTopWidget->height();
-    drawHairLine(&painter, 0, stripHeight, m_pTopWidget->width(), stripHeight, divider);
-    const int columnsTop = stripHeight + 1;
-    for (int k = 0; k <= kRiskColumnsBeforeApproval; ++k)
-        drawHairLine(&painter, kRiskColumnWidth * k, columnsTop, kRiskColumnWidth * k, height(), divider);
+    const int featuredRight = stripWidth + m_pFeaturedWidget->width();
+    drawHairLine(&painter, stripWidth, 0, stripWidth, stripHeight, kFeaturedFrameColor);
+    drawHairLine(&painter, stripWidth, stripHeight, featuredRight, stripHeight, kFeaturedFrameColor);
+    drawHairLine(&painter, featuredRight, 0, featuredRight, stripHeight, kFeaturedFrameColor);
+    drawHairLine(&painter, 0, stripHeight, stripWidth, stripHeight, divider);
+    for (const QWidget* column : {m_pAccountSlot, m_pProductSlot, static_cast<QWidget*>(m_pApprovalWidget)})
+        drawHairLine(&painter, column->x(), column->y(), column->x(), height(), divider);
 }
 
 } // namespace Ocv

@@ -5,11 +5,16 @@
 
 namespace Ocv {
 
+class CAllRiskControlWidget;
+class CFeaturedRiskControlWidget;
 class CRiskControlApprovalWidget;
 class CTopAccountProductRiskWidget;
 
-// The risk overview of the quick-operation tab: the strip of tiles on top, the risk-control
-// widgets on a grid under it, with dividing lines. It passes system switches down.
+// The risk overview of the quick-operation tab: the strip of tiles with the featured card beside
+// it on top, the risk-control widgets in a row of columns under it, with dividing lines. It
+// passes system switches down. The all-risk block is kept hidden; shown, it takes the first
+// column and moves the others right. The account and product columns are still empty slots of
+// their widgets' size.
 class WELCOME_EXPORT CAccountProductRiskWidget : public Kx::CBaseWidget
 {
     Q_OBJECT
@@ -25,18 +30,26 @@ public:
     QString systemName() const { return m_systemName; }
     CTopAccountProductRiskWidget* topWidget() const { return m_pTopWidget; }
     CRiskControlApprovalWidget* approvalWidget() const { return m_pApprovalWidget; }
+    CAllRiskControlWidget* allRiskWidget() const { return m_pAllRiskWidget; }
+    CFeaturedRiskControlWidget* featuredWidget() const { return m_pFeaturedWidget; }
+    QWidget* accountSlot() const { return m_pAccountSlot; }
+    QWidget* productSlot() const { return m_pProductSlot; }
 
 protected:
     void createUi();
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    int approvalX() const;
+    void layoutChildren();
 
     int m_systemId = 0;
     QString m_systemName;
     CTopAccountProductRiskWidget* m_pTopWidget = nullptr;
+    CAllRiskControlWidget* m_pAllRiskWidget = nullptr;
+    QWidget* m_pAccountSlot = nullptr;
+    QWidget* m_pProductSlot = nullptr;
     CRiskControlApprovalWidget* m_pApprovalWidget = nullptr;
+    CFeaturedRiskControlWidget* m_pFeaturedWidget = nullptr;
 };
 
 } // namespace Ocv

@@ -313,4 +313,69 @@ TEST_F(HostProcessTest, ScreenshotIsWrittenAndBadInputIsReported)
     EXPECT_TRUE(output.contains("scenario"));
 }
 
+// With the all-risk block shown, its switch asks, then saves the seven global configs and the
+// products' switches, and the table reads the new states.
+TEST_F(HostProcessTest, AllRiskSwitchAsksThenTurnsEveryCheckOn)
+{
+    writeScenario(R"({
+      "client": {"algorithmBus": false, "loginTypeAuth": false},
+      "user": {"name": "admin", "type": 10, "roleType": 1, "subManagerId": -1, "rights": "all"},
+      "servers": [{"name": "s1", "systemTag": 1, "serverTime": "local", "latencyMs": 5,
+        "population": {"accounts": 10, "products": 6, "users": 5, "seed": 7, "managers": [101]},
+        "globalRisk": [
+          {"$type": "CGlobalFutureRCConfig", "tradeType": 2, "reverseCheckOff": true, "matchedCheckOff": true},
+          {"$type": "CGlobalStockRCConfig", "tradeType": 1, "reverseCheckOff": true, "matchedCheckOff": true},
+          {"$type": "CGlobalStockRCConfig", "tradeType": 128, "reverseCheckOff": true, "matchedCheckOff": false},
+          {"$type": "CGlobalFutureRCConfig", "tradeType": 32, "reverseCheckOff": true, "matchedCheckOff": true}
+        ]}]
+    })");
+    // Without the switch the block stays hidden and cannot be clicked.
+    EXPECT_EQ(run({"--tab", "quick", "--click", "all_risk_control_off:20,20", "--events", path("e.jsonl")}), 1);
+    EXPECT_TRUE(errors.contains("all_risk_control_off is not shown")) << errors.toStdString();
+
+    ASSERT_EQ(run({"--tab", "quick", "--show-all-risk", "--click", "all_risk_control_off:20,20", "--answer", "accept",
+                   "--requests", path("r.jsonl"), "--paint-log", path("p.jsonl"), "--events", path("e.jsonl")}),
+              0)
+        << output.toStdString();
+    const auto events = readLines("e.jsonl");
+    ASSERT_EQ(events.size(), 1);
+    EXPECT_EQ(events[0]["dialog"].toObject()["text"].toString(), QStringLiteral("确认启用所有风控设置!"));
+
+    QStringList globalKeys;
+    int productChanges = 0;
+    for (const QJsonObject& line : readLines("r.jsonl")) {
+        if (line["kind"] != "operate")
+            continue;
+        if (line["code"].toInt() == 12224) {
+            ++productChanges;
+            EXPECT_TRUE(line["record"].toObject()["riskControlEnabled"].toBool());
+            continue;
+        }
+        globalKeys << line["key"].toString();
+        EXPECT_EQ(line["operation"].toInt(), 0);
+        EXPECT_FALSE(line["record"].toObject()["reverseCheckOff"].toBool());
+        EXPECT_FALSE(line["record"].toObject()["matchedCheckOff"].toBool());
+    }
+    EXPECT_EQ(globalKeys, (QStringList{"rat|2", "rat|1", "rat|256", "rat|128", "rat|16384", "rat|32", "rat|1024"}));
+    EXPECT_GT(productChanges, 0);
+
+    const auto paint = readLines("p.jsonl");
+    int enabled = 0;
+    for (const QJsonObject& op : paint) {
+        if (op["widget"] == "global_risk_control" && op["op"] == "text") {
+            EXPECT_NE(op["text"].toString(), QStringLiteral("禁用"));
+            enabled += op["text"].toString() == QStringLiteral("启用");
+        }
+    }
+    EXPECT_EQ(enabled, 12) << "six rows, both checks on, the wrong record of 32 replaced";
+    for (const QJsonObject& line : paint) {
+        if (line["op"] == "widget" && line["widget"] == "all_risk_control_on") {
+            EXPECT_TRUE(line["visible"].toBool());
+        }
+        if (line["op"] == "widget" && line["widget"] == "account_risk_control_slot") {
+            EXPECT_EQ(line["x"].toInt(), 610);
+        }
+    }
+}
+
 } // namespace

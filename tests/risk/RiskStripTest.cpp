@@ -7,8 +7,6 @@
 #include "data/ttservice/CVornBaseInfoStatistics.h"
 #include "data/ttservice/CVornChannelStatus.h"
 #include "kx/CSmallNormalButton.h"
-#include "risk/CAccountProductRiskWidget.h"
-#include "risk/CRiskControlApprovalWidget.h"
 #include "risk/CTopAccountProductRiskWidget.h"
 #include "risk/CTopModelWidget.h"
 #include "siblings/CCreateAccountDialog.h"
@@ -212,26 +210,6 @@ TEST_F(RiskStripTest, ShortcutsOpenTheirBrowsingDialogsOnceAndButtonsTheirCreati
     strip->handleEvent(5, 1000, 0, QString(), nullptr);
     EXPECT_EQ(strip->findChildren<Ocv::CCreateAccountDialog*>().size(), 1);
     EXPECT_FALSE(ranModal.isEmpty());
-}
-
-TEST_F(RiskStripTest, ContainerPlacesTheStripOnTopAndPassesSwitchesDown)
-{
-    builder.server("s1", 150);
-    sim::SimPlatform::install(builder.scenario());
-    auto container = std::make_unique<Ocv::CAccountProductRiskWidget>(nullptr);
-    container->resize(1760, 890);
-    Ocv::CTopAccountProductRiskWidget* top = container->topWidget();
-    EXPECT_EQ(top->geometry(), QRect(0, 0, 1371, 273));
-    // The approval column waits right of the account and product columns, 380 pixels each.
-    EXPECT_EQ(container->approvalWidget()->geometry(), QRect(760, 274, 380, 570));
-    EXPECT_EQ(PaintRecorder::hairlines(PaintRecorder::record(container.get()), QColor(0xDB, 0xDB, 0xDB)),
-              (QVector<QLine>{QLine(0, 273, 1371, 273), QLine(0, 274, 0, 890), QLine(380, 274, 380, 890),
-                              QLine(760, 274, 760, 890)}));
-    container->switchSystem(1, QStringLiteral("s1"));
-    EXPECT_EQ(center()->sentRequests().back().dataType, 12254);
-    EXPECT_EQ(center()->sentRequests().back().server, "s1");
-    container.reset(); // its queries still on their way
-    EXPECT_TRUE(kit::waitForAnswers());
 }
 
 } // namespace

@@ -5,7 +5,8 @@
 namespace ttservice {
 
 #define F(member) TTSERVICE_FIELD(CVornProductInfo, member)
-TTSERVICE_RECORD_IMPL(CVornProductInfo, F(productId), F(productName), F(managerId), F(active), F(createdDay))
+TTSERVICE_RECORD_IMPL(CVornProductInfo, F(productId), F(productName), F(managerId), F(active), F(createdDay),
+                      F(riskControlEnabled))
 #undef F
 
 CVornProductInfo::CVornProductInfo() = default;

@@ -1,6 +1,8 @@
 #include "data/ttservice/RecordFactory.h"
 
 #include "data/ttservice/CAccountAlgoRange.h"
+#include "data/ttservice/CGlobalFutureRCConfig.h"
+#include "data/ttservice/CGlobalStockRCConfig.h"
 #include "data/ttservice/CLoginInfo.h"
 #include "data/ttservice/CVornAccountInfo.h"
 #include "data/ttservice/CVornBaseInfoStatistics.h"
@@ -35,7 +37,7 @@ const std::map<std::string, std::function<IDataPtr()>>& factories()
         entry<CVornExchangeInfo>(),  entry<CVornUserInfo>(),       entry<CVornAccountInfo>(),
         entry<CVornProductInfo>(),   entry<CVornTypedUserItem>(),  entry<CVornTypedUserInfo>(),
         entry<CLoginInfo>(),         entry<CAccountAlgoRange>(),   entry<CVornChannelStatus>(),
-        entry<CVornRiskApproval>()};
+        entry<CVornRiskApproval>(),  entry<CGlobalFutureRCConfig>(), entry<CGlobalStockRCConfig>()};
     return table;
 }
 

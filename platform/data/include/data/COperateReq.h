@@ -26,6 +26,8 @@ public:
     int dataType = 0;
     int operation = ttservice::QDO_QUERY;
     ttservice::IDataPtr data;
+    // The key the change is addressed to where the data type needs one (e.g. "rat|2").
+    std::string key;
     Callback callback;
     QPointer<QWidget> parent;
     bool flag = false;

@@ -48,6 +48,7 @@ public:
         int operation;
         boost::shared_ptr<ttservice::IData> data;
         long long order = 0;
+        std::string key; // the request's key, empty when it has none
     };
     struct ServerMessage
     {

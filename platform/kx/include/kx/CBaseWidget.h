@@ -31,8 +31,13 @@ public:
     virtual QString param() const;
 
     // True only while the widget is actually shown: on the current page of its tab control, inside
-    // a shown window that is not minimized, and inside no dock that was deactivated.
+    // a shown window that is not minimized, and inside no dock that was deactivated, and while
+    // its own activation switch is on.
     bool isActive() const;
+    // The widget's own activation switch (on from construction), for an owner that shows or hides
+    // the widget's content by other means than visibility. Turning it on with notify calls
+    // onActive (when the widget is then active).
+    void setActive(bool active, bool notify);
     bool paintsBackground() const { return m_paintBackground; }
 
     // Fills the widget with one child, kept at the given distances from the edges.
@@ -44,6 +49,7 @@ protected:
 
 private:
     bool m_paintBackground;
+    bool m_active = true;
     QString m_param;
     QWidget* m_innerWidget = nullptr;
 };

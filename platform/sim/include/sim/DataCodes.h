@@ -7,7 +7,7 @@ enum DataCode : int
 {
     kAccountCode = 12203,       // CVornAccountInfo: query, and add through operate
     kUserCode = 12209,          // CVornUserInfo: query, and add through operate
-    kProductCode = 12224,       // CVornProductInfo: query, and add through operate
+    kProductCode = 12224,       // CVornProductInfo: query, add and modify through operate
     kSysStatusCode = 12235,     // CVornSysStatusInfo
     kStatisticsCode = 12254,    // CVornBaseInfoStatistics
     kExchangeCode = 12255,      // CVornExchangeInfo
@@ -16,7 +16,9 @@ enum DataCode : int
     kTypedUserCode = 12311,     // CVornTypedUserInfo, param the user kind "1".."5"
     kAlgoRangeCode = 12374,     // CAccountAlgoRange, param "all" and param2 "13"
     kRiskApprovalCode = 12420,  // CVornRiskApproval: risk-control change requests; modify reviews one
-    kLogoutCode = 626           // CLoginInfo: delete ends that login
+    kGlobalFutureRiskCode = 23434, // CGlobalFutureRCConfig by trade type (param "2", "1024")
+    kGlobalStockRiskCode = 23435,  // CGlobalStockRCConfig by trade type (param "1", "256", ...)
+    kLogoutCode = 626              // CLoginInfo: delete ends that login
 };
 
 } // namespace sim

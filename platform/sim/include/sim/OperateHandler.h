@@ -23,8 +23,10 @@ using OperateHandler =
 // The handlers every simulated server has, by operate code; a scenario's own come on top.
 // Adding an account (12203), a product (12224) or a user (12209) puts it into the population:
 // the id and name must be given, at most 32 characters long and not taken (else a failed error
-// says which, and nothing is stored); an empty createdDay becomes today. Deleting a CLoginInfo
-// (626) ends that login on every kind's list, and fails when the server lists none such.
+// says which, and nothing is stored); an empty createdDay becomes today. Modifying a product
+// (12224) replaces the one with its id. Deleting a CLoginInfo (626) ends that login on every
+// kind's list, and fails when the server lists none such. 23434 / 23435 replace the global
+// risk-control config of a trade type (see GlobalRisk.h).
 SIM_EXPORT const std::map<int, OperateHandler>& builtInOperateHandlers();
 
 // Keeps records in the answer to (store.queryCode, store.param, store.param2), told apart by

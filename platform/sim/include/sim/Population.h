@@ -21,7 +21,8 @@ struct PopulationOptions
 };
 
 // Appends the generated records to what the server answers for every param of the account
-// (12203), product (12224) and user (12209) codes. A few of them are created on today.
+// (12203), product (12224) and user (12209) codes. A few of them are created on today; about
+// 70 % of the products have their risk control on.
 SIM_EXPORT void addPopulation(ServerSetup& server, const PopulationOptions& options, const QDate& today);
 
 } // namespace sim

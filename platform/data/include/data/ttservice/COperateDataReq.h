@@ -3,6 +3,8 @@
 #include "data/DataGlobal.h"
 #include "data/IData.h"
 
+#include <string>
+
 namespace ttservice {
 
 enum EQdDataOperation
@@ -13,13 +15,15 @@ enum EQdDataOperation
     QDO_DELETE = 3
 };
 
-// A change sent to the data service: what kind of data, what to do, and the record.
+// A change sent to the data service: what kind of data, what to do, the record, and the key
+// the change is addressed to where the kind of data needs one (e.g. "rat|2").
 class DATA_EXPORT COperateDataReq
 {
 public:
     int dataType = 0;
     int operation = QDO_QUERY;
     IDataPtr data;
+    std::string key;
 };
 
 typedef boost::shared_ptr<COperateDataReq> COperateDataReqPtr;

@@ -7,7 +7,7 @@
 namespace ttservice {
 
 // An investment product. managerId -1: no sub-manager looks after it; active 0: wound up or not
-// yet running. createdDay is "yyyyMMdd".
+// yet running. createdDay is "yyyyMMdd". riskControlEnabled: the product's risk control is on.
 class DATA_EXPORT CVornProductInfo : public IData
 {
     TTSERVICE_RECORD(CVornProductInfo)
@@ -21,6 +21,7 @@ public:
     int managerId = -1;
     int active = 0;
     std::string createdDay;
+    bool riskControlEnabled = false;
 };
 
 } // namespace ttservice

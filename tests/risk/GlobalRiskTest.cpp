@@ -1,0 +1,469 @@
+#include "StripTestSupport.h"
+
+#include "AnswerWait.h"
+#include "ScenarioBuilder.h"
+#include "Theme.h"
+
+#include "data/ttservice/CGlobalFutureRCConfig.h"
+#include "data/ttservice/CGlobalStockRCConfig.h"
+#include "data/ttservice/CVornProductInfo.h"
+#include "kx/CImageWidget.h"
+#include "kx/CMessageBox.h"
+#include "kx/CPushButton.h"
+#include "kx/CSimpleTextWidget.h"
+#include "risk/CAllRiskControlWidget.h"
+#include "risk/CGlobalRiskControlWidget.h"
+#include "siblings/CProductManagePanel.h"
+#include "siblings/CReversePageWidget.h"
+
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QThread>
+#include <QTimer>
+
+#include <boost/make_shared.hpp>
+#include <gtest/gtest.h>
+
+#include <thread>
+
+namespace {
+
+using kit::center;
+using kit::PaintRecorder;
+using kit::themeColor;
+using striptest::EventSink;
+
+template <class Config> ttservice::IDataPtr config(int tradeType, bool reverseOff, bool matchedOff)
+{
+    auto record = boost::make_shared<Config>();
+    record->tradeType = tradeType;
+    record->reverseCheckOff = reverseOff;
+    record->matchedCheckOff = matchedOff;
+    return record;
+}
+ttservice::IDataPtr futures(int type, bool reverseOff, bool matchedOff)
+{
+    return config<ttservice::CGlobalFutureRCConfig>(type, reverseOff, matchedOff);
+}
+ttservice::IDataPtr stock(int type, bool reverseOff, bool matchedOff)
+{
+    return config<ttservice::CGlobalStockRCConfig>(type, reverseOff, matchedOff);
+}
+
+const int kTypes[] = {2, 1, 256, 128, 16384, 32, 1024};
+
+// handleEvent as the framework calls it (the block keeps its override protected).
+bool deliver(Kx::CBaseWidget* widget, int eventId, int a)
+{
+    return widget->handleEvent(eventId, a, 0, QString(), nullptr);
+}
+
+int codeOf(int type)
+{
+    return type == 2 || type == 1024 ? 23434 : 23435;
+}
+
+// Every trade type of the server answers these records.
+void answerAll(kit::ScenarioBuilder& builder, bool reverseOff, bool matchedOff)
+{
+    for (int type : kTypes) {
+        const auto record = codeOf(type) == 23434 ? futures(type, reverseOff, matchedOff)
+                                                  : stock(type, reverseOff, matchedOff);
+        builder.answer(codeOf(type), std::to_string(type), {record});
+    }
+}
+
+// Answers the next modal question with the button, noting its text and default button.
+struct QuestionAnswer
+{
+    explicit QuestionAnswer(Kx::CMessageBox::Button button)
+    {
+        QTimer::singleShot(0, [this, button] {
+            auto* box = qobject_cast<Kx::CMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            text = box->text();
+            title = box->title();
+            defaultButton = box->defaultButton();
+            box->button(button)->click();
+        });
+    }
+    QString text;
+    QString title;
+    Kx::CMessageBox::Button defaultButton = Kx::CMessageBox::Ok;
+};
+
+class GlobalRiskTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        builder.user(10).loginTypeAuth(false);
+        builder.server("s1");
+        center()->setSystemName("s1");
+    }
+    void TearDown() override
+    {
+        sink.reset();
+        kit::waitForAnswers();
+    }
+    // A table under a sink standing for the all-risk block, switched to s1 and answered.
+    Ocv::CGlobalRiskControlWidget* makeTable()
+    {
+        builder.install();
+        center()->setSystemName("s1");
+        sink = std::make_unique<EventSink>();
+        auto* table = new Ocv::CGlobalRiskControlWidget(sink.get());
+        table->switchSystem(1, QStringLiteral("s1"));
+        EXPECT_TRUE(kit::waitForAnswers());
+        return table;
+    }
+    Ocv::CAllRiskControlWidget* makeBlock()
+    {
+        builder.install();
+        center()->setSystemName("s1");
+        sink = std::make_unique<EventSink>();
+        sink->resize(700, 700);
+        auto* block = new Ocv::CAllRiskControlWidget(sink.get());
+        sink->show();
+        return block;
+    }
+    int count(int eventId) const
+    {
+        return static_cast<int>(std::count_if(sink->received.begin(), sink->received.end(),
+                                              [eventId](const kit::Event& e) { return std::get<0>(e) == eventId; }));
+    }
+    // The two status texts drawn in each row, in row order.
+    static QStringList statusTexts(const QVector<kit::PaintOp>& ops)
+    {
+        QStringList texts;
+        for (const kit::PaintOp& op : PaintRecorder::texts(ops)) {
+            if (op.text == "-" || op.text == QStringLiteral("启用") || op.text == QStringLiteral("禁用"))
+                texts << op.text;
+        }
+        return texts;
+    }
+
+    kit::ScenarioBuilder builder;
+    std::unique_ptr<EventSink> sink;
+};
+
+TEST_F(GlobalRiskTest, TablePaintsSixRowsOfTheLastRecordOfTheRightClass)
+{
+    builder.answer(23434, "2", {futures(2, true, false)});
+    builder.answer(23435, "1", {stock(1, false, false)});
+    builder.answer(23435, "256", {futures(256, false, false)}); // wrong class: ignored
+    builder.answer(23435, "16384", {stock(16384, true, true), stock(16384, false, true)});
+    builder.error(23435, "32", "全局风控服务不可用");
+    builder.answer(23434, "1024", {futures(1024, true, true)});
+    Ocv::CGlobalRiskControlWidget* table = makeTable();
+    EXPECT_EQ(table->size(), QSize(610, 435));
+    EXPECT_EQ(count(3122), 6) << "one per successful answer, the failed one not";
+
+    table->settingButton(1024)->show();
+    const auto ops = PaintRecorder::record(table);
+    EXPECT_TRUE(table->settingButton(1024)->isHidden()) << "hidden again at every paint";
+    QVector<QLine> lines{QLine(0, 0, 610, 0)};
+    for (int row = 0; row <= 6; ++row)
+        lines << QLine(0, 51 + 51 * row, 610, 51 + 51 * row);
+    EXPECT_EQ(PaintRecorder::hairlines(ops, themeColor("clr_welcome_risk_splite_line")), lines);
+
+    // Names and states centred in 152-pixel columns, rows 51 apart.
+    const QFontMetricsF metrics(PaintRecorder::findText(ops, QStringLiteral("期货")).font);
+    const auto expectCell = [&](const QString& text, int column, int top, int occurrence = 0) {
+        const kit::PaintOp op = PaintRecorder::findText(ops, text, occurrence);
+        ASSERT_EQ(op.text, text);
+        EXPECT_NEAR(op.pos.x(), 152 * column + (152 - metrics.horizontalAdvance(text)) / 2, 1.0) << text.toStdString();
+        EXPECT_NEAR(op.pos.y(), top + (50 - metrics.height()) / 2 + metrics.ascent(), 1.0) << text.toStdString();
+    };
+    const char* headers[] = {"交易类型", "反向交易检查", "对敲交易检查", "设置"};
+    for (int i = 0; i < 4; ++i)
+        expectCell(QString::fromUtf8(headers[i]), i, 1);
+    const char* names[] = {"期货", "证券", "全国股转", "沪港通", "深港通", "股票期权"};
+    for (int row = 0; row < 6; ++row) {
+        expectCell(QString::fromUtf8(names[row]), 0, 52 + 51 * row);
+        const QPoint button = table->settingButton(kTypes[row])->pos();
+        const QSize size = table->settingButton(kTypes[row])->size();
+        EXPECT_EQ(button, QPoint(456 + (152 - size.width()) / 2, 51 + 51 * row + (50 - size.height()) / 2));
+    }
+    EXPECT_EQ(PaintRecorder::countText(ops, QStringLiteral("期货期权")), 0);
+    EXPECT_EQ(statusTexts(ops), (QStringList{"禁用", "启用", "启用", "启用", "-", "-", "-", "-", "启用", "禁用", "-", "-"}));
+    expectCell(QStringLiteral("禁用"), 1, 52);
+    expectCell(QStringLiteral("启用"), 2, 52);
+    EXPECT_EQ(PaintRecorder::findText(ops, QStringLiteral("禁用")).color, themeColor("clr_welcome_risk_disable"));
+    EXPECT_EQ(PaintRecorder::findText(ops, QStringLiteral("启用")).color, themeColor("clr_welcome_risk_enable"));
+    EXPECT_EQ(PaintRecorder::findText(ops, QStringLiteral("-")).color, themeColor("clr_welcome_text_normal"));
+
+    // A failure keeps what was shown; an empty answer clears it.
+    builder.error(23434, "2", "全局风控服务不可用");
+    builder.answer(23435, "1", {});
+    builder.install();
+    center()->setSystemName("s1");
+    table->queryAll();
+    ASSERT_TRUE(kit::waitForAnswers());
+    EXPECT_EQ(statusTexts(PaintRecorder::record(table)),
+              (QStringList{"禁用", "启用", "-", "-", "-", "-", "-", "-", "启用", "禁用", "-", "-"}));
+}
+
+// 1: every check of every record on, 2: every one off, 0: mixed or nothing known; records of
+// the other class do not count.
+TEST_F(GlobalRiskTest, GlobalStateCombinesEveryCheckOfTheRightClass)
+{
+    struct Case
+    {
+        const char* name;
+        std::vector<std::pair<int, ttservice::IDataPtr>> records;
+        int state;
+    };
+    const Case cases[] = {
+        {"nothing", {}, 0},
+        {"both on", {{2, futures(2, false, false)}, {1, stock(1, false, false)}}, 1},
+        {"both off", {{2, futures(2, true, true)}, {1, stock(1, true, true)}}, 2},
+        {"one reverse check off", {{2, futures(2, false, false)}, {1, stock(1, true, false)}}, 0},
+        {"one matched check off", {{2, futures(2, false, true)}, {1, stock(1, false, false)}}, 0},
+        {"one check on", {{2, futures(2, true, true)}, {1, stock(1, true, false)}}, 0},
+        {"only the wrong class", {{2, stock(2, false, false)}, {1, futures(1, true, true)}}, 0},
+        {"the wrong class ignored", {{2, stock(2, true, true)}, {256, futures(256, true, true)}, {1, stock(1, false, false)}}, 1},
+        {"futures options count", {{1024, futures(1024, true, true)}, {1, stock(1, false, false)}}, 0},
+    };
+    for (const Case& c : cases) {
+        builder = kit::ScenarioBuilder();
+        builder.user(10).loginTypeAuth(false);
+        builder.server("s1");
+        std::map<int, std::vector<ttservice::IDataPtr>> byType;
+        for (const auto& record : c.records)
+            byType[record.first].push_back(record.second);
+        for (const auto& entry : byType)
+            builder.answer(codeOf(entry.first), std::to_string(entry.first), entry.second);
+        EXPECT_EQ(makeTable()->globalState(), c.state) << c.name;
+    }
+}
+
+TEST_F(GlobalRiskTest, EventsOpenSettingDialogsAndAskAgain)
+{
+    answerAll(builder, false, false);
+    Ocv::CGlobalRiskControlWidget* table = makeTable();
+    EXPECT_EQ(table->timer()->interval(), 60000);
+    EXPECT_TRUE(table->timer()->isActive());
+
+    center()->clearSentRequests();
+    EXPECT_TRUE(table->handleEvent(3121, 256, 0, QString(), nullptr));
+    ASSERT_EQ(center()->sentRequests().size(), 1u);
+    EXPECT_EQ(center()->sentRequests()[0].dataType, 23435);
+    EXPECT_EQ(center()->sentRequests()[0].param, "256");
+
+    // A setting button opens a further non-modal dialog on every click.
+    for (int click = 0; click < 2; ++click)
+        EXPECT_TRUE(table->handleEvent(82, 2, 0, QString(), nullptr));
+    EXPECT_TRUE(table->handleEvent(82, 16384, 0, QString(), nullptr));
+    const auto dialogs = table->findChildren<Ocv::CGlobalRiskSettingDialog*>();
+    ASSERT_EQ(dialogs.size(), 3);
+    EXPECT_EQ(dialogs[0]->title(), QStringLiteral("期货账号全局风控"));
+    EXPECT_EQ(dialogs[2]->title(), QStringLiteral("深港通账号全局风控"));
+    for (auto* dialog : dialogs) {
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_FALSE(dialog->isModal());
+        EXPECT_EQ(dialog->size(), QSize(500, 380));
+        EXPECT_EQ(dialog->innerWidget(), dialog->page());
+    }
+    dialogs[0]->close();
+    EXPECT_EQ(table->findChildren<Ocv::CGlobalRiskSettingDialog*>().size(), 3) << "closing hides";
+    EXPECT_EQ(Ocv::CGlobalRiskSettingDialog(7, nullptr).title(), QStringLiteral("账号全局风控"));
+    EXPECT_FALSE(table->handleEvent(82, 7, 0, QString(), nullptr)) << "no setting button has id 7";
+
+    // A finished save, refused or not, asks for its type again; the answer reaches the block.
+    ASSERT_TRUE(kit::waitForAnswers());
+    center()->clearSentRequests();
+    sink->received.clear();
+    dialogs[2]->slotOnDataFinished(false, QStringLiteral("拒绝"));
+    ASSERT_EQ(center()->sentRequests().size(), 1u);
+    EXPECT_EQ(center()->sentRequests()[0].param, "16384");
+    ASSERT_TRUE(kit::waitForAnswers());
+    EXPECT_EQ(count(3122), 1);
+
+    // The minute's tick asks for all seven, only while shown.
+    center()->clearSentRequests();
+    table->slotTimeOut();
+    EXPECT_TRUE(center()->sentRequests().empty());
+    sink->show();
+    table->slotTimeOut();
+    ASSERT_EQ(center()->sentRequests().size(), 7u);
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(center()->sentRequests()[i].param, std::to_string(kTypes[i]));
+        EXPECT_EQ(center()->sentRequests()[i].dataType, codeOf(kTypes[i]));
+    }
+    center()->clearSentRequests();
+    table->switchSystem(0, QString());
+    EXPECT_EQ(center()->sentRequests().size(), 7u) << "a switch asks, shown or not";
+    center()->clearSentRequests();
+    table->slotTimeOut();
+    EXPECT_TRUE(center()->sentRequests().empty()) << "no system: the tick asks nothing";
+}
+
+// An answer that comes on another thread is handled on the GUI thread.
+TEST_F(GlobalRiskTest, AnswersFromOtherThreadsAreHandledOnTheGuiThread)
+{
+    Ocv::CGlobalRiskControlWidget* table = makeTable();
+    sink->received.clear();
+    std::thread worker([table] { emit table->sigQueryResult(2, {futures(2, true, true)}); });
+    worker.join();
+    EXPECT_TRUE(sink->received.empty());
+    QApplication::processEvents();
+    EXPECT_EQ(count(3122), 1);
+    EXPECT_EQ(table->globalState(), 2);
+}
+
+TEST_F(GlobalRiskTest, EnableAllSavesSevenRecordsAndAsksAgainAfterEachSuccess)
+{
+    answerAll(builder, true, false);
+    builder.error(23434, "全局风控服务不可用"); // the futures queries and saves fail
+    Ocv::CGlobalRiskControlWidget* table = makeTable();
+    EXPECT_EQ(table->globalState(), 0) << "every matched check on, every reverse check off";
+    center()->clearSentRequests();
+    center()->clearSentOperations();
+    table->enableAll(0);
+    ASSERT_TRUE(kit::waitForAnswers());
+    const auto operations = center()->sentOperations();
+    ASSERT_EQ(operations.size(), 7u);
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(operations[i].dataType, codeOf(kTypes[i]));
+        EXPECT_EQ(operations[i].operation, 0);
+        EXPECT_EQ(operations[i].key, "rat|" + std::to_string(kTypes[i]));
+        if (codeOf(kTypes[i]) == 23434) {
+            auto record = boost::dynamic_pointer_cast<ttservice::CGlobalFutureRCConfig>(operations[i].data);
+            ASSERT_TRUE(record);
+            EXPECT_TRUE(record->reverseCheckOff && record->matchedCheckOff);
+        } else {
+            auto record = boost::dynamic_pointer_cast<ttservice::CGlobalStockRCConfig>(operations[i].data);
+            ASSERT_TRUE(record);
+            EXPECT_TRUE(record->reverseCheckOff && record->matchedCheckOff);
+        }
+    }
+    EXPECT_EQ(center()->sentRequests().size(), 5u * 7u) << "five stock saves succeed, each asks for all seven";
+    EXPECT_EQ(table->globalState(), 2) << "every stock check now off; no futures record was ever read";
+
+    center()->clearSentOperations();
+    table->enableAll(1);
+    ASSERT_TRUE(kit::waitForAnswers());
+    for (const auto& operation : center()->sentOperations()) {
+        if (auto record = boost::dynamic_pointer_cast<ttservice::CGlobalStockRCConfig>(operation.data))
+            EXPECT_FALSE(record->reverseCheckOff || record->matchedCheckOff);
+        else
+            EXPECT_TRUE(boost::dynamic_pointer_cast<ttservice::CGlobalFutureRCConfig>(operation.data));
+    }
+    EXPECT_EQ(table->globalState(), 1);
+}
+
+// The answer delivers 3122 while it holds the table's mutex, and the block computes the global
+// state on the same thread: with a plain mutex this would never return.
+TEST_F(GlobalRiskTest, SwitchFollowsTheFirstReportThenOnlyAgreement)
+{
+    answerAll(builder, false, false);
+    Ocv::CAllRiskControlWidget* block = makeBlock();
+    EXPECT_EQ(block->size(), QSize(610, 570));
+    PaintRecorder::record(block);
+    EXPECT_FALSE(block->allEnabled());
+    EXPECT_TRUE(block->offImage()->isVisible());
+    EXPECT_FALSE(block->onImage()->isVisible());
+    EXPECT_EQ(block->offImage()->geometry(), QRect(405, 47, 160, 40));
+    EXPECT_EQ(block->switchLabel()->pos(), QPoint(445, 47));
+    EXPECT_EQ(block->switchLabel()->text(), QStringLiteral("启用全部风控"));
+    EXPECT_EQ(block->breakIcon()->pos(), QPoint(172, 56));
+
+    block->switchSystem(1, QStringLiteral("s1"));
+    ASSERT_TRUE(kit::waitForAnswers());
+    EXPECT_TRUE(block->allEnabled()) << "the first report decides alone";
+    EXPECT_TRUE(block->onImage()->isVisible());
+    EXPECT_FALSE(block->offImage()->isVisible());
+    EXPECT_EQ(block->switchLabel()->pos(), QPoint(425, 47));
+
+    // Afterwards one side alone moves nothing: the panel is not there.
+    answerAll(builder, true, true);
+    builder.install();
+    block->switchSystem(1, QStringLiteral("s1"));
+    ASSERT_TRUE(kit::waitForAnswers());
+    EXPECT_EQ(block->globalWidget()->globalState(), 2);
+    EXPECT_TRUE(block->allEnabled());
+    PaintRecorder::record(block);
+    EXPECT_TRUE(block->onImage()->isVisible());
+}
+
+TEST_F(GlobalRiskTest, FirstReportOfEitherSideDecides)
+{
+    struct Case
+    {
+        bool reverseOff, matchedOff;
+        bool enabled;
+    };
+    // 2 wins over 1, an unknown state (0) changes nothing.
+    const Case cases[] = {{true, true, false}, {false, false, true}, {true, false, false}};
+    for (const Case& c : cases) {
+        builder = kit::ScenarioBuilder();
+        builder.user(10).loginTypeAuth(false);
+        builder.server("s1");
+        answerAll(builder, c.reverseOff, c.matchedOff);
+        Ocv::CAllRiskControlWidget* block = makeBlock();
+        block->switchSystem(1, QStringLiteral("s1"));
+        ASSERT_TRUE(kit::waitForAnswers());
+        EXPECT_EQ(block->allEnabled(), c.enabled) << c.reverseOff << c.matchedOff;
+    }
+
+    // A switch confirmed before any report: the first report still decides, an "off" alone too.
+    Ocv::CAllRiskControlWidget* block = makeBlock();
+    QuestionAnswer ok(Kx::CMessageBox::Ok);
+    deliver(block, 82, 0);
+    ASSERT_TRUE(block->allEnabled());
+    emit block->globalWidget()->sigQueryResult(2, {futures(2, true, true)});
+    EXPECT_FALSE(block->allEnabled());
+    EXPECT_TRUE(block->offImage()->isVisible());
+}
+
+TEST_F(GlobalRiskTest, ConfirmedSwitchTurnsEverythingOnOrOffAndCancelNothing)
+{
+    answerAll(builder, true, true);
+    Ocv::CAllRiskControlWidget* block = makeBlock();
+    block->switchSystem(1, QStringLiteral("s1"));
+    ASSERT_TRUE(kit::waitForAnswers());
+    ASSERT_FALSE(block->allEnabled());
+    center()->clearSentOperations();
+
+    for (int image : {0, 1}) {
+        QuestionAnswer cancel(Kx::CMessageBox::Cancel);
+        EXPECT_TRUE(deliver(block, 82, image));
+        EXPECT_EQ(cancel.text, image == 0 ? QStringLiteral("确认启用所有风控设置!") : QStringLiteral("确认禁用所有风控设置!"));
+        EXPECT_EQ(cancel.title, QStringLiteral("提示"));
+        EXPECT_EQ(cancel.defaultButton, Kx::CMessageBox::NoButton);
+        EXPECT_FALSE(block->allEnabled());
+        EXPECT_EQ(block->productPanel(), nullptr);
+        EXPECT_TRUE(center()->sentOperations().empty());
+    }
+
+    QuestionAnswer ok(Kx::CMessageBox::Ok);
+    EXPECT_TRUE(deliver(block, 82, 0));
+    EXPECT_TRUE(block->allEnabled()) << "set at once, before any answer";
+    ASSERT_NE(block->productPanel(), nullptr);
+    EXPECT_TRUE(block->productPanel()->isHidden());
+    ASSERT_TRUE(kit::waitForAnswers());
+    int globalSaves = 0;
+    for (const auto& operation : center()->sentOperations())
+        globalSaves += operation.dataType == 23434 || operation.dataType == 23435;
+    EXPECT_EQ(globalSaves, 7);
+    EXPECT_EQ(block->globalWidget()->globalState(), 1);
+}
+
+TEST_F(GlobalRiskTest, ShortcutsAskTheHostForTheRiskView)
+{
+    Ocv::CAllRiskControlWidget* block = makeBlock();
+    EXPECT_TRUE(deliver(block, 9, 3));
+    EXPECT_TRUE(deliver(block, 9, 1));
+    EXPECT_TRUE(deliver(block, 82, 2));
+    EXPECT_FALSE(deliver(block, 5, 0));
+    ASSERT_EQ(sink->received.size(), 2u);
+    for (const kit::Event& event : sink->received)
+        EXPECT_EQ(event, kit::Event(3000, -1, 502, QString(), nullptr));
+    // The 3122 of an empty table changes nothing but ends the first update.
+    EXPECT_TRUE(deliver(block, 3122, 0));
+    EXPECT_FALSE(block->allEnabled());
+}
+
+} // namespace

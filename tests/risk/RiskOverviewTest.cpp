@@ -1,0 +1,172 @@
+#include "StripTestSupport.h"
+
+#include "AnswerWait.h"
+#include "ScenarioBuilder.h"
+#include "Theme.h"
+
+#include "kx/CPushButton.h"
+#include "risk/CAccountProductRiskWidget.h"
+#include "risk/CAllRiskControlWidget.h"
+#include "risk/CFeaturedRiskControlWidget.h"
+#include "risk/CGlobalRiskControlWidget.h"
+#include "risk/CRiskControlApprovalWidget.h"
+#include "risk/CTopAccountProductRiskWidget.h"
+
+#include <QFontMetrics>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using kit::center;
+using kit::PaintRecorder;
+using kit::themeColor;
+using kit::themeFont;
+using striptest::EventSink;
+using striptest::expectText;
+using striptest::images;
+
+class RiskOverviewTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        builder.user(10).loginTypeAuth(false);
+        builder.server("s1", 150);
+    }
+    void TearDown() override
+    {
+        container.reset();
+        sink.reset();
+        kit::waitForAnswers();
+    }
+    Ocv::CAccountProductRiskWidget* make()
+    {
+        builder.install();
+        center()->setSystemName("s1");
+        container = std::make_unique<Ocv::CAccountProductRiskWidget>(nullptr);
+        container->resize(1760, 890);
+        return container.get();
+    }
+
+    kit::ScenarioBuilder builder;
+    std::unique_ptr<EventSink> sink;
+    std::unique_ptr<Ocv::CAccountProductRiskWidget> container;
+};
+
+TEST_F(RiskOverviewTest, FeaturedCardDrawsTwoEntriesWhoseButtonsStartNothing)
+{
+    builder.install();
+    sink = std::make_unique<EventSink>();
+    auto* card = new Ocv::CFeaturedRiskControlWidget(sink.get());
+    EXPECT_EQ(card->size(), QSize(384, 273));
+    const auto ops = PaintRecorder::record(card);
+    const QFontMetrics title(themeFont("ocv_fnt_welcome_widget_title"));
+    const int h = title.height();
+    expectText(ops, QStringLiteral("特色风控"), 30, 40 + title.ascent(), themeColor("clr_welcome_text_title"));
+
+    const char* colors[] = {"clr_welcome_risk_securities_reduction", "clr_welcome_risk_exchange_compliance"};
+    const char* icons[] = {"img_btn_securities_reduction", "img_btn_exchange_compliance"};
+    const char* marks[] = {"img_btn_risk_control_setting", "img_btn_risk_control_setting_orange"};
+    const char* texts[] = {"证券回购减持风控", "交易所合规风控"};
+    const char* textColors[] = {"clr_top_account_color", "clr_top_product_color"};
+    QVector<QRectF> cards;
+    for (const kit::PaintOp& op : ops) {
+        if (op.kind == kit::PaintOp::Shape)
+            cards << op.rect;
+    }
+    ASSERT_EQ(cards.size(), 2);
+    for (int i = 0; i < 2; ++i) {
+        const int top = h + 80 + 70 * i;
+        EXPECT_EQ(cards[i].toAlignedRect(), QRect(50, top, 265, 40)) << i;
+        const auto icon = images(ops, QString::fromLatin1(icons[i]));
+        ASSERT_EQ(icon.size(), 1);
+        EXPECT_EQ(icon[0].rect.topLeft(), QPointF(70, top + 9));
+        const auto mark = images(ops, QString::fromLatin1(marks[i]));
+        ASSERT_EQ(mark.size(), 1);
+        EXPECT_EQ(mark[0].rect.topLeft(), QPointF(280, top + 13));
+        Kx::CPushButton* button = card->button(i);
+        EXPECT_EQ(button->geometry(), QRect(100, top, 130, 40));
+        EXPECT_EQ(button->text(), QString::fromUtf8(texts[i]));
+        EXPECT_EQ(button->textColorKeys().key(Kx::CButtonColor::Hover), QString::fromLatin1(textColors[i]));
+        EXPECT_EQ(button->textColorKeys().key(Kx::CButtonColor::Disabled), QString::fromLatin1(textColors[i]));
+    }
+    for (const kit::PaintOp& op : ops) {
+        if (op.kind == kit::PaintOp::Shape) {
+            EXPECT_EQ(op.color, op.rect.top() < h + 100 ? themeColor(colors[0]) : themeColor(colors[1]));
+        }
+    }
+
+    card->button(0)->click();
+    card->button(1)->click();
+    EXPECT_TRUE(sink->received.empty()) << "the clicks end in the card";
+    EXPECT_FALSE(card->handleEvent(5, 2, 0, QString(), nullptr));
+}
+
+TEST_F(RiskOverviewTest, ContainerLaysOutItsColumnsFromTheAllRiskBlockOn)
+{
+    make();
+    const QList<QWidget*> order{container->topWidget(), container->allRiskWidget(), container->accountSlot(),
+                                container->productSlot(), container->approvalWidget(), container->featuredWidget()};
+    QList<QWidget*> children;
+    for (QObject* child : container->children()) {
+        if (order.contains(qobject_cast<QWidget*>(child)))
+            children << static_cast<QWidget*>(child);
+    }
+    EXPECT_EQ(children, order) << "created in this order";
+    EXPECT_TRUE(container->allRiskWidget()->isHidden());
+
+    const QColor divider(0xDB, 0xDB, 0xDB);
+    const QColor frame(14, 122, 239);
+    auto ops = PaintRecorder::record(container.get());
+    EXPECT_EQ(container->topWidget()->geometry(), QRect(0, 0, 1371, 273));
+    EXPECT_EQ(container->featuredWidget()->geometry(), QRect(1371, 0, 384, 273));
+    EXPECT_EQ(container->accountSlot()->geometry(), QRect(0, 274, 380, 570));
+    EXPECT_EQ(container->productSlot()->geometry(), QRect(380, 274, 380, 570));
+    EXPECT_EQ(container->approvalWidget()->geometry(), QRect(760, 274, 380, 570));
+    EXPECT_EQ(PaintRecorder::hairlines(ops, frame),
+              (QVector<QLine>{QLine(1371, 0, 1371, 273), QLine(1371, 273, 1755, 273), QLine(1755, 0, 1755, 273)}));
+    EXPECT_EQ(PaintRecorder::hairlines(ops, divider),
+              (QVector<QLine>{QLine(0, 273, 1371, 273), QLine(0, 274, 0, 890), QLine(380, 274, 380, 890),
+                              QLine(760, 274, 760, 890)}));
+
+    container->allRiskWidget()->show();
+    ops = PaintRecorder::record(container.get());
+    EXPECT_EQ(container->allRiskWidget()->geometry(), QRect(0, 274, 610, 570));
+    EXPECT_EQ(container->accountSlot()->pos(), QPoint(610, 274));
+    EXPECT_EQ(container->productSlot()->pos(), QPoint(990, 274));
+    EXPECT_EQ(container->approvalWidget()->pos(), QPoint(1370, 274));
+    EXPECT_EQ(PaintRecorder::hairlines(ops, divider),
+              (QVector<QLine>{QLine(0, 273, 1371, 273), QLine(610, 274, 610, 890), QLine(990, 274, 990, 890),
+                              QLine(1370, 274, 1370, 890)}));
+
+    // A login-type client sees the strip alone.
+    builder.loginTypeAuth(true);
+    make();
+    for (QWidget* hidden : {static_cast<QWidget*>(container->approvalWidget()),
+                            static_cast<QWidget*>(container->featuredWidget()), container->accountSlot(),
+                            container->productSlot(), static_cast<QWidget*>(container->allRiskWidget())})
+        EXPECT_TRUE(hidden->isHidden()) << hidden->objectName().toStdString();
+    EXPECT_FALSE(container->topWidget()->isHidden());
+}
+
+// The strip asks first, then the global table for its seven trade types; the container goes
+// while the queries and the saves are still out.
+TEST_F(RiskOverviewTest, SwitchReachesStripAndGlobalTableAndTeardownLeavesAnswersOut)
+{
+    make();
+    center()->clearSentRequests();
+    container->switchSystem(1, QStringLiteral("s1"));
+    const auto requests = center()->sentRequests();
+    ASSERT_EQ(requests.size(), 8u);
+    EXPECT_EQ(requests[0].dataType, 12254);
+    EXPECT_EQ(requests[0].server, "s1");
+    EXPECT_EQ(requests[1].dataType, 23434);
+    EXPECT_EQ(requests[7].param, "1024");
+    EXPECT_EQ(container->allRiskWidget()->globalWidget()->systemName(), QStringLiteral("s1"));
+    container->allRiskWidget()->globalWidget()->enableAll(1);
+    container.reset();
+    EXPECT_TRUE(kit::waitForAnswers());
+}
+
+} // namespace

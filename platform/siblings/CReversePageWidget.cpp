@@ -102,6 +102,7 @@ CReversePageWidget::CReversePageWidget(bool editable, int tradeType, QWidget* pa
     m_save->setText(QStringLiteral("保存"));
     m_save->setVisible(m_editable);
     column->addWidget(m_save, 0, Qt::AlignRight);
+    showRecord(ttservice::IDataPtr());
     updateEnabled();
 }
 

@@ -183,6 +183,7 @@ TEST_F(SimBackendTest, GlobalRiskConfigsAnswerByTradeTypeAndOnlyAKeyedReplaceCha
     const auto future = [](bool off) {
         auto record = boost::make_shared<CGlobalFutureRCConfig>();
         record->reverseCheckOff = record->matchedCheckOff = off;
+        record->updateTime = "2026-01-01 00:00:00";
         return record;
     };
     struct Case

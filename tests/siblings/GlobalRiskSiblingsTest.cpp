@@ -146,7 +146,7 @@ TEST_F(GlobalRiskSiblingsTest, ThePageReadsWhenActiveSavesUnderTheKeyAndShowsRef
     ASSERT_TRUE(stored);
     EXPECT_FALSE(stored->reverseCheckOff);
     EXPECT_TRUE(stored->matchedCheckOff);
-    EXPECT_EQ(stored->matchedWindowSeconds, 120) << "what the page read is kept";
+    EXPECT_EQ(stored->matchedWindowSeconds, 120);
     EXPECT_EQ(stored->updatedBy, "tester");
     EXPECT_EQ(stored->updateTime, "2026-12-05 10:30:00");
     EXPECT_EQ(shown(page), "+- save");

@@ -156,10 +156,13 @@ TEST_F(PopulationTest, RefusedCreationsAndChangesNameTheProblemAndStoreNothing)
     EXPECT_EQ(products(), "P1甲- P2乙- P3丙-20261207 ");
 
     // A modify replaces the product with its id and keeps the day it was created.
+    auto kept = product("P1", "甲");
+    kept->riskControlEnabled = true;
+    EXPECT_TRUE(add(backend, 12224, kept, ttservice::QDO_MODIFY).isSuccess()) << "its own name is no clash";
     auto changed = product("P3", "丙二");
     changed->riskControlEnabled = true;
     EXPECT_TRUE(add(backend, 12224, changed, ttservice::QDO_MODIFY).isSuccess());
-    EXPECT_EQ(products(), "P1甲- P2乙- P3丙二+20261207 ");
+    EXPECT_EQ(products(), "P1甲+ P2乙- P3丙二+20261207 ");
 }
 
 TEST_F(PopulationTest, ScriptedAnswersStandWithoutAPopulationAndErrorsWinOverCounts)

@@ -41,14 +41,12 @@ template <class T> void readInto(const T& config, QCheckBox* reverse, QCheckBox*
     matchedWindow->setValue(config.matchedWindowSeconds);
 }
 
-// The record to save: a copy of what was read (keeping what the page does not show) or a new one.
+// The record to save: every field the platform keeps comes from the form or the user.
 template <class T>
-boost::shared_ptr<T> recordToSave(const ttservice::IDataPtr& loaded, int tradeType, const QCheckBox* reverse,
-                                  const QCheckBox* matched, const QSpinBox* reverseWindow,
-                                  const QSpinBox* matchedWindow)
+boost::shared_ptr<T> recordToSave(int tradeType, const QCheckBox* reverse, const QCheckBox* matched,
+                                  const QSpinBox* reverseWindow, const QSpinBox* matchedWindow)
 {
-    auto previous = boost::dynamic_pointer_cast<const T>(loaded);
-    auto config = previous ? boost::make_shared<T>(*previous) : boost::make_shared<T>();
+    auto config = boost::make_shared<T>();
     config->tradeType = tradeType;
     config->reverseCheckOff = !reverse->isChecked();
     config->matchedCheckOff = !matched->isChecked();
@@ -102,6 +100,7 @@ CReversePageWidget::CReversePageWidget(bool editable, int tradeType, QWidget* pa
     m_save->setText(QStringLiteral("保存"));
     m_save->setVisible(m_editable);
     column->addWidget(m_save, 0, Qt::AlignRight);
+    showRecord(ttservice::IDataPtr());
     updateEnabled();
 }
 
@@ -195,7 +194,6 @@ void CReversePageWidget::onQueried(quint64 number, bool ok, const QString& text,
         if (ofClass)
             found = record; // the last one wins, as in the overview's table
     }
-    m_loaded = found;
     m_read = true;
     showRecord(found);
     setMessage(QString());
@@ -223,10 +221,10 @@ void CReversePageWidget::save()
     }
     ttservice::IDataPtr record;
     if (dataCodeFor(m_tradeType) == kFutureCode)
-        record = recordToSave<ttservice::CGlobalFutureRCConfig>(m_loaded, m_tradeType, m_reverse, m_matched,
+        record = recordToSave<ttservice::CGlobalFutureRCConfig>(m_tradeType, m_reverse, m_matched,
                                                                 m_reverseWindow, m_matchedWindow);
     else
-        record = recordToSave<ttservice::CGlobalStockRCConfig>(m_loaded, m_tradeType, m_reverse, m_matched,
+        record = recordToSave<ttservice::CGlobalStockRCConfig>(m_tradeType, m_reverse, m_matched,
                                                                m_reverseWindow, m_matchedWindow);
     record->setSystemTag(systemTag);
     const quint64 number = ++m_saveNumber;

@@ -30,15 +30,14 @@ int tradeTypeOfKey(const std::string& key)
     return ok ? tradeType : 0;
 }
 
-// Sets the trade type and a missing update time of a config record of either class.
+// Sets the trade type and the update time of a config record of either class.
 template <class T> bool stamp(const ttservice::IDataPtr& record, int tradeType)
 {
     auto config = boost::dynamic_pointer_cast<T>(record);
     if (!config)
         return false;
     config->tradeType = tradeType;
-    if (config->updateTime.empty())
-        config->updateTime = utils::currentDateTime().toString(kTimeFormat).toStdString();
+    config->updateTime = utils::currentDateTime().toString(kTimeFormat).toStdString();
     return true;
 }
 

@@ -59,6 +59,7 @@ protected:
         auto req = boost::make_shared<Ocv::COperateReq>();
         req->dataType = 626;
         req->operation = ttservice::QDO_DELETE;
+        req->key = "rat|2";
         req->parent = parent;
         req->callback = [&result](const boost::shared_ptr<Ocv::COperateReq>&, bool ok, const QString& msg) {
             result.take(ok, msg);
@@ -88,6 +89,7 @@ TEST_F(DataManagerTest, AnswersArriveOnTheGuiThreadUnlessTheParentIsGone)
             EXPECT_EQ(r->msg, failText);
         }
         EXPECT_EQ(queried.records, failText.empty() ? 1 : 0);
+        EXPECT_EQ(center->sentOperations().back().key, "rat|2");
     }
     // The callback is dropped when the parent is gone.
     auto backend = useBackend(40);

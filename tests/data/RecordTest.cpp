@@ -1,5 +1,7 @@
 #include "data/BSON.h"
 #include "data/CUserManager.h"
+#include "data/ttservice/CGlobalFutureRCConfig.h"
+#include "data/ttservice/CGlobalStockRCConfig.h"
 #include "data/ttservice/CVornExchangeInfo.h"
 #include "data/ttservice/CVornSysStatusInfo.h"
 #include "data/ttservice/CVornUserInfo.h"
@@ -32,6 +34,23 @@ TEST(Record, EveryFieldSurvivesTheBsonRoundTrip)
     EXPECT_TRUE(back.sameFields(status));
     back.cpuUsage = 1;
     EXPECT_FALSE(back.sameFields(status));
+
+    // Booleans, and a key made of the trade type.
+    ttservice::CGlobalFutureRCConfig config;
+    config.tradeType = 1024;
+    config.matchedCheckOff = true;
+    config.matchedWindowSeconds = 300;
+    config.updatedBy = "管理员";
+    bson::BSONObjBuilder configBuilder;
+    config.toBsonWithBson(configBuilder);
+    ttservice::CGlobalFutureRCConfig configBack;
+    configBack.fromBson(configBuilder.obj());
+    EXPECT_TRUE(configBack.sameFields(config));
+    EXPECT_TRUE(configBack.matchedCheckOff && !configBack.reverseCheckOff);
+    EXPECT_EQ(configBack.getKey(), "rat|1024");
+    ttservice::CGlobalStockRCConfig stock;
+    stock.tradeType = 16384;
+    EXPECT_EQ(stock.getKey(), "rat|16384");
 }
 
 TEST(Bson, CopiesAndMovesOwnTheirDocuments)

@@ -113,6 +113,19 @@ TEST_F(Activation, OnlyTheShownPageOfAShownWindowIsActivatedAlsoWhenATabButtonIs
     EXPECT_EQ(probe1->activations, 2);
     QTest::mouseClick(tabs->tabButton(1), Qt::LeftButton);
     EXPECT_TRUE(tabs->tabButton(1)->isChecked());
+
+    // The widget's own switch: off, the shown page's widget is inactive and skipped; switched on
+    // with notice it is activated, without notice it is not.
+    probe1->setActive(false, true);
+    EXPECT_FALSE(probe1->isActive());
+    tabs->setCurrentIndex(0);
+    tabs->setCurrentIndex(1);
+    EXPECT_EQ(probe1->activations, 2);
+    probe1->setActive(true, false);
+    EXPECT_TRUE(probe1->isActive());
+    EXPECT_EQ(probe1->activations, 2);
+    probe1->setActive(true, true);
+    EXPECT_EQ(probe1->activations, 3);
 }
 
 // Only the dock that the host activated counts, and only while its window is not minimized; both

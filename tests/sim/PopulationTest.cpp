@@ -39,6 +39,14 @@ boost::shared_ptr<CVornAccountInfo> account(const std::string& id, int type, con
     return a;
 }
 
+boost::shared_ptr<ttservice::CVornProductInfo> product(const std::string& id, const std::string& name)
+{
+    auto p = boost::make_shared<ttservice::CVornProductInfo>();
+    p->productId = id;
+    p->productName = name;
+    return p;
+}
+
 boost::shared_ptr<CVornUserInfo> user(const std::string& name, int clientKind)
 {
     auto u = boost::make_shared<CVornUserInfo>();
@@ -64,8 +72,9 @@ protected:
                       {"accountId": "S1", "accountType": 2, "brokerName": "东岳证券", "managerId": 7, "tradingEnabled": 1},
                       {"accountId": "C1", "accountType": 3, "brokerName": "南溪证券", "tradingEnabled": 1},
                       {"accountId": "B1", "accountType": 10, "brokerName": "江海银行", "tradingEnabled": 1}],
-            "12224": [{"productId": "P1", "active": 1, "managerId": 7}, {"productId": "P2", "active": 1, "managerId": 8},
-                      {"productId": "P3", "createdDay": "20261207"}],
+            "12224": [{"productId": "P1", "productName": "甲", "active": 1, "managerId": 7},
+                      {"productId": "P2", "productName": "乙", "active": 1, "managerId": 8},
+                      {"productId": "P3", "productName": "丙", "createdDay": "20261207"}],
             "12209": [{"name": "u1", "userType": 11, "online": 1, "managerId": 7},
                       {"name": "u2", "userType": 12, "clientKind": 1, "online": 1, "managerId": 7, "createdDay": "20261207"},
                       {"name": "u3", "clientKind": 1}, {"name": "u4", "userType": 10, "clientKind": 4, "managerId": 8}],
@@ -104,7 +113,7 @@ TEST_F(PopulationTest, StatisticsCountThePopulationAndTodaysAdditions)
               "riskOfficers=1 traders=1 productCount=3 signalOrderCount=2 bankAccounts=1");
 }
 
-TEST_F(PopulationTest, RefusedCreationsNameTheProblemAndStoreNothing)
+TEST_F(PopulationTest, RefusedCreationsAndChangesNameTheProblemAndStoreNothing)
 {
     sim::SimBackend backend(server, false, 1);
     const sim::Records before = ask(backend, 12254, "all");
@@ -123,6 +132,11 @@ TEST_F(PopulationTest, RefusedCreationsNameTheProblemAndStoreNothing)
         {12203, account("N6", 1), "只能新增", ttservice::QDO_DELETE},
         {12209, user("u3", 0), "用户名已存在: u3", ttservice::QDO_ADD},
         {12224, boost::make_shared<ttservice::CVornProductInfo>(), "产品编号不能为空", ttservice::QDO_ADD},
+        {12224, product("P9", "丁"), "产品不存在: P9", ttservice::QDO_MODIFY},
+        {12224, product("P1", "乙"), "产品名称已存在: 乙", ttservice::QDO_MODIFY},
+        {12224, product("P1", ""), "产品名称不能为空", ttservice::QDO_MODIFY},
+        {12224, account("P1", 1), "修改产品需要一条 CVornProductInfo", ttservice::QDO_MODIFY},
+        {12224, product("P1", "甲"), "只能新增", ttservice::QDO_DELETE},
     };
     for (const Case& c : cases) {
         const utils::TTError error = add(backend, c.code, c.record, c.operation);
@@ -131,6 +145,24 @@ TEST_F(PopulationTest, RefusedCreationsNameTheProblemAndStoreNothing)
     }
     EXPECT_EQ(ask(backend, 12203, "all").size(), 5u);
     EXPECT_TRUE(ask(backend, 12254, "all").at(0)->sameFields(*before.at(0)));
+    const auto products = [&] {
+        std::string seen;
+        for (const auto& record : ask(backend, 12224, "all")) {
+            auto p = boost::dynamic_pointer_cast<ttservice::CVornProductInfo>(record);
+            seen += p->productId + p->productName + (p->riskControlEnabled ? "+" : "-") + p->createdDay + " ";
+        }
+        return seen;
+    };
+    EXPECT_EQ(products(), "P1甲- P2乙- P3丙-20261207 ");
+
+    // A modify replaces the product with its id and keeps the day it was created.
+    auto kept = product("P1", "甲");
+    kept->riskControlEnabled = true;
+    EXPECT_TRUE(add(backend, 12224, kept, ttservice::QDO_MODIFY).isSuccess()) << "its own name is no clash";
+    auto changed = product("P3", "丙二");
+    changed->riskControlEnabled = true;
+    EXPECT_TRUE(add(backend, 12224, changed, ttservice::QDO_MODIFY).isSuccess());
+    EXPECT_EQ(products(), "P1甲+ P2乙- P3丙二+20261207 ");
 }
 
 TEST_F(PopulationTest, ScriptedAnswersStandWithoutAPopulationAndErrorsWinOverCounts)
@@ -168,6 +200,10 @@ TEST(GeneratedPopulation, IsRepeatableAndUniquelyKeyed)
         }
         EXPECT_EQ(keys.size(), a.size()) << code;
     }
+    std::set<bool> switches;
+    for (const auto& record : *first.answers.at(12224).fallback)
+        switches.insert(boost::dynamic_pointer_cast<ttservice::CVornProductInfo>(record)->riskControlEnabled);
+    EXPECT_EQ(switches.size(), 2u) << "products with their risk control on and off";
 }
 
 } // namespace

@@ -1,5 +1,8 @@
 #include "SimTestKit.h"
 
+#include "data/Clock.h"
+#include "data/ttservice/CGlobalFutureRCConfig.h"
+#include "data/ttservice/CGlobalStockRCConfig.h"
 #include "data/ttservice/CVornExchangeInfo.h"
 #include "data/ttservice/CVornSysStatusInfo.h"
 
@@ -142,6 +145,90 @@ TEST_F(SimBackendTest, RefusedOperationsChangeNothingStoredRecordsChangeLaterAns
     EXPECT_EQ(markets(backend, "all", "14"), std::vector<std::string>{"HK:"});
     EXPECT_EQ(markets(backend, "all", "13"), std::vector<std::string>{"BSE:"});
     EXPECT_EQ(markets(backend, "2"), std::vector<std::string>{"SSE:"});
+}
+
+// Futures type 2 holds its own record and a stock one (a wrong record); 1024 holds nothing; 256
+// comes from answers by param, as a scenario may write it by hand.
+TEST_F(SimBackendTest, GlobalRiskConfigsAnswerByTradeTypeAndOnlyAKeyedReplaceChangesThem)
+{
+    using ttservice::CGlobalFutureRCConfig;
+    using ttservice::CGlobalStockRCConfig;
+    utils::setFixedCurrentDateTime(QDateTime(QDate(2026, 12, 7), QTime(10, 0)));
+    server = simtest::serverOf(R"({"servers": [{"name": "A", "globalRisk": [
+        {"$type": "CGlobalFutureRCConfig", "tradeType": 2, "reverseCheckOff": true, "reverseWindowSeconds": 60},
+        {"$type": "CGlobalStockRCConfig", "tradeType": 2},
+        {"$type": "CGlobalStockRCConfig", "tradeType": 1, "matchedCheckOff": true}],
+        "answers": {"23435": {"byParam": [{"param": "256", "records": [{"tradeType": 256, "updatedBy": "li"}]}]}}}]})");
+    sim::SimBackend backend(server, false, 1);
+    // "class:tradeType:reverseOff/matchedOff" of each record answered.
+    const auto configs = [&](int code, const std::string& param) {
+        std::vector<std::string> seen;
+        for (const auto& record : simtest::ask(backend, code, param, "", &lastError)) {
+            if (auto f = boost::dynamic_pointer_cast<CGlobalFutureRCConfig>(record))
+                seen.push_back("F:" + std::to_string(f->tradeType) + ":" + std::to_string(f->reverseCheckOff) +
+                               std::to_string(f->matchedCheckOff));
+            else if (auto s = boost::dynamic_pointer_cast<CGlobalStockRCConfig>(record))
+                seen.push_back("S:" + std::to_string(s->tradeType) + ":" + std::to_string(s->reverseCheckOff) +
+                               std::to_string(s->matchedCheckOff));
+        }
+        return seen;
+    };
+    using Seen = std::vector<std::string>;
+    EXPECT_EQ(configs(23434, "2"), (Seen{"F:2:10", "S:2:00"}));
+    EXPECT_EQ(configs(23434, "1024"), Seen{});
+    EXPECT_EQ(configs(23435, "1"), (Seen{"S:1:01"}));
+    EXPECT_EQ(configs(23435, "256"), (Seen{"S:256:00"}));
+    EXPECT_EQ(configs(23435, "2"), Seen{});
+
+    const auto future = [](bool off) {
+        auto record = boost::make_shared<CGlobalFutureRCConfig>();
+        record->reverseCheckOff = record->matchedCheckOff = off;
+        record->updateTime = "2026-01-01 00:00:00";
+        return record;
+    };
+    struct Case
+    {
+        int code;
+        int operation;
+        const char* key;
+        ttservice::IDataPtr record;
+        const char* expected;
+    };
+    const Case refused[] = {
+        {23434, ttservice::QDO_MODIFY, "rat|2", future(true), "只能整体替换 (operation 2)"},
+        {23434, ttservice::QDO_ADD, "rat|2", future(true), "只能整体替换 (operation 1)"},
+        {23434, 0, "", future(true), "键无效: (空)"},
+        {23434, 0, "rat|1", future(true), "键无效: rat|1"},
+        {23435, 0, "rat|2", boost::make_shared<CGlobalStockRCConfig>(), "键无效: rat|2"},
+        {23435, 0, "rat|3", boost::make_shared<CGlobalStockRCConfig>(), "键无效: rat|3"},
+        {23434, 0, "rat|x", future(true), "键无效: rat|x"},
+        {23434, 0, "2", future(true), "键无效: 2"},
+        {23434, 0, "rat|2", boost::make_shared<CGlobalStockRCConfig>(), "需要一条 CGlobalFutureRCConfig 记录"},
+        {23435, 0, "rat|1", future(true), "需要一条 CGlobalStockRCConfig 记录"},
+        {23434, 0, "rat|2", nullptr, "需要一条 CGlobalFutureRCConfig"},
+    };
+    for (const Case& c : refused) {
+        const utils::TTError error = simtest::operate(backend, c.code, c.operation, c.record, c.key);
+        EXPECT_FALSE(error.isSuccess()) << c.expected;
+        EXPECT_NE(error.errorMsg().find(c.expected), std::string::npos) << error.errorMsg();
+    }
+    EXPECT_EQ(configs(23434, "2"), (Seen{"F:2:10", "S:2:00"}));
+    EXPECT_EQ(configs(23434, "1024"), Seen{});
+
+    // A default record, as the overview's enable-all sends it: the key names the trade type.
+    EXPECT_TRUE(simtest::operate(backend, 23434, 0, future(true), "rat|1024").isSuccess());
+    const auto stored = simtest::ask(backend, 23434, "1024");
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(boost::dynamic_pointer_cast<CGlobalFutureRCConfig>(stored[0])->updateTime, "2026-12-07 10:00:00");
+    EXPECT_EQ(configs(23434, "1024"), (Seen{"F:1024:11"}));
+    EXPECT_TRUE(simtest::operate(backend, 23434, 0, future(false), "rat|2").isSuccess());
+    EXPECT_EQ(configs(23434, "2"), (Seen{"F:2:00"})) << "the wrong record went with the replace";
+    EXPECT_EQ(configs(23435, "1"), (Seen{"S:1:01"}));
+
+    server.errors[23434].fallback = "全局风控服务不可用";
+    sim::SimBackend failing(server, false, 1);
+    EXPECT_EQ(simtest::operate(failing, 23434, 0, future(false), "rat|2").errorMsg(), "全局风控服务不可用");
+    utils::setFixedCurrentDateTime(QDateTime());
 }
 
 } // namespace

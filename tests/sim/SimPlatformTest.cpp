@@ -5,13 +5,17 @@
 #include "data/CVornClientCenter.h"
 #include "data/CVornTimeServer.h"
 #include "data/Clock.h"
+#include "data/ttservice/CGlobalFutureRCConfig.h"
+#include "data/ttservice/CGlobalStockRCConfig.h"
 #include "data/ttservice/CVornBaseInfoStatistics.h"
+#include "data/ttservice/CVornProductInfo.h"
 #include "data/ttservice/CVornExchangeInfo.h"
 #include "data/ttservice/CVornQueryDataReq.h"
 #include "data/ttservice/CAccountAlgoRange.h"
 #include "data/ttservice/CVornSubManagerInfo.h"
 #include "data/ttservice/CVornTypedUserInfo.h"
 #include "data/ttservice/CVornUserInfo.h"
+#include "sim/GlobalRisk.h"
 #include "sim/Scenario.h"
 
 #include <QDir>
@@ -27,6 +31,36 @@
 #include <future>
 
 namespace {
+
+// What a server's global configs and products hold: trade types without a record, trade types
+// with a record of the other class, checks off and on, products with their risk control on and
+// off.
+std::vector<int> riskMix(const sim::ServerSetup& server)
+{
+    std::vector<int> mix(6, 0);
+    for (int tradeType : sim::globalRiskTradeTypes()) {
+        const int code = sim::globalRiskCodeFor(tradeType);
+        const auto answer = server.answers.find(code);
+        const sim::Records* records =
+            answer == server.answers.end() ? nullptr : answer->second.find(std::to_string(tradeType), "");
+        if (!records || records->empty())
+            ++mix[0];
+        for (const auto& record : records ? *records : sim::Records()) {
+            if (record->className() != sim::globalRiskClassFor(code))
+                ++mix[1];
+            const ttservice::CRecordField* reverse = record->findField("reverseCheckOff");
+            const ttservice::CRecordField* matched = record->findField("matchedCheckOff");
+            for (const ttservice::CRecordField* flag : {reverse, matched})
+                ++mix[flag->ref<bool>(*record) ? 2 : 3];
+        }
+    }
+    const auto products = server.answers.find(12224);
+    if (products != server.answers.end() && products->second.fallback) {
+        for (const auto& record : *products->second.fallback)
+            ++mix[boost::dynamic_pointer_cast<ttservice::CVornProductInfo>(record)->riskControlEnabled ? 4 : 5];
+    }
+    return mix;
+}
 
 boost::shared_ptr<ttservice::CVornQueryDataReq> queryReq(int dataType)
 {
@@ -132,9 +166,18 @@ TEST_F(SimPlatformTest, EveryShippedScenarioInstallsWithItsClientKind)
         EXPECT_EQ(center->hasClientLoginTypeAuth(0), faults || name == "logintype.json")
             << name.toStdString();
         EXPECT_EQ(center->isAlgorithmBusClient(), faults || name == "algobus.json") << name.toStdString();
+        const bool administrators = name != "faults.json" && name != "auditor.json";
         for (const sim::ServerSetup& server : s.servers) {
             if (server.logins)
                 expectUserLogin(s, server);
+            const std::vector<int> mix = riskMix(server);
+            if (administrators) {
+                EXPECT_TRUE(std::all_of(mix.begin(), mix.end(), [](int n) { return n > 0; }))
+                    << name.toStdString() << " " << server.name << ": " << ::testing::PrintToString(mix);
+            }
+        }
+        if (faults) {
+            EXPECT_TRUE(s.servers.at(0).errors.count(23434));
         }
     }
 }

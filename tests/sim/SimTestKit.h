@@ -25,12 +25,13 @@ inline sim::Records ask(sim::SimBackend& backend, int dataType, const std::strin
 }
 
 inline utils::TTError operate(sim::SimBackend& backend, int dataType, int operation,
-                              const ttservice::IDataPtr& record)
+                              const ttservice::IDataPtr& record, const std::string& key = "")
 {
     ttservice::COperateDataReq req;
     req.dataType = dataType;
     req.operation = operation;
     req.data = record;
+    req.key = key;
     utils::TTError error;
     bson::BSONObj meta;
     backend.operate(req, error, meta);

@@ -77,8 +77,6 @@ private:
     QSpinBox* m_matchedWindow = nullptr;
     Kx::CPushButton* m_save = nullptr;
     Kx::CSimpleTextWidget* m_message = nullptr;
-    // The record last read, whose other fields a save keeps; null when the platform has none.
-    ttservice::IDataPtr m_loaded;
     // A save needs a successful read first, so that it never writes over values it did not show.
     bool m_read = false;
     bool m_saving = false;

@@ -23,7 +23,7 @@ SIM_EXPORT std::string globalRiskClassFor(int dataType);
 SIM_EXPORT void addGlobalRisk(ServerSetup& server, const Records& records);
 
 // Operate 23434 / 23435: operation 0 with key "rat|T" replaces the records answered to param T
-// with a copy of the request's record (its trade type set to T, an empty updateTime set to now).
+// with a copy of the request's record (its trade type set to T, its updateTime to now).
 // A record of the other class, a key that names no trade type of the code, or another operation
 // is refused and changes nothing.
 SIM_EXPORT OperateHandler globalRiskConfig(int dataType);

@@ -1,7 +1,6 @@
 #include "StripTestSupport.h"
 
 #include "PaintRecorder.h"
-#include "ScenarioBuilder.h"
 
 #include "dashboard/CBottomWidget.h"
 
@@ -11,7 +10,6 @@
 
 #include <cfloat>
 #include <limits>
-#include <memory>
 
 using namespace striptest;
 using kit::PaintRecorder;
@@ -22,23 +20,10 @@ namespace {
 const QString kState = QStringLiteral("运行状态");
 const int kBaselines[] = {120, 160, 200, 240, 280};
 
-class BottomWidgetTest : public ::testing::Test
+class BottomWidgetTest : public StripTest<Ocv::CBottomWidget>
 {
 protected:
     void SetUp() override { builder.server("s1"); }
-
-    Ocv::CBottomWidget* makeStrip()
-    {
-        builder.install();
-        sink = std::make_unique<EventSink>();
-        return new Ocv::CBottomWidget(sink.get());
-    }
-
-    QVector<kit::PaintOp> paint(Ocv::CBottomWidget* strip, Ocv::SysStatusMap map)
-    {
-        strip->setSysInfo(map);
-        return PaintRecorder::record(strip);
-    }
 
     static Ocv::SysStatusMap listOf(int type, int count)
     {
@@ -57,8 +42,6 @@ protected:
 
     const QFont labelFont = sized(QFont(), 10, false);
     const QFont valueFont = sized(QFont(), 11, true);
-    kit::ScenarioBuilder builder;
-    std::unique_ptr<EventSink> sink;
 };
 
 TEST_F(BottomWidgetTest, EmptyMapShowsLabelsDashesAndIcons)

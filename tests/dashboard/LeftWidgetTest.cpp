@@ -2,7 +2,6 @@
 
 #include "AnswerWait.h"
 #include "PaintRecorder.h"
-#include "ScenarioBuilder.h"
 
 #include "dashboard/CLeftWidget.h"
 #include "dashboard/CWelcomeWidget.h"
@@ -14,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <memory>
 
 using namespace striptest;
 using kit::PaintRecorder;
@@ -23,17 +21,14 @@ namespace {
 
 const QColor kNumber(158, 201, 222);
 
-class LeftWidgetTest : public ::testing::Test
+class LeftWidgetTest : public StripTest<Ocv::CLeftWidget>
 {
 protected:
     void SetUp() override { builder.server("s1").user(1, 1, 5); }
 
     Ocv::CLeftWidget* makeBoard()
     {
-        builder.install();
-        sink = std::make_unique<EventSink>();
-        sink->resize(1600, 900);
-        auto* board = new Ocv::CLeftWidget(sink.get());
+        auto* board = makeStrip();
         // Plain moves reach the board only with tracking on, which its dashboard switches on.
         board->setMouseTracking(true);
         return board;
@@ -53,9 +48,6 @@ protected:
         expectText(ops, number, x, y, kNumber, occurrence);
         expectText(ops, label, x + 15 + advance(font, number), y, kGrey);
     }
-
-    kit::ScenarioBuilder builder;
-    std::unique_ptr<EventSink> sink;
 };
 
 TEST_F(LeftWidgetTest, AccountTypesTakeSlotsInListingOrderByRight)

@@ -1,14 +1,11 @@
 #include "StripTestSupport.h"
 
 #include "PaintRecorder.h"
-#include "ScenarioBuilder.h"
 #include "Theme.h"
 
 #include "dashboard/CMiddleWidget.h"
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 using namespace striptest;
 using kit::PaintRecorder;
@@ -23,30 +20,12 @@ const QString kTitles[] = {QStringLiteral("风控服务"), QStringLiteral("交�
                            QStringLiteral("任务服务"), QStringLiteral("交易插件")};
 const QString kTitleFontKey = QStringLiteral("ocv_fnt_middle_widget_title");
 
-class MiddleWidgetTest : public ::testing::Test
+class MiddleWidgetTest : public StripTest<Ocv::CMiddleWidget>
 {
 protected:
     void SetUp() override { builder.server("s1"); }
 
-    // Builds the strip under an event sink for the scenario as configured so far.
-    Ocv::CMiddleWidget* makeStrip()
-    {
-        builder.install();
-        sink = std::make_unique<EventSink>();
-        return new Ocv::CMiddleWidget(sink.get());
-    }
-
-    QVector<kit::PaintOp> paint(Ocv::CMiddleWidget* strip, Ocv::SysStatusMap map)
-    {
-        strip->setSysInfo(map);
-        return PaintRecorder::record(strip);
-    }
-
     QFont labelFont(QWidget* w) const { return sized(w->font(), 10, false); }
-    QFont valueFont(QWidget* w) const { return sized(w->font(), 11, true); }
-
-    kit::ScenarioBuilder builder;
-    std::unique_ptr<EventSink> sink;
 };
 
 TEST_F(MiddleWidgetTest, EmptyMapShowsTitledColumnsOfPlaceholdersInAFrameWithFourDividers)

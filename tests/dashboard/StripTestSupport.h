@@ -2,6 +2,9 @@
 
 #include "EventSink.h"
 #include "PaintRecorder.h"
+#include "ScenarioBuilder.h"
+
+#include "dashboard/SysStatusMap.h"
 
 #include <QApplication>
 #include <QFont>
@@ -10,6 +13,8 @@
 #include <QVector>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace striptest {
 
@@ -71,6 +76,26 @@ inline QVector<kit::PaintOp> images(const QVector<kit::PaintOp>& ops, const QStr
     }
     return result;
 }
+
+// Builds a W under an event sink for the scenario configured so far; paint() hands it a status map.
+template <class W> class StripTest : public ::testing::Test
+{
+protected:
+    W* makeStrip()
+    {
+        builder.install();
+        sink = std::make_unique<EventSink>();
+        return new W(sink.get());
+    }
+    QVector<kit::PaintOp> paint(W* strip, Ocv::SysStatusMap map)
+    {
+        strip->setSysInfo(map);
+        return kit::PaintRecorder::record(strip);
+    }
+
+    kit::ScenarioBuilder builder;
+    std::unique_ptr<EventSink> sink;
+};
 
 const QColor kGrey(102, 102, 102);
 const QColor kBlack(0, 0, 0);

@@ -2,7 +2,6 @@
 
 #include "AnswerWait.h"
 #include "PaintRecorder.h"
-#include "ScenarioBuilder.h"
 #include "Theme.h"
 
 #include "dashboard/CTopWidget.h"
@@ -15,7 +14,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <memory>
 
 using namespace striptest;
 using kit::PaintRecorder;
@@ -24,22 +22,16 @@ namespace {
 
 const QColor kBlue(50, 123, 166);
 
-class TopWidgetTest : public ::testing::Test
+class TopWidgetTest : public StripTest<Ocv::CTopWidget>
 {
 protected:
     void SetUp() override { builder.server("s1").loginTypeAuth(false); }
-    void TearDown() override
-    {
-        sink.reset();
-        kit::waitForAnswers();
-    }
+    void TearDown() override { sink.reset(), kit::waitForAnswers(); }
 
     Ocv::CTopWidget* makeStrip()
     {
-        builder.install();
-        sink = std::make_unique<EventSink>();
+        auto* strip = StripTest::makeStrip();
         sink->resize(1600, 200);
-        auto* strip = new Ocv::CTopWidget(sink.get());
         sink->show();
         return strip;
     }
@@ -68,7 +60,7 @@ protected:
         }
         return shown;
     }
-    // The centre of the figure of the tile at index i (0-based among the shown tiles).
+    // A point inside the drawn figure.
     static QPoint figureCentre(const QVector<kit::PaintOp>& ops, const QString& figure)
     {
         const kit::PaintOp op = PaintRecorder::findText(ops, figure);
@@ -76,9 +68,6 @@ protected:
     }
 
     const QFont number = kit::themeFont("ocv_fnt_top_widget_number");
-    const QFont label = kit::themeFont("ocv_fnt_top_widget_label");
-    kit::ScenarioBuilder builder;
-    std::unique_ptr<EventSink> sink;
 };
 
 TEST_F(TopWidgetTest, ElevenTilesBeforeTheFirstAnswer)
@@ -174,17 +163,7 @@ TEST_F(TopWidgetTest, FiguresAndIconsOpenTheirViewsForHoldersOfTheRight)
     auto* strip = makeStrip();
     const auto ops = PaintRecorder::record(strip);
     const int w = 138;
-    for (int slot : {1, 3, 6, 7, 8, 9, 10})
-        press(strip, QPoint(39 + slot * w + 30, 50)); // the icons
-    EXPECT_EQ(sink->received, (Events{{3000, -1, 204, "", nullptr},
-                                      {3063, 0, 1, "", nullptr},
-                                      {3063, 0, 4, "", nullptr},
-                                      {3063, 0, 2, "", nullptr},
-                                      {3063, 0, 3, "", nullptr},
-                                      {3063, 0, 5, "", nullptr},
-                                      {3064, 0, 6, "", nullptr}}));
-    // The figure is a target too; the unit text and the other tiles are not.
-    sink->received.clear();
+    // The figure is a target besides the icon; the unit text and the unarmed tiles are not.
     press(strip, figureCentre(ops, QStringLiteral("-/-")));
     press(strip, QPoint(PaintRecorder::findText(ops, QStringLiteral("个产品")).pos.x() + 5, 110));
     press(strip, QPoint(39 + 2 * w + 30, 50));
@@ -192,8 +171,8 @@ TEST_F(TopWidgetTest, FiguresAndIconsOpenTheirViewsForHoldersOfTheRight)
     EXPECT_EQ(moveTo(strip, QPoint(39 + 3 * w + 30, 50)), Qt::PointingHandCursor);
     EXPECT_EQ(moveTo(strip, QPoint(39 + 4 * w + 30, 50)), Qt::ArrowCursor);
 
-    // Each right arms its own tile and no other: with one right, only that tile answers a press
-    // and shows the hand.
+    // Each right arms its own tile and no other: with one right, only that tile's icon answers a
+    // press and shows the hand.
     const std::pair<int, Events::value_type> held[] = {
         {10045, {3000, -1, 204, "", nullptr}}, {12179, {3063, 0, 1, "", nullptr}},
         {12201, {3063, 0, 4, "", nullptr}},    {12203, {3063, 0, 2, "", nullptr}},

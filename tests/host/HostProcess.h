@@ -60,6 +60,17 @@ inline QJsonObject findText(const QList<QJsonObject>& ops, const QString& widget
     return {};
 }
 
+// The texts of one column of a table's painted cells, in painting order.
+inline QStringList cellTexts(const QList<QJsonObject>& lines, const char* widget, int column)
+{
+    QStringList texts;
+    for (const QJsonObject& line : lines) {
+        if (line["widget"] == widget && line["op"] == "cell" && line["column"] == column)
+            texts << line["text"].toString();
+    }
+    return texts;
+}
+
 // The widget record of the first widget of the class; empty when none was logged.
 inline QJsonObject recordOf(const QList<QJsonObject>& lines, const char* className)
 {

@@ -46,80 +46,48 @@ protected:
     const QByteArray& output = host.output;
 };
 
-TEST_F(HostProcessTest, PaintLogReproducesTheStripsForTheScenario)
+// One verbose run with a system chosen and a move over the service strip: the scenario's records
+// reach the strips' columns, the widgets are logged where the panel lays them out, the hand shows.
+TEST_F(HostProcessTest, PaintLogRecordsTheScenariosStripsAndTheWidgetsOfPanelAndFramework)
 {
-    ASSERT_EQ(run({"--paint-log", path("paint.jsonl")}), 0) << output.toStdString();
-    const auto ops = readLines("paint.jsonl");
-    ASSERT_FALSE(ops.isEmpty());
-
-    QFont label;
-    label.setPointSize(10);
-    const int stateX = 75 + QFontMetrics(label).horizontalAdvance(QStringLiteral("运行状态"));
-    const QString middle = QStringLiteral("wolcome_middle_widget");
-    const QJsonObject running = findText(ops, middle, QStringLiteral("正常"));
-    EXPECT_EQ(running["x"].toDouble(), stateX);
-    EXPECT_EQ(running["y"].toDouble(), 210);
-    EXPECT_EQ(running["color"].toString(), QStringLiteral("#ff008000"));
-    const QJsonObject fault = findText(ops, middle, QStringLiteral("异常"));
-    EXPECT_EQ(fault["x"].toDouble(), 304 + stateX);
-    EXPECT_EQ(fault["color"].toString(), QStringLiteral("#ffff0000"));
-    EXPECT_EQ(findText(ops, middle, QStringLiteral("42%"))["y"].toDouble(), 298);
-    EXPECT_EQ(findText(ops, middle, QStringLiteral("2.0M"))["y"].toDouble(), 342);
-
-    const QString bottom = QStringLiteral("wolcome_bottom_widget");
-    EXPECT_EQ(findText(ops, bottom, QStringLiteral("1.0G"))["x"].toDouble(), 730);
-    const QJsonObject stopped = findText(ops, bottom, QStringLiteral("异常"));
-    EXPECT_EQ(stopped["x"].toDouble(), 1000);
-    EXPECT_EQ(stopped["y"].toDouble(), 282);
-}
-
-TEST_F(HostProcessTest, PaintLogRecordsTheWidgetsOfPanelAndFramework)
-{
-    // With a system chosen the dashboard keeps no room for the server selector.
-    ASSERT_EQ(run({"--system", "s1", "--paint-log", path("paint.jsonl")}), 0) << output.toStdString();
+    ASSERT_EQ(run({"--system", "s1", "--move", "wolcome_middle_widget:10,10", "--paint-log", path("paint.jsonl"),
+                   "--verbose"}),
+              0)
+        << output.toStdString();
+    EXPECT_TRUE(errors.contains(" INFO ")) << output.toStdString();
     const auto lines = readLines("paint.jsonl");
+    const QString middleName = QStringLiteral("wolcome_middle_widget");
+    const QJsonObject running = findText(lines, middleName, QStringLiteral("正常"));
+    EXPECT_EQ(running["color"].toString(), QStringLiteral("#ff008000"));
+    const QJsonObject fault = findText(lines, middleName, QStringLiteral("异常"));
+    EXPECT_EQ(fault["x"].toDouble() - running["x"].toDouble(), 304) << "status type 2: the next column";
+    EXPECT_EQ(fault["color"].toString(), QStringLiteral("#ffff0000"));
+    for (const char* text : {"10:20:30", "42%", "2.0M"})
+        EXPECT_FALSE(findText(lines, middleName, QString::fromUtf8(text)).isEmpty()) << text;
+    const QString bottomName = QStringLiteral("wolcome_bottom_widget");
+    EXPECT_EQ(findText(lines, bottomName, QStringLiteral("1.0G"))["x"].toDouble(), 730);
+    EXPECT_EQ(findText(lines, bottomName, QStringLiteral("异常"))["x"].toDouble(), 1000) << "the stopped file system";
+
     const QJsonObject welcome = recordOf(lines, "Ocv::CWelcomeWidget");
     const QJsonObject middle = recordOf(lines, "Ocv::CMiddleWidget");
     const QJsonObject bottom = recordOf(lines, "Ocv::CBottomWidget");
     const QJsonObject tab = recordOf(lines, "Kx::CTabButton");
     EXPECT_EQ(tab["cursorName"], "PointingHandCursor");
     EXPECT_EQ(middle["widget"], "wolcome_middle_widget");
+    EXPECT_EQ(middle["cursor"].toInt(), int(Qt::PointingHandCursor));
+    EXPECT_EQ(bottom["cursorName"], "ArrowCursor");
     for (const QJsonObject& strip : {middle, bottom}) {
         EXPECT_TRUE(strip["visible"].toBool());
-        EXPECT_EQ(strip["cursorName"], "ArrowCursor");
         EXPECT_EQ(strip["x"].toInt(), welcome["x"].toInt());
         EXPECT_EQ(strip["w"].toInt(), 1520);
     }
-    // Relative to the panel: the dashboard below the tab row, the strips one above the other.
+    // Relative to the panel, with no room kept for the server selector: the dashboard below the tab
+    // row, the strips one above the other.
     EXPECT_GE(welcome["y"].toInt(), tab["y"].toInt() + tab["h"].toInt());
     const QJsonObject top = recordOf(lines, "Ocv::CTopWidget");
     EXPECT_EQ(top["y"].toInt(), welcome["y"].toInt());
     EXPECT_EQ(middle["y"].toInt(), top["y"].toInt() + top["h"].toInt());
     EXPECT_EQ(bottom["y"].toInt(), middle["y"].toInt() + middle["h"].toInt());
-}
-
-TEST_F(HostProcessTest, InfoLinesReachTheConsoleOnlyWhenVerbose)
-{
-    ASSERT_EQ(run({"--events", path("events.jsonl")}), 0) << output.toStdString();
-    EXPECT_FALSE(output.contains(" INFO ")) << output.toStdString();
-    ASSERT_EQ(run({"--events", path("events.jsonl"), "--verbose"}), 0) << output.toStdString();
-    EXPECT_TRUE(errors.contains(" INFO ")) << output.toStdString();
-}
-
-TEST_F(HostProcessTest, ClickOnServiceStripAsksHostForStatusView)
-{
-    ASSERT_EQ(run({"--click", "wolcome_middle_widget:10,10", "--events", path("events.jsonl")}), 0)
-        << output.toStdString();
-    EXPECT_EQ(readLines("events.jsonl"),
-              (QList<QJsonObject>{{{"id", 3000}, {"a", -1}, {"b", 901}, {"text", ""}}}));
-}
-
-TEST_F(HostProcessTest, MoveOverServiceStripShowsTheHand)
-{
-    ASSERT_EQ(run({"--move", "wolcome_middle_widget:10,10", "--paint-log", path("paint.jsonl")}), 0)
-        << output.toStdString();
-    const QJsonObject middle = recordOf(readLines("paint.jsonl"), "Ocv::CMiddleWidget");
-    EXPECT_EQ(middle["cursor"].toInt(), int(Qt::PointingHandCursor));
 }
 
 TEST_F(HostProcessTest, RequestLogListsTheQueriesOnTheChosenServer)
@@ -186,16 +154,12 @@ TEST_F(HostProcessTest, UsersTileOpensTheListAndTypingFiltersIt)
                             !dialog["modal"].toBool());
     }
     EXPECT_TRUE(opened);
-    QStringList names;
     bool filtered = false;
-    for (const QJsonObject& line : readLines("paint.jsonl")) {
-        if (line["widget"] != "hpf_table_1398")
-            continue;
-        if (line["op"] == "cell" && line["column"] == 2)
-            names << line["text"].toString();
-        filtered = filtered || (line["op"] == "header" && line["column"] == 2 && line["filtered"].toBool());
-    }
+    for (const QJsonObject& line : readLines("paint.jsonl"))
+        filtered = filtered || (line["widget"] == "hpf_table_1398" && line["op"] == "header" &&
+                                line["column"] == 2 && line["filtered"].toBool());
     EXPECT_TRUE(filtered);
+    QStringList names = kit::cellTexts(readLines("paint.jsonl"), "hpf_table_1398", 2);
     names.sort();
     EXPECT_EQ(names, (QStringList{QStringLiteral("Admin_wu"), QStringLiteral("admin_li")}));
 }
@@ -225,57 +189,48 @@ TEST_F(HostProcessTest, LogoutOfAllAsksThenEndsEveryOtherLoginOnThePlatform)
         names.sort();
         return names;
     };
-    auto question = [&] {
-        for (const QJsonObject& line : readLines("ev.jsonl")) {
-            if (line["dialog"].toObject()["class"] == "Kx::CMessageBox")
-                return line["dialog"].toObject();
-        }
-        return QJsonObject();
-    };
-
+    // The message boxes of the run, each as "text|answer".
     auto answers = [&] {
         QStringList all;
         for (const QJsonObject& line : readLines("ev.jsonl")) {
-            if (line["dialog"].toObject()["class"] == "Kx::CMessageBox")
-                all << line["dialog"].toObject()["answer"].toString();
+            const QJsonObject box = line["dialog"].toObject();
+            if (box["class"] == "Kx::CMessageBox")
+                all << box["text"].toString() + '|' + box["answer"].toString();
         }
         return all;
     };
 
     ASSERT_EQ(run(open + QStringList{"--click", "user_list_logout_2:5,5"} + logs), 0) << output.toStdString();
-    EXPECT_EQ(question()["text"], QStringLiteral("是否登出全部用户？"));
-    EXPECT_EQ(question()["answer"], "reject");
+    const QString asked = QStringLiteral("是否登出全部用户？|");
+    EXPECT_EQ(answers(), QStringList{asked + "reject"});
     EXPECT_TRUE(logoutsSent().isEmpty());
     // The question has no default button: a reflex Enter confirms nothing; Escape cancels.
     for (const char* key : {"enter", "escape"}) {
         ASSERT_EQ(run(open + QStringList{"--click", "user_list_logout_2:5,5", "--answer", key} + logs), 0)
             << output.toStdString();
         EXPECT_TRUE(logoutsSent().isEmpty()) << key;
-        const QStringList expected =
-            key == QLatin1String("enter") ? QStringList{"enter", "reject"} : QStringList{"escape"};
+        const QStringList expected = key == QLatin1String("enter") ? QStringList{asked + "enter", asked + "reject"}
+                                                                   : QStringList{asked + "escape"};
         EXPECT_EQ(answers(), expected);
     }
 
     ASSERT_EQ(run(open + QStringList{"--click", "user_list_logout_2:5,5", "--answer", "accept"} + logs), 0)
         << output.toStdString();
     EXPECT_EQ(logoutsSent(), (QStringList{QStringLiteral("bob"), QStringLiteral("li")}));
-    QStringList shown;
-    for (const QJsonObject& line : readLines("p.jsonl")) {
-        if (line["widget"] == "hpf_table_1398" && line["op"] == "cell" && line["column"] == 2)
-            shown << line["text"].toString();
-    }
-    EXPECT_EQ(shown, QStringList{QStringLiteral("root")});
+    EXPECT_EQ(kit::cellTexts(readLines("p.jsonl"), "hpf_table_1398", 2), QStringList{QStringLiteral("root")});
 }
 
 // The stall report closes the events log; the run's steps name the phases it can blame.
-TEST_F(HostProcessTest, StallReportIsTheLastLineOfTheEventsLog)
+TEST_F(HostProcessTest, ClickOnServiceStripAsksForStatusViewAndTheStallReportEndsTheEventsLog)
 {
     ASSERT_EQ(run({"--click", "wolcome_middle_widget:10,10", "--stall-report", "--events", path("ev.jsonl")}),
               0)
         << output.toStdString();
+    EXPECT_FALSE(output.contains(" INFO ")) << "not verbose: " << output.toStdString();
     const auto lines = readLines("ev.jsonl");
     ASSERT_EQ(lines.size(), 2);
-    EXPECT_EQ(lines[0]["id"], 3000);
+    EXPECT_EQ(lines[0], (QJsonObject{{"id", 3000}, {"a", -1}, {"b", 901}, {"text", ""}}))
+        << "the click on the service strip asks the host for the status view";
     const QJsonObject stall = lines[1]["stall"].toObject();
     EXPECT_EQ(stall.keys(), (QStringList{"during", "longestMs"}));
     EXPECT_GE(stall["longestMs"].toInt(-1), 0);

@@ -321,37 +321,33 @@ TEST_F(UserListDialogTest, FilterIsPlainCaseInsensitiveTextAndSurvivesRemovals)
     EXPECT_EQ(users(), QStringList{QStringLiteral("Alice.Li")});
 }
 
-// Rights: 11291 arms the boxes and the logout buttons, 21380 the log button; the dashboard opens
-// the list and hands the log request to the host.
+// Rights, one at a time: 11291 arms the boxes, 21380 adds the log button; with every right the log
+// button hands the log request on.
 TEST_F(UserListDialogTest, RightsGateBoxesButtonsAndTheLogRequest)
 {
-    builder.rights({12179}).logins(1, {item("alice", "09:00")});
-    auto* d = make();
-    load(1);
-    EXPECT_EQ(d->width(), 1160);
-    EXPECT_TRUE(d->table()->isColumnHidden(0));
-    EXPECT_FALSE(d->table()->isColumnHidden(13));
-    const QString key = d->model()->dataAt(users().indexOf(QStringLiteral("alice")))->qsKey();
-    const auto buttons = d->rowButtons()->itemButtons(key);
-    ASSERT_EQ(buttons.size(), 1);
-    EXPECT_EQ(buttons[0].text, QStringLiteral("强制登出"));
-
-    // One right at a time: 21380 alone adds the log button, 11291 alone the boxes.
-    for (const int right : {21380, 11291}) {
-        builder.rights({right});
+    builder.logins(1, {item("alice", "09:00")});
+    struct Case
+    {
+        int right, width;
+        bool boxes;
+        int buttons;
+    };
+    for (const Case& c : {Case{12179, 1160, false, 1}, Case{21380, 1160, false, 2}, Case{11291, 1260, true, 1}}) {
+        builder.rights({c.right});
         make();
         load(1);
-        const bool logRight = right == 21380;
-        EXPECT_EQ(dialog->width(), logRight ? 1160 : 1260) << right;
-        EXPECT_EQ(dialog->table()->isColumnHidden(0), logRight) << right;
-        const QString only = dialog->model()->dataAt(users().indexOf(QStringLiteral("alice")))->qsKey();
-        EXPECT_EQ(dialog->rowButtons()->itemButtons(only).size(), logRight ? 2 : 1) << right;
+        EXPECT_EQ(dialog->width(), c.width) << c.right;
+        EXPECT_EQ(dialog->table()->isColumnHidden(0), !c.boxes) << c.right;
+        EXPECT_FALSE(dialog->table()->isColumnHidden(13)) << c.right;
+        const auto buttons = dialog->rowButtons()->itemButtons(dialog->model()->dataAt(0)->qsKey());
+        ASSERT_EQ(buttons.size(), c.buttons) << c.right;
+        EXPECT_EQ(buttons[0].text, QStringLiteral("强制登出")) << c.right;
     }
 
     builder.rights({11291, 21380, 12179});
     make();
     load(1);
-    const QString aliceKey = dialog->model()->dataAt(users().indexOf(QStringLiteral("alice")))->qsKey();
+    const QString aliceKey = dialog->model()->dataAt(0)->qsKey();
     ASSERT_EQ(dialog->rowButtons()->itemButtons(aliceKey).size(), 2);
     EXPECT_EQ(dialog->rowButtons()->itemButtons(aliceKey)[1].id, 3);
     QString logRequest;

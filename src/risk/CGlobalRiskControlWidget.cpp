@@ -141,6 +141,7 @@ CGlobalRiskControlWidget::CGlobalRiskControlWidget(QWidget* parent)
         m_rows[i] = rowOf(kTradeTypes[i].type);
     }
     // Automatic: direct when the data service answers on the GUI thread, queued otherwise.
+    connect(this, &CGlobalRiskControlWidget::sigAnswer, this, &CGlobalRiskControlWidget::slotAnswer);
     connect(this, &CGlobalRiskControlWidget::sigQueryResult, this, &CGlobalRiskControlWidget::slotQueryResult);
     connect(this, &CGlobalRiskControlWidget::sigOperateSucceeded, this, &CGlobalRiskControlWidget::queryAll);
     m_pTimer = new QTimer(this);
@@ -166,6 +167,8 @@ Kx::CImageWidget* CGlobalRiskControlWidget::settingButton(int tradeType) const
 void CGlobalRiskControlWidget::switchSystem(int, const QString& systemName)
 {
     m_systemName = systemName;
+    for (auto& order : m_answerOrders)
+        order.second.retarget();
     queryAll();
 }
 
@@ -187,15 +190,22 @@ void CGlobalRiskControlWidget::queryGlobalConfig(int tradeType)
     req->dataType = dataTypeOf(tradeType);
     req->param = std::to_string(tradeType);
     req->flag = false;
+    const quint64 number = m_answerOrders[tradeType].next();
     req->callback = m_answerGuard.wrap(CQueryReq::Callback(
-        [this, tradeType](const boost::shared_ptr<CQueryReq>&, bool ok, const QString& message,
-                          const std::vector<ttservice::IDataPtr>& records, int) {
+        [this, tradeType, number](const boost::shared_ptr<CQueryReq>&, bool ok, const QString& message,
+                                  const std::vector<ttservice::IDataPtr>& records, int) {
             if (ok)
-                emit sigQueryResult(tradeType, records);
+                emit sigAnswer(tradeType, number, records);
             else
                 WELCOME_LOG(QStringLiteral("trade type %1 not read: %2").arg(tradeType).arg(message));
         }));
     utils::CSingletonT<CVornDataManager>::instance()->queryData(req, false);
+}
+
+void CGlobalRiskControlWidget::slotAnswer(int tradeType, quint64 number, std::vector<ttservice::IDataPtr> records)
+{
+    if (m_answerOrders[tradeType].take(number))
+        slotQueryResult(tradeType, std::move(records));
 }
 
 void CGlobalRiskControlWidget::slotQueryResult(int tradeType, std::vector<ttservice::IDataPtr> records)

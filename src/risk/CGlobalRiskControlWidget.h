@@ -2,6 +2,7 @@
 
 #include "WelcomeGlobal.h"
 #include "base/CAnswerGuard.h"
+#include "base/CAnswerOrder.h"
 #include "data/IData.h"
 #include "kx/CBaseWidget.h"
 #include "kx/CCommonDialog.h"
@@ -63,7 +64,9 @@ public:
     QTimer* timer() const { return m_pTimer; }
 
 signals:
-    // From whichever thread the data service answers on; handled on the GUI thread.
+    // From whichever thread the data service answers on, with the number of its request.
+    void sigAnswer(int tradeType, quint64 number, std::vector<ttservice::IDataPtr> records);
+    // An answer to be shown; handled on the GUI thread.
     void sigQueryResult(int tradeType, std::vector<ttservice::IDataPtr> records);
     void sigOperateSucceeded();
 
@@ -74,6 +77,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private slots:
+    void slotAnswer(int tradeType, quint64 number, std::vector<ttservice::IDataPtr> records);
     void slotQueryResult(int tradeType, std::vector<ttservice::IDataPtr> records);
 
 private:
@@ -99,6 +103,8 @@ private:
     std::map<int, std::vector<ttservice::IDataPtr>> m_configs;
     // What the table shows, rebuilt from m_configs whenever an entry is replaced.
     std::array<Row, kTradeTypeCount> m_rows;
+    // Per trade type: a late answer never overwrites a newer one, nor one of the system switched to.
+    std::map<int, CAnswerOrder> m_answerOrders; // GUI thread only
     CAnswerGuard m_answerGuard;
 };
 

@@ -467,3 +467,23 @@ TEST_F(GlobalRiskTest, ShortcutsAskTheHostForTheRiskView)
 }
 
 } // namespace
+
+namespace {
+
+// The answers follow the client's selected system: one of a system switched away from is dropped,
+// even when the system switched to fails to answer.
+TEST_F(GlobalRiskTest, AnswersOfASystemSwitchedAwayFromAreDropped)
+{
+    builder.server("old").answer(23434, "2", {futures(2, true, true)});
+    builder.server("new").error(23434, "全局风控服务不可用");
+    Ocv::CGlobalRiskControlWidget* table = makeTable();
+    center()->setSystemName("old");
+    table->switchSystem(2, QStringLiteral("old"));
+    center()->setSystemName("new");
+    table->switchSystem(3, QStringLiteral("new"));
+    ASSERT_TRUE(kit::waitForAnswers());
+    EXPECT_EQ(table->globalState(), 0);
+    EXPECT_EQ(PaintRecorder::countText(PaintRecorder::record(table), QStringLiteral("禁用")), 0);
+}
+
+} // namespace

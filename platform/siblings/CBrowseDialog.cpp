@@ -1,5 +1,6 @@
 #include "siblings/CBrowseDialog.h"
 
+#include "MessageLine.h"
 #include "CBrowseModel.h"
 #include "CBrowseRow.h"
 #include "common/CSafeLineEdit.h"
@@ -54,11 +55,7 @@ CBrowseDialog::CBrowseDialog(QWidget* parent, const Layout& layout, int dataType
     searchRow->addFixedWidget(m_search, Kx::AnchorCenter);
     list->addFixedWidget(searchRow, Kx::AnchorFill);
 
-    m_message = new Kx::CSimpleTextWidget(0, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, list);
-    m_message->setObjectName(layout.objectName + QStringLiteral("_error"));
-    m_message->setTextColorKey(QStringLiteral("clr_message_box_warning"));
-    m_message->setFixedHeight(kRowHeight);
-    m_message->hide();
+    m_message = makeMessageLine(layout.objectName, kRowHeight, list);
     list->addFixedWidget(m_message, Kx::AnchorFill, false);
 
     m_model = new CBrowseModel(layout.headers);

@@ -1,5 +1,6 @@
 #include "siblings/CProductManagePanel.h"
 
+#include "MessageLine.h"
 #include "data/COperateReq.h"
 #include "data/CQueryReq.h"
 #include "data/CVornClient.h"
@@ -57,11 +58,7 @@ CProductManagePanel::CProductManagePanel(QWidget* parent) : Kx::CBaseWidget(kNam
     buttons->addStretch(1);
     column->addLayout(buttons);
 
-    m_message = new Kx::CSimpleTextWidget(0, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, this);
-    m_message->setObjectName(kName + QStringLiteral("_error"));
-    m_message->setTextColorKey(QStringLiteral("clr_message_box_warning"));
-    m_message->setFixedHeight(kMessageHeight);
-    m_message->hide();
+    m_message = makeMessageLine(kName, kMessageHeight, this);
     column->addWidget(m_message);
 
     m_table = new QTableWidget(0, ColumnCount, this);

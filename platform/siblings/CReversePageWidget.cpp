@@ -1,5 +1,6 @@
 #include "siblings/CReversePageWidget.h"
 
+#include "MessageLine.h"
 #include "data/COperateReq.h"
 #include "data/CQueryReq.h"
 #include "data/CUserManager.h"
@@ -87,11 +88,7 @@ CReversePageWidget::CReversePageWidget(bool editable, int tradeType, QWidget* pa
     grid->addWidget(m_matchedWindow, 3, 1);
     column->addLayout(grid);
 
-    m_message = new Kx::CSimpleTextWidget(0, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, this);
-    m_message->setObjectName(kName + QStringLiteral("_error"));
-    m_message->setTextColorKey(QStringLiteral("clr_message_box_warning"));
-    m_message->setFixedHeight(kMessageHeight);
-    m_message->hide();
+    m_message = makeMessageLine(kName, kMessageHeight, this);
     column->addWidget(m_message);
     column->addStretch(1);
 

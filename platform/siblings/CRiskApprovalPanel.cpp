@@ -1,5 +1,6 @@
 #include "siblings/CRiskApprovalPanel.h"
 
+#include "MessageLine.h"
 #include "CBrowseModel.h"
 #include "CBrowseRow.h"
 #include "data/COperateReq.h"
@@ -75,11 +76,7 @@ CRiskApprovalPanel::CRiskApprovalPanel(bool embedded, QWidget* parent)
     buttons->addFixedWidget(m_reject, Kx::AnchorCenter);
     list->addFixedWidget(buttons, Kx::AnchorFill);
 
-    m_message = new Kx::CSimpleTextWidget(0, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, list);
-    m_message->setObjectName(kName + QStringLiteral("_error"));
-    m_message->setTextColorKey(QStringLiteral("clr_message_box_warning"));
-    m_message->setFixedHeight(kRowHeight);
-    m_message->hide();
+    m_message = makeMessageLine(kName, kRowHeight, list);
     list->addFixedWidget(m_message, Kx::AnchorFill, false);
 
     m_model = new CBrowseModel({QStringLiteral("申请编号"), QStringLiteral("账户"), QStringLiteral("变更项"),

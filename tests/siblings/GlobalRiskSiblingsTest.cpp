@@ -72,24 +72,6 @@ protected:
                (field<QCheckBox>(page, "reverse_page_matched_check")->isChecked() ? "+" : "-") +
                (field<Kx::CPushButton>(page, "reverse_page_save")->isEnabled() ? " save" : "");
     }
-    // The config the platform holds now.
-    boost::shared_ptr<CGlobalStockRCConfig> held(const std::string& server, const std::string& tradeType)
-    {
-        auto req = boost::make_shared<ttservice::CVornQueryDataReq>();
-        req->dataType = 23435;
-        req->param = tradeType;
-        boost::shared_ptr<CGlobalStockRCConfig> found;
-        center->getClientByName(server)->queryData_async(
-            req,
-            [&found](const utils::TTError&, const std::vector<ttservice::IDataPtr>& records, int,
-                     const bson::BSONObj&) {
-                if (!records.empty())
-                    found = boost::dynamic_pointer_cast<CGlobalStockRCConfig>(records[0]);
-            },
-            0);
-        EXPECT_TRUE(kit::waitForAnswers());
-        return found;
-    }
     static QStringList switches(QWidget* panel)
     {
         auto* table = field<QTableWidget>(panel, "product_manage_table");
@@ -117,9 +99,8 @@ TEST_F(GlobalRiskSiblingsTest, ThePageReadsWhenActiveSavesUnderTheKeyAndShowsRef
     EXPECT_EQ(shown(page), "++") << "nothing read: no saving";
     page->setActive(true, true);
     ASSERT_EQ(center->sentRequests().size(), 1u);
-    EXPECT_EQ(center->sentRequests()[0].server, "备用服务器");
-    EXPECT_EQ(center->sentRequests()[0].dataType, 23435);
-    EXPECT_EQ(center->sentRequests()[0].param, "1");
+    const auto asked = center->sentRequests()[0];
+    EXPECT_EQ(asked.server + " " + std::to_string(asked.dataType) + " " + asked.param, "备用服务器 23435 1");
     ASSERT_TRUE(kit::waitForAnswers());
     EXPECT_EQ(shown(page), "++ save");
 
@@ -134,21 +115,17 @@ TEST_F(GlobalRiskSiblingsTest, ThePageReadsWhenActiveSavesUnderTheKeyAndShowsRef
     click(page, "reverse_page_save");
     ASSERT_EQ(center->sentOperations().size(), 1u);
     const auto sent = center->sentOperations()[0];
-    EXPECT_EQ(sent.server, "主服务器");
-    EXPECT_EQ(sent.dataType, 23435);
-    EXPECT_EQ(sent.operation, 0);
-    EXPECT_EQ(sent.key, "rat|1");
+    EXPECT_EQ(sent.server + " " + std::to_string(sent.dataType) + " " + std::to_string(sent.operation) + " " +
+                  sent.key,
+              "主服务器 23435 0 rat|1");
     EXPECT_EQ(shown(page), "+-") << "no second save while one is out";
     ASSERT_TRUE(kit::waitForAnswers());
-    EXPECT_EQ(finished.count(), 1);
+    ASSERT_EQ(finished.count(), 1);
     EXPECT_TRUE(finished.at(0).at(0).toBool());
-    const auto stored = held("主服务器", "1");
+    const auto stored = first<CGlobalStockRCConfig>("主服务器", 23435, "1");
     ASSERT_TRUE(stored);
-    EXPECT_FALSE(stored->reverseCheckOff);
-    EXPECT_TRUE(stored->matchedCheckOff);
-    EXPECT_EQ(stored->matchedWindowSeconds, 120);
-    EXPECT_EQ(stored->updatedBy, "tester");
-    EXPECT_EQ(stored->updateTime, "2026-12-05 10:30:00");
+    EXPECT_TRUE(!stored->reverseCheckOff && stored->matchedCheckOff && stored->matchedWindowSeconds == 120);
+    EXPECT_EQ(stored->updatedBy + " " + stored->updateTime, "tester 2026-12-05 10:30:00");
     EXPECT_EQ(shown(page), "+- save");
     EXPECT_EQ(message(page, "reverse_page_error"), "");
 
@@ -275,7 +252,9 @@ TEST_F(GlobalRiskSiblingsTest, AnswersOfAGonePageOrPanelReachNobody)
     ASSERT_TRUE(kit::waitForAnswers());
     QCoreApplication::processEvents();
     EXPECT_EQ(reports, 0);
-    EXPECT_EQ(held("主服务器", "1")->updateTime, "2026-12-05 10:30:00") << "a save sent before is done all the same";
+    const auto stored = first<CGlobalStockRCConfig>("主服务器", 23435, "1");
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->updateTime, "2026-12-05 10:30:00") << "a save sent before is done all the same";
 }
 
 } // namespace

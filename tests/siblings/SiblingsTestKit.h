@@ -47,22 +47,30 @@ protected:
     }
     void TearDown() override { sim::SimPlatform::install(sim::Scenario()); }
 
-    // The server's next base statistics, as the dashboard would query them.
-    Stats statistics(const std::string& server = "主服务器")
+    // The first record of the server's next answer, of class T, as a widget would query it.
+    template <class T>
+    boost::shared_ptr<T> first(const std::string& server, int dataType, const std::string& param = "")
     {
         auto req = boost::make_shared<ttservice::CVornQueryDataReq>();
-        req->dataType = 12254;
-        Stats stats; // written on the worker, read once the answer is counted as done
+        req->dataType = dataType;
+        req->param = param;
+        boost::shared_ptr<T> found; // written on the worker, read once the answer is counted as done
         center->getClientByName(server)->queryData_async(
             req,
-            [&stats](const utils::TTError&, const std::vector<ttservice::IDataPtr>& records, int,
+            [&found](const utils::TTError&, const std::vector<ttservice::IDataPtr>& records, int,
                      const bson::BSONObj&) {
-                if (auto first = records.empty() ? nullptr : boost::dynamic_pointer_cast<Stats>(records[0]))
-                    stats = *first;
+                if (!records.empty())
+                    found = boost::dynamic_pointer_cast<T>(records[0]);
             },
             0);
         EXPECT_TRUE(kit::waitForAnswers());
-        return stats;
+        return found;
+    }
+    // The server's next base statistics, as the dashboard would query them.
+    Stats statistics(const std::string& server = "主服务器")
+    {
+        const auto stats = first<Stats>(server, 12254);
+        return stats ? *stats : Stats();
     }
 
     template <class W = QLineEdit> static W* field(QWidget* dialog, const QString& name)

@@ -243,28 +243,14 @@ void CStandardHpfTable::pressRow(int row, Qt::KeyboardModifiers modifiers)
     const IBaseHpfTableModel::RowId id = idOf(row);
     const bool multi = m_flags & FlagMultiSelection;
     if (multi && (modifiers & Qt::ShiftModifier)) {
-        int anchor = rowOfId(m_anchor);
-        if (anchor < 0) {
-            anchor = row;
-            m_anchor = id;
-        }
-        if (!(modifiers & Qt::ControlModifier)) {
-            const IBaseHpfTableModel::RowId keep = m_anchor;
-            resetSelection();
-            m_anchor = keep;
-        }
-        selectRange(anchor, row);
+        extendSelection(row, id, modifiers & Qt::ControlModifier);
     } else if (multi && (modifiers & Qt::ControlModifier)) {
         select(id, !isSelectedId(id));
         m_anchor = id;
     } else {
-        resetSelection();
-        select(id, true);
-        m_anchor = id;
+        selectOnly(id);
     }
-    m_current = id;
-    m_currentRow = row;
-    m_currentRevision = m_model->revision();
+    makeCurrent(id, row);
     QPointer<CStandardHpfTable> self(this);
     selectionChanged();
     if (self)
@@ -274,26 +260,44 @@ void CStandardHpfTable::pressRow(int row, Qt::KeyboardModifiers modifiers)
 void CStandardHpfTable::moveCurrent(int row, bool extend)
 {
     const IBaseHpfTableModel::RowId id = idOf(row);
-    if (extend && (m_flags & FlagMultiSelection)) {
-        int anchor = rowOfId(m_anchor);
-        IBaseHpfTableModel::RowId keep = m_anchor;
-        if (anchor < 0) {
-            anchor = row;
-            keep = id;
-        }
-        resetSelection();
-        m_anchor = keep;
-        selectRange(anchor, row);
-    } else {
-        resetSelection();
-        select(id, true);
+    if (extend && (m_flags & FlagMultiSelection))
+        extendSelection(row, id, false);
+    else
+        selectOnly(id);
+    makeCurrent(id, row);
+    ensureRowShown(row);
+    selectionChanged();
+}
+
+// From the anchor (the row itself when the anchor is gone) to the row; keepOthers leaves the rows
+// selected before as they are.
+void CStandardHpfTable::extendSelection(int row, IBaseHpfTableModel::RowId id, bool keepOthers)
+{
+    int anchor = rowOfId(m_anchor);
+    if (anchor < 0) {
+        anchor = row;
         m_anchor = id;
     }
+    if (!keepOthers) {
+        const IBaseHpfTableModel::RowId keep = m_anchor;
+        resetSelection();
+        m_anchor = keep;
+    }
+    selectRange(anchor, row);
+}
+
+void CStandardHpfTable::selectOnly(IBaseHpfTableModel::RowId id)
+{
+    resetSelection();
+    select(id, true);
+    m_anchor = id;
+}
+
+void CStandardHpfTable::makeCurrent(IBaseHpfTableModel::RowId id, int row)
+{
     m_current = id;
     m_currentRow = row;
     m_currentRevision = m_model->revision();
-    ensureRowShown(row);
-    selectionChanged();
 }
 
 void CStandardHpfTable::selectRange(int from, int to)

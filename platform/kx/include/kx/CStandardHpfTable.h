@@ -214,6 +214,9 @@ private:
     void applyFilterEditor(const QString& text);
     void pressRow(int row, Qt::KeyboardModifiers modifiers);
     void moveCurrent(int row, bool extend);
+    void extendSelection(int row, IBaseHpfTableModel::RowId id, bool keepOthers);
+    void selectOnly(IBaseHpfTableModel::RowId id);
+    void makeCurrent(IBaseHpfTableModel::RowId id, int row);
     void selectRange(int from, int to);
     void selectionChanged();
     void ensureRowShown(int row);

@@ -3,8 +3,10 @@
 #include "base/Hairlines.h"
 #include "data/CVornClientCenter.h"
 #include "kx/CUiResource.h"
+#include "risk/CAccountRiskControlWidget.h"
 #include "risk/CAllRiskControlWidget.h"
 #include "risk/CFeaturedRiskControlWidget.h"
+#include "risk/CProductRiskControlWidget.h"
 #include "risk/CRiskControlApprovalWidget.h"
 #include "risk/CTopAccountProductRiskWidget.h"
 #include "utils/CSingletonT.h"
@@ -16,16 +18,6 @@ namespace Ocv {
 namespace {
 const QString kDividerColorKey = QStringLiteral("clr_welcome_splite_line");
 const QColor kFeaturedFrameColor(14, 122, 239);
-// The account and product risk controls are still to come: their columns stay empty, this size.
-constexpr int kRiskColumnWidth = 380;
-constexpr int kRiskColumnHeight = 570;
-
-QWidget* emptySlot(const QString& name, QWidget* parent)
-{
-    auto* slot = new Kx::CBaseWidget(name, false, parent);
-    slot->setFixedSize(kRiskColumnWidth, kRiskColumnHeight);
-    return slot;
-}
 } // namespace
 
 CAccountProductRiskWidget::CAccountProductRiskWidget(QWidget* parent)
@@ -40,8 +32,8 @@ void CAccountProductRiskWidget::createUi()
 {
     m_pTopWidget = new CTopAccountProductRiskWidget(this);
     m_pAllRiskWidget = new CAllRiskControlWidget(this);
-    m_pAccountSlot = emptySlot(QStringLiteral("account_risk_control_slot"), this);
-    m_pProductSlot = emptySlot(QStringLiteral("product_risk_control_slot"), this);
+    m_pAccountWidget = new CAccountRiskControlWidget(this);
+    m_pProductWidget = new CProductRiskControlWidget(this);
     m_pApprovalWidget = new CRiskControlApprovalWidget(this);
     m_pFeaturedWidget = new CFeaturedRiskControlWidget(this);
 
@@ -49,8 +41,8 @@ void CAccountProductRiskWidget::createUi()
     m_pApprovalWidget->setVisible(!loginTypeClient);
     m_pFeaturedWidget->setVisible(!loginTypeClient);
     m_pAllRiskWidget->setVisible(false);
-    m_pAccountSlot->setVisible(!loginTypeClient);
-    m_pProductSlot->setVisible(!loginTypeClient);
+    m_pAccountWidget->setVisible(!loginTypeClient);
+    m_pProductWidget->setVisible(!loginTypeClient);
     layoutChildren();
 }
 
@@ -60,6 +52,8 @@ void CAccountProductRiskWidget::switchSystem(int systemId, QString systemName)
     m_systemName = systemName;
     m_pTopWidget->switchSystem(systemId, systemName);
     m_pAllRiskWidget->switchSystem(systemId, systemName);
+    m_pAccountWidget->switchSystem(systemId, systemName);
+    m_pProductWidget->switchSystem(systemId, systemName);
     m_pApprovalWidget->switchSystem(systemId, systemName);
 }
 
@@ -81,10 +75,10 @@ void CAccountProductRiskWidget::layoutChildren()
         m_pAllRiskWidget->move(0, y);
         x = m_pAllRiskWidget->width();
     }
-    m_pAccountSlot->move(x, y);
-    x += m_pAccountSlot->width();
-    m_pProductSlot->move(x, y);
-    x += m_pProductSlot->width();
+    m_pAccountWidget->move(x, y);
+    x += m_pAccountWidget->width();
+    m_pProductWidget->move(x, y);
+    x += m_pProductWidget->width();
     m_pApprovalWidget->move(x, y);
 }
 
@@ -102,7 +96,8 @@ void CAccountProductRiskWidget::paintEvent(QPaintEvent* event)
     drawHairLine(&painter, stripWidth, stripHeight, featuredRight, stripHeight, kFeaturedFrameColor);
     drawHairLine(&painter, featuredRight, 0, featuredRight, stripHeight, kFeaturedFrameColor);
     drawHairLine(&painter, 0, stripHeight, stripWidth, stripHeight, divider);
-    for (const QWidget* column : {m_pAccountSlot, m_pProductSlot, static_cast<QWidget*>(m_pApprovalWidget)})
+    for (const QWidget* column : {static_cast<QWidget*>(m_pAccountWidget), static_cast<QWidget*>(m_pProductWidget),
+                                  static_cast<QWidget*>(m_pApprovalWidget)})
         drawHairLine(&painter, column->x(), column->y(), column->x(), height(), divider);
 }
 

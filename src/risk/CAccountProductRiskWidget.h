@@ -5,16 +5,17 @@
 
 namespace Ocv {
 
+class CAccountRiskControlWidget;
 class CAllRiskControlWidget;
 class CFeaturedRiskControlWidget;
+class CProductRiskControlWidget;
 class CRiskControlApprovalWidget;
 class CTopAccountProductRiskWidget;
 
 // The risk overview of the quick-operation tab: the strip of tiles with the featured card beside
 // it on top, the risk-control widgets in a row of columns under it, with dividing lines. It
 // passes system switches down. The all-risk block is kept hidden; shown, it takes the first
-// column and moves the others right. The account and product columns are still empty slots of
-// their widgets' size.
+// column and moves the others right.
 class WELCOME_EXPORT CAccountProductRiskWidget : public Kx::CBaseWidget
 {
     Q_OBJECT
@@ -32,8 +33,8 @@ public:
     CRiskControlApprovalWidget* approvalWidget() const { return m_pApprovalWidget; }
     CAllRiskControlWidget* allRiskWidget() const { return m_pAllRiskWidget; }
     CFeaturedRiskControlWidget* featuredWidget() const { return m_pFeaturedWidget; }
-    QWidget* accountSlot() const { return m_pAccountSlot; }
-    QWidget* productSlot() const { return m_pProductSlot; }
+    CAccountRiskControlWidget* accountWidget() const { return m_pAccountWidget; }
+    CProductRiskControlWidget* productWidget() const { return m_pProductWidget; }
 
 protected:
     void createUi();
@@ -46,8 +47,8 @@ private:
     QString m_systemName;
     CTopAccountProductRiskWidget* m_pTopWidget = nullptr;
     CAllRiskControlWidget* m_pAllRiskWidget = nullptr;
-    QWidget* m_pAccountSlot = nullptr;
-    QWidget* m_pProductSlot = nullptr;
+    CAccountRiskControlWidget* m_pAccountWidget = nullptr;
+    CProductRiskControlWidget* m_pProductWidget = nullptr;
     CRiskControlApprovalWidget* m_pApprovalWidget = nullptr;
     CFeaturedRiskControlWidget* m_pFeaturedWidget = nullptr;
 };

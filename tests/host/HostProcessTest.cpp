@@ -327,7 +327,7 @@ TEST_F(HostProcessTest, AllRiskSwitchAsksThenTurnsEveryCheckOn)
         if (line["op"] == "widget" && line["widget"] == "all_risk_control_on") {
             EXPECT_TRUE(line["visible"].toBool());
         }
-        if (line["op"] == "widget" && line["widget"] == "account_risk_control_slot") {
+        if (line["op"] == "widget" && line["widget"] == "account_risk_control") {
             EXPECT_EQ(line["x"].toInt(), 610);
         }
     }

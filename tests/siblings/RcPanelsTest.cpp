@@ -254,6 +254,18 @@ TEST_F(RcPanelsTest, AccountPanelsReadOnceSaveAndReadBackKeepingWhatTheyDoNotSho
     credit->setAccount(account("C2002", 3), true, true);
     ASSERT_TRUE(kit::waitForAnswers());
     EXPECT_EQ(asked(), std::vector<std::string>{"主服务器 23450 C2002"});
+    // Without the cache the platform's current value shows, whatever was read before.
+    futures->setAccount(account("C2001", 3), true);
+    ASSERT_TRUE(kit::waitForAnswers());
+    type(futures, "account_future_rc_max_position_volume", "301");
+    click(futures, "account_future_rc_save");
+    ASSERT_TRUE(kit::waitForAnswers());
+    credit->setAccount(account("C2001", 3), true, false);
+    ASSERT_TRUE(kit::waitForAnswers());
+    type(credit, "account_stock_rc_max_order_volume", "7");
+    click(credit, "account_stock_rc_save");
+    ASSERT_TRUE(kit::waitForAnswers());
+    EXPECT_EQ(first<CVornAccountRcSetting>("主服务器", 23450, "C2001")->maxPositionVolume, 301);
 }
 
 // A value outside its range is named with the range on the message line and nothing is sent; the
@@ -353,6 +365,10 @@ TEST_F(RcPanelsTest, RefusalsUnknownSystemsFailedReadsAndReadOnlyAccounts)
     ASSERT_TRUE(kit::waitForAnswers());
     EXPECT_EQ(message(futures, "account_future_rc_error"), "请求失败, 风控服务不可用");
     EXPECT_FALSE(editable(futures, "account_future_rc_save"));
+    futures->setSysName("");
+    ASSERT_TRUE(kit::waitForAnswers());
+    EXPECT_EQ(message(futures, "account_future_rc_error"), "") << "a good read ends the failure's message";
+    EXPECT_TRUE(editable(futures, "account_future_rc_save"));
 
     // Hidden or switched off, nothing is read; without an account neither.
     center->clearSentRequests();
@@ -462,6 +478,11 @@ TEST_F(RcPanelsTest, RelationsAreAppliedAndRemovedThroughTheFilteredLists)
     auto* applied = field<QListView>(relate, "rc_template_relate_applied");
     auto* available = field<QListView>(relate, "rc_template_relate_available");
     EXPECT_EQ(rows(applied), QStringList{"GONE-1"}) << "an account the server no longer lists";
+    type(relate, "rc_template_relate_applied_filter", "GoNe");
+    EXPECT_EQ(rows(applied), QStringList{"GONE-1"}) << "case ignored";
+    type(relate, "rc_template_relate_applied_filter", "GONE-2");
+    EXPECT_EQ(rows(applied), QStringList{});
+    type(relate, "rc_template_relate_applied_filter", "");
     const std::vector<std::string> accounts = keys("主服务器", 12203, "all");
     ASSERT_EQ(accounts.size(), 6u);
     EXPECT_EQ(relate->availableCount(), 6);

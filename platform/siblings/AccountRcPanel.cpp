@@ -14,7 +14,7 @@ namespace {
 constexpr int kDataCode = 23450;
 }
 
-CRcSettingForm* makeForm(const QString& name, const std::vector<RcFieldSpec>& fields, Kx::CBaseWidget* panel)
+CRcSettingForm* makeForm(const QString& name, const std::vector<RcLimitField>& fields, Kx::CBaseWidget* panel)
 {
     CRcSettingForm::Setup setup;
     setup.name = name;

@@ -14,13 +14,13 @@ class CBaseWidget;
 namespace Ocv {
 
 class CRcSettingForm;
-struct RcFieldSpec;
+struct RcLimitField;
 
 // What the stock-like and futures-like account panels share: the form over CVornAccountRcSetting
 // (23450, param the account id) filling the panel, its title line and its target.
 namespace AccountRcPanel {
 
-CRcSettingForm* makeForm(const QString& name, const std::vector<RcFieldSpec>& fields, Kx::CBaseWidget* panel);
+CRcSettingForm* makeForm(const QString& name, const std::vector<RcLimitField>& fields, Kx::CBaseWidget* panel);
 // "资金账号: <id> | 机构: <name> (<number>) | 交易类型: <name>" ("机构: -" before the institution is
 // known); "未选择账号" without an account.
 QString title(const ttservice::CAccountInfoPtr& account, int institutionNo, const std::string& institutionName,

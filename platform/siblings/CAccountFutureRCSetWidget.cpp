@@ -11,13 +11,13 @@ namespace {
 const QString kName = QStringLiteral("account_future_rc");
 
 // Futures-like accounts trade in lots and hold positions; their cancellations are limited too.
-std::vector<RcFieldSpec> futureFields()
+std::vector<RcLimitField> futureFields()
 {
-    return {{"maxOrderVolume", "单笔最大委托数量", RcFieldSpec::Integer, 0, 10000000, "手"},
-            {"maxPositionVolume", "最大持仓数量", RcFieldSpec::Integer, 0, 100000000, "手"},
-            {"maxDailyLoss", "单日最大亏损", RcFieldSpec::Decimal, 0, 100000000000.0, "元"},
-            {"maxCancelRatio", "最大撤单比例", RcFieldSpec::Integer, 0, 100, "%"},
-            {"tradingAllowed", "允许交易", RcFieldSpec::Switch, 0, 1, ""}};
+    return {{"maxOrderVolume", "单笔最大委托数量", RcLimitField::Integer, 0, 10000000, "手"},
+            {"maxPositionVolume", "最大持仓数量", RcLimitField::Integer, 0, 100000000, "手"},
+            {"maxDailyLoss", "单日最大亏损", RcLimitField::Decimal, 0, 100000000000.0, "元"},
+            {"maxCancelRatio", "最大撤单比例", RcLimitField::Integer, 0, 100, "%"},
+            {"tradingAllowed", "允许交易", RcLimitField::Switch, 0, 1, ""}};
 }
 } // namespace
 

@@ -11,12 +11,12 @@ namespace {
 const QString kName = QStringLiteral("account_stock_rc");
 
 // Stock-like accounts trade in shares and money per order; positions are the custodian's.
-std::vector<RcFieldSpec> stockFields()
+std::vector<RcLimitField> stockFields()
 {
-    return {{"maxOrderVolume", "单笔最大委托数量", RcFieldSpec::Integer, 0, 10000000, "股"},
-            {"maxOrderAmount", "单笔最大委托金额", RcFieldSpec::Decimal, 0, 10000000000.0, "元"},
-            {"maxDailyLoss", "单日最大亏损", RcFieldSpec::Decimal, 0, 100000000000.0, "元"},
-            {"tradingAllowed", "允许交易", RcFieldSpec::Switch, 0, 1, ""}};
+    return {{"maxOrderVolume", "单笔最大委托数量", RcLimitField::Integer, 0, 10000000, "股"},
+            {"maxOrderAmount", "单笔最大委托金额", RcLimitField::Decimal, 0, 10000000000.0, "元"},
+            {"maxDailyLoss", "单日最大亏损", RcLimitField::Decimal, 0, 100000000000.0, "元"},
+            {"tradingAllowed", "允许交易", RcLimitField::Switch, 0, 1, ""}};
 }
 } // namespace
 

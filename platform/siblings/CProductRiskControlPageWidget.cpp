@@ -15,13 +15,13 @@ namespace {
 const QString kName = QStringLiteral("product_rc_page");
 constexpr int kDataCode = 23451;
 
-std::vector<RcFieldSpec> productFields()
+std::vector<RcLimitField> productFields()
 {
-    return {{"maxNetAssetLossRatio", "净值最大亏损比例", RcFieldSpec::Decimal, 0, 100, "%"},
-            {"maxSingleStockRatio", "单一股票最大持仓比例", RcFieldSpec::Decimal, 0, 100, "%"},
-            {"maxDailyLoss", "单日最大亏损", RcFieldSpec::Decimal, 0, 100000000000.0, "元"},
-            {"maxOrderAmount", "单笔最大委托金额", RcFieldSpec::Decimal, 0, 10000000000.0, "元"},
-            {"enabled", "启用产品风控", RcFieldSpec::Switch, 0, 1, ""}};
+    return {{"maxNetAssetLossRatio", "净值最大亏损比例", RcLimitField::Decimal, 0, 100, "%"},
+            {"maxSingleStockRatio", "单一股票最大持仓比例", RcLimitField::Decimal, 0, 100, "%"},
+            {"maxDailyLoss", "单日最大亏损", RcLimitField::Decimal, 0, 100000000000.0, "元"},
+            {"maxOrderAmount", "单笔最大委托金额", RcLimitField::Decimal, 0, 10000000000.0, "元"},
+            {"enabled", "启用产品风控", RcLimitField::Switch, 0, 1, ""}};
 }
 } // namespace
 

@@ -43,30 +43,30 @@ QString snakeCase(const char* member)
     return name;
 }
 
-QString numberText(const RcFieldSpec& spec, double value)
+QString numberText(const RcLimitField& limit, double value)
 {
-    return QString::number(value, 'f', spec.kind == RcFieldSpec::Decimal ? 2 : 0);
+    return QString::number(value, 'f', limit.kind == RcLimitField::Decimal ? 2 : 0);
 }
 
 // "单日最大亏损须为 0 到 100000000000 之间的数值, 最多两位小数"
-QString rangeMessage(const RcFieldSpec& spec)
+QString rangeMessage(const RcLimitField& limit)
 {
     const QString range = QStringLiteral("%1须为 %2 到 %3 之间的")
-                              .arg(QString::fromUtf8(spec.label), numberText(spec, spec.low).section('.', 0, 0),
-                                   numberText(spec, spec.high).section('.', 0, 0));
-    return range + (spec.kind == RcFieldSpec::Integer ? QStringLiteral("整数") : QStringLiteral("数值, 最多两位小数"));
+                              .arg(QString::fromUtf8(limit.label), numberText(limit, limit.low).section('.', 0, 0),
+                                   numberText(limit, limit.high).section('.', 0, 0));
+    return range + (limit.kind == RcLimitField::Integer ? QStringLiteral("整数") : QStringLiteral("数值, 最多两位小数"));
 }
 
 // The typed number when it is one of the field's kind within its range.
-bool parseNumber(const RcFieldSpec& spec, const QString& typed, double& value)
+bool parseNumber(const RcLimitField& limit, const QString& typed, double& value)
 {
     static const QRegularExpression integer(QStringLiteral("^-?\\d{1,15}$"));
     static const QRegularExpression decimal(QStringLiteral("^-?\\d{1,15}(\\.\\d{1,2})?$"));
     const QString text = typed.trimmed();
-    if (!(spec.kind == RcFieldSpec::Integer ? integer : decimal).match(text).hasMatch())
+    if (!(limit.kind == RcLimitField::Integer ? integer : decimal).match(text).hasMatch())
         return false;
     value = text.toDouble();
-    return value >= spec.low && value <= spec.high;
+    return value >= limit.low && value <= limit.high;
 }
 } // namespace
 
@@ -80,20 +80,20 @@ CRcSettingForm::CRcSettingForm(Setup setup, QWidget* parent)
     column->addWidget(m_title);
 
     auto* form = new QFormLayout;
-    for (const RcFieldSpec& spec : m_setup.fields) {
-        const QString label = QString::fromUtf8(spec.label);
+    for (const RcLimitField& limit : m_setup.fields) {
+        const QString label = QString::fromUtf8(limit.label);
         QWidget* editor = nullptr;
-        if (spec.kind == RcFieldSpec::Switch) {
+        if (limit.kind == RcLimitField::Switch) {
             editor = new QCheckBox(label, this);
             form->addRow(QString(), editor);
         } else {
             auto* edit = new QLineEdit(this);
             edit->setFixedWidth(kEditWidth);
-            edit->setToolTip(rangeMessage(spec));
+            edit->setToolTip(rangeMessage(limit));
             editor = edit;
-            form->addRow(QStringLiteral("%1 (%2)").arg(label, QString::fromUtf8(spec.unit)), editor);
+            form->addRow(QStringLiteral("%1 (%2)").arg(label, QString::fromUtf8(limit.unit)), editor);
         }
-        editor->setObjectName(name + QLatin1Char('_') + snakeCase(spec.member));
+        editor->setObjectName(name + QLatin1Char('_') + snakeCase(limit.member));
         m_editors.push_back(editor);
     }
     column->addLayout(form);
@@ -260,13 +260,13 @@ void CRcSettingForm::showRecord(const ttservice::IDataPtr& record)
 {
     m_record = record ? record : m_setup.makeDefault();
     for (std::size_t i = 0; i < m_setup.fields.size(); ++i) {
-        const RcFieldSpec& spec = m_setup.fields[i];
-        const ttservice::CRecordField* field = m_record->findField(spec.member);
-        if (spec.kind == RcFieldSpec::Switch)
+        const RcLimitField& limit = m_setup.fields[i];
+        const ttservice::CRecordField* field = m_record->findField(limit.member);
+        if (limit.kind == RcLimitField::Switch)
             static_cast<QCheckBox*>(m_editors[i])->setChecked(field->ref<bool>(*m_record));
         else
             static_cast<QLineEdit*>(m_editors[i])
-                ->setText(numberText(spec, spec.kind == RcFieldSpec::Integer ? field->ref<int>(*m_record)
+                ->setText(numberText(limit, limit.kind == RcLimitField::Integer ? field->ref<int>(*m_record)
                                                                              : field->ref<double>(*m_record)));
     }
 }
@@ -274,20 +274,20 @@ void CRcSettingForm::showRecord(const ttservice::IDataPtr& record)
 QString CRcSettingForm::takeValues(ttservice::IData& record)
 {
     for (std::size_t i = 0; i < m_setup.fields.size(); ++i) {
-        const RcFieldSpec& spec = m_setup.fields[i];
-        const ttservice::CRecordField* field = record.findField(spec.member);
-        if (spec.kind == RcFieldSpec::Switch) {
+        const RcLimitField& limit = m_setup.fields[i];
+        const ttservice::CRecordField* field = record.findField(limit.member);
+        if (limit.kind == RcLimitField::Switch) {
             field->ref<bool>(record) = static_cast<QCheckBox*>(m_editors[i])->isChecked();
             continue;
         }
         auto* edit = static_cast<QLineEdit*>(m_editors[i]);
         double value = 0;
-        if (!parseNumber(spec, edit->text(), value)) {
+        if (!parseNumber(limit, edit->text(), value)) {
             edit->setFocus();
             edit->selectAll();
-            return rangeMessage(spec);
+            return rangeMessage(limit);
         }
-        if (spec.kind == RcFieldSpec::Integer)
+        if (limit.kind == RcLimitField::Integer)
             field->ref<int>(record) = static_cast<int>(value);
         else
             field->ref<double>(record) = value;

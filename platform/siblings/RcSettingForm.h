@@ -22,7 +22,7 @@ class CSimpleTextWidget;
 namespace Ocv {
 
 // One limit of a risk-control setting record, edited by name through the record's field table.
-struct RcFieldSpec
+struct RcLimitField
 {
     enum Kind
     {
@@ -57,7 +57,7 @@ public:
         int dataType = 0;
         // A record of the data code's class holding the defaults shown when nothing is stored.
         std::function<ttservice::IDataPtr()> makeDefault;
-        std::vector<RcFieldSpec> fields;
+        std::vector<RcLimitField> fields;
     };
 
     CRcSettingForm(Setup setup, QWidget* parent);

@@ -96,6 +96,8 @@ TEST_F(TreeWidget, SelectsAndDeselectsListsOfNodesUnderEveryParent)
     EXPECT_EQ(tree->selectedNodes(), (Ids{3, 5, 10, 20}));
     tree->clearNodeSelection();
     EXPECT_EQ(tree->selectedNodes(), Ids{});
+    tree->setNodesSelected({10, 2, 4}, true);
+    EXPECT_EQ(tree->selectedNodes(), (Ids{2, 4, 10})) << "row 0 of the roots and row 1 under each of them";
 }
 
 TEST_F(TreeWidget, AClickOnANodeDeliversEvent175WithTheTreeAndNodeIds)
@@ -129,9 +131,21 @@ TEST_F(TreeWidget, TakesItsLookFromTheThemeAndRestylesOnAChange)
     EXPECT_EQ(tree->nodeRect(10).height(), 26);
     EXPECT_EQ(tree->nodeRect(3).height(), 18);
 
-    // Distinct colours for each key, so that a key read in a neighbour's place shows.
+    Kx::CTreeWidget other(7, nullptr);
+    other.addNode(0, QStringLiteral("x"), 10);
+    other.setNodeFont(10, QStringLiteral("ocv_fnt_groupwindow_navtree_txt"));
+    other.clearNodes();
+    other.addNode(0, QStringLiteral("y"), 10);
+
+    // Distinct colours and pictures for each key, so that a key read in a neighbour's place shows.
     const kit::ScratchDir dir;
-    ASSERT_TRUE(dir.loadTheme(R"({"colors": {
+    for (const char* name : {"open", "close", "open_hover", "close_hover"})
+        dir.write(QLatin1String(name) + QStringLiteral(".svg"),
+                  R"(<svg xmlns="http://www.w3.org/2000/svg" width="16" height="16"/>)");
+    ASSERT_TRUE(dir.loadTheme(R"({
+        "images": {"img_tree_view_branch_open": "open.svg", "img_tree_view_branch_close": "close.svg",
+        "img_tree_view_branch_open_hover": "open_hover.svg", "img_tree_view_branch_close_hover": "close_hover.svg"},
+        "colors": {
         "clr_nav_tree_bg": "#010101", "clr_nav_tree_selection_bg": "#020202",
         "clr_nav_tree_hover_bg": "#030303", "clr_text_highlight_default": "#040404",
         "clr_scrollbar_background": "#050505", "clr_scrollbar_slider": "#060606",
@@ -150,7 +164,12 @@ TEST_F(TreeWidget, TakesItsLookFromTheThemeAndRestylesOnAChange)
     EXPECT_TRUE(rule("QScrollBar::handle").contains("background-color: #060606;"));
     EXPECT_TRUE(rule("QScrollBar::handle:hover").contains("background-color: #070707;"));
     EXPECT_TRUE(rule("QScrollBar::handle:pressed").contains("background-color: #080808;"));
+    EXPECT_TRUE(rule("QTreeView::branch:has-children:open").contains("/open.svg)"));
+    EXPECT_TRUE(rule("QTreeView::branch:has-children:closed").contains("/close.svg)"));
+    EXPECT_TRUE(rule("QTreeView::branch:has-children:open:hover").contains("/open_hover.svg)"));
+    EXPECT_TRUE(rule("QTreeView::branch:has-children:closed:hover").contains("/close_hover.svg)"));
     EXPECT_EQ(tree->topLevelItem(0)->font(0).pixelSize(), 21) << "fonts follow the theme too";
+    EXPECT_NE(other.topLevelItem(0)->font(0).pixelSize(), 21) << "a cleared node's font is forgotten";
 
     const QImage shot = tree->viewport()->grab().toImage();
     auto insideMargin = [&](int id) { return tree->nodeRect(id).topRight() + QPoint(-1, 1); };

@@ -5,11 +5,14 @@
 #include "kx/KxGlobal.h"
 
 #include <QHash>
+#include <QSet>
 #include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QTreeWidget>
 #include <QVector>
+
+class QItemSelection;
 
 namespace Kx {
 
@@ -78,6 +81,7 @@ private:
     void onItemClicked(QTreeWidgetItem* item, int column);
     QTreeWidgetItem* item(int id) const;
     QModelIndex nodeIndex(QTreeWidgetItem* item) const;
+    QItemSelection selectionOf(const QSet<QTreeWidgetItem*>& items) const;
     // The first of count consecutive free ids, which are then taken.
     int takeFreeIds(int count);
 

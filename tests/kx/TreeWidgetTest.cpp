@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -177,13 +179,31 @@ TEST_F(TreeWidget, TakesItsLookFromTheThemeAndRestylesOnAChange)
     EXPECT_EQ(shot.pixelColor(insideMargin(3)), QColor(1, 1, 1)) << "plain node";
     EXPECT_EQ(shot.pixelColor(tree->viewport()->width() - 2, 395), QColor(1, 1, 1)) << "below the nodes";
 
-    tree->addNodes(20, QVector<QString>(80, QStringLiteral("a long enough node text to scroll sideways")).toList());
+    // Enough nodes, and a wide enough one, that either handle would be shorter than its minimum.
+    tree->addNodes(20, QVector<QString>(2000, QStringLiteral("n")).toList());
+    tree->addNode(10, QString(3000, QLatin1Char('w')));
     tree->resize(150, 200);
     QApplication::processEvents();
+    auto handle = [](QScrollBar* bar) {
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = bar->orientation();
+        if (bar->orientation() == Qt::Horizontal)
+            option.state |= QStyle::State_Horizontal;
+        option.minimum = bar->minimum();
+        option.maximum = bar->maximum();
+        option.sliderPosition = option.sliderValue = bar->value();
+        option.singleStep = bar->singleStep();
+        option.pageStep = bar->pageStep();
+        option.subControls = QStyle::SC_All;
+        return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+    };
     ASSERT_TRUE(tree->verticalScrollBar()->isVisible());
     ASSERT_TRUE(tree->horizontalScrollBar()->isVisible());
     EXPECT_EQ(tree->verticalScrollBar()->width(), 7);
     EXPECT_EQ(tree->horizontalScrollBar()->height(), 7);
+    EXPECT_EQ(handle(tree->verticalScrollBar()).size(), QSize(7, 20));
+    EXPECT_EQ(handle(tree->horizontalScrollBar()).size(), QSize(20, 7));
     kit::uiResource()->loadTheme(QStringLiteral(WELCOME_SHIPPED_THEME));
 }
 

@@ -152,6 +152,24 @@ void CTreeWidget::clearNodes()
     m_nextId = 1;
 }
 
+void CTreeWidget::removeChildren(int parentId)
+{
+    QTreeWidgetItem* parentItem = parentId == 0 ? invisibleRootItem() : item(parentId);
+    if (!parentItem)
+        return;
+    const QList<QTreeWidgetItem*> children = parentItem->takeChildren();
+    QList<QTreeWidgetItem*> below = children;
+    while (!below.isEmpty()) {
+        QTreeWidgetItem* node = below.takeLast();
+        const int id = node->data(0, NodeIdRole).toInt();
+        m_items.remove(id);
+        m_fontKeys.remove(id);
+        for (int i = 0; i < node->childCount(); ++i)
+            below.append(node->child(i));
+    }
+    qDeleteAll(children);
+}
+
 bool CTreeWidget::hasNode(int id) const
 {
     return m_items.contains(id);

@@ -72,6 +72,18 @@ TEST_F(TreeWidget, IdsGivenOrAutomaticSkipTakenOnesAndStartAgainAfterAClear)
     EXPECT_TRUE(tree->hasNode(9));
     EXPECT_EQ(tree->topLevelItem(0)->child(2)->data(0, Kx::CTreeWidget::NodeIdRole).toInt(), 7);
 
+    // Removing a node's children takes everything below them; their ids are not given again.
+    EXPECT_EQ(tree->addNode(9, QStringLiteral("deep")), 10);
+    tree->removeChildren(99);
+    tree->removeChildren(3);
+    EXPECT_EQ(tree->childIds(3), Ids{});
+    EXPECT_EQ(tree->childIds(0), (Ids{3, 1, 2}));
+    EXPECT_EQ(tree->nodeCount(), 3);
+    EXPECT_FALSE(tree->hasNode(7));
+    EXPECT_FALSE(tree->hasNode(10));
+    EXPECT_EQ(tree->addNodes(3, {QStringLiteral("new")}), Ids{11});
+    EXPECT_EQ(tree->childIds(3), Ids{11});
+
     tree->clearNodes();
     EXPECT_EQ(tree->nodeCount(), 0);
     EXPECT_FALSE(tree->hasNode(3));

@@ -53,6 +53,9 @@ public:
     QVector<int> addNodes(int parentId, const QStringList& texts);
     // Removes every node; ids start again from 1.
     void clearNodes();
+    // Removes the children of parentId (0: every root) with everything below them; their ids are
+    // not given out again before clearNodes.
+    void removeChildren(int parentId);
 
     bool hasNode(int id) const;
     int nodeCount() const;

@@ -5,8 +5,7 @@ namespace Kx {
 
 CLineEdit::CLineEdit(int id, QWidget* parent) : CEventWidgetT<QLineEdit>(parent), m_id(id)
 {
-    connect(this, &QLineEdit::returnPressed, this,
-            [this]() { deliverEvent(EventReturnPressed, m_id, 0, text(), this); });
+    connect(this, &QLineEdit::returnPressed, this, &CLineEdit::onReturnPressed);
 }
 
 CLineEdit::~CLineEdit() = default;
@@ -14,6 +13,24 @@ CLineEdit::~CLineEdit() = default;
 int CLineEdit::id() const
 {
     return m_id;
+}
+
+void CLineEdit::setReturnEvent(int eventId)
+{
+    if (eventId == EventReturnPressed || eventId == EventReturnPressed2)
+        m_returnEvent = eventId;
+}
+
+int CLineEdit::returnEvent() const
+{
+    return m_returnEvent;
+}
+
+void CLineEdit::onReturnPressed()
+{
+    if (m_returnEvent == EventReturnPressed2 && !hasFocus())
+        return;
+    deliverEvent(m_returnEvent, m_id, 0, text(), this);
 }
 
 void CLineEdit::setEmptyHint(const QString& text, const QString& colorKey)

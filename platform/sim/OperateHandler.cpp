@@ -10,6 +10,7 @@
 #include "data/ttservice/EQDRCApprovalStatus.h"
 #include "sim/DataCodes.h"
 #include "sim/GlobalRisk.h"
+#include "sim/RiskControl.h"
 #include "sim/SimState.h"
 
 #include <QString>
@@ -187,6 +188,10 @@ const std::map<int, OperateHandler>& builtInOperateHandlers()
         {kRiskApprovalCode, review()},
         {kGlobalFutureRiskCode, globalRiskConfig(kGlobalFutureRiskCode)},
         {kGlobalStockRiskCode, globalRiskConfig(kGlobalStockRiskCode)},
+        {kAccountRcSettingCode, rcSettingSave(kAccountRcSettingCode)},
+        {kProductRcSettingCode, rcSettingSave(kProductRcSettingCode)},
+        {kRcTemplateRelationCode, rcRelationChange(kRcTemplateRelationCode)},
+        {kRcGroupRelationCode, rcRelationChange(kRcGroupRelationCode)},
     };
     return handlers;
 }

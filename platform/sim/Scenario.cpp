@@ -5,7 +5,11 @@
 #include "data/ttservice/CVornBaseInfoStatistics.h"
 #include "data/ttservice/CVornChannelStatus.h"
 #include "data/ttservice/CVornExchangeInfo.h"
+#include "data/ttservice/CVornAccountRcSetting.h"
 #include "data/ttservice/CVornProductInfo.h"
+#include "data/ttservice/CVornProductRcSetting.h"
+#include "data/ttservice/CVornRcRelation.h"
+#include "data/ttservice/CVornRcTemplateGroup.h"
 #include "data/ttservice/CVornRiskApproval.h"
 #include "data/ttservice/CVornSubManagerInfo.h"
 #include "data/ttservice/CVornSysStatusInfo.h"
@@ -17,6 +21,7 @@
 #include "sim/GlobalRisk.h"
 #include "sim/ListGenerator.h"
 #include "sim/Population.h"
+#include "sim/RiskControl.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -175,6 +180,17 @@ std::string defaultClassFor(int dataType)
     case kGlobalFutureRiskCode:
     case kGlobalStockRiskCode:
         return globalRiskClassFor(dataType);
+    case kAccountRcSettingCode:
+        return ttservice::CVornAccountRcSetting::staticClassName();
+    case kProductRcSettingCode:
+        return ttservice::CVornProductRcSetting::staticClassName();
+    case kRcTemplateCode:
+        return ttservice::CVornRcTemplate::staticClassName();
+    case kRcTemplateGroupCode:
+        return ttservice::CVornRcTemplateGroup::staticClassName();
+    case kRcTemplateRelationCode:
+    case kRcGroupRelationCode:
+        return ttservice::CVornRcRelation::staticClassName();
     default:
         return std::string();
     }
@@ -473,6 +489,22 @@ void parseGlobalRisk(const QJsonValue& value, const QString& where, ServerSetup&
     }
 }
 
+// [{"$type": "CVornRcTemplate", "templateId": 1, ...}, {"$type": "CVornRcRelation", ...}], each
+// filed by its class.
+void parseRiskControl(const QJsonValue& value, const QString& where, ServerSetup& server)
+{
+    const QJsonArray list = asArray(value, where);
+    for (int i = 0; i < list.size(); ++i) {
+        const QString place = QString("%1[%2]").arg(where).arg(i);
+        const ttservice::IDataPtr record = parseRecordOf(list.at(i), std::string(), place);
+        try {
+            addRiskControl(server, Records{record});
+        } catch (const std::invalid_argument& e) {
+            fail(place, QString::fromStdString(e.what()));
+        }
+    }
+}
+
 GenerateOptions parseGenerate(const QJsonObject& object, const QString& where)
 {
     checkKeys(object, where, {"logins", "algoAccounts", "seed"});
@@ -555,7 +587,7 @@ ServerSetup parseServer(const QJsonObject& object, const QString& where, const Q
     checkKeys(object, where,
               {"name", "systemTag", "serverTime", "latencyMs", "answers", "errors", "operations",
                "nullClient", "population", "exchanges", "logins", "algoRanges", "generate", "userLogin",
-               "globalRisk"});
+               "globalRisk", "riskControl"});
     const QDate today = now.date();
     ServerSetup server;
     server.name = asString(object.value("name"), join(where, "name"));
@@ -609,6 +641,8 @@ ServerSetup parseServer(const QJsonObject& object, const QString& where, const Q
     }
     if (object.contains("globalRisk"))
         parseGlobalRisk(object.value("globalRisk"), join(where, "globalRisk"), server);
+    if (object.contains("riskControl"))
+        parseRiskControl(object.value("riskControl"), join(where, "riskControl"), server);
     if (object.contains("population")) {
         const QString place = join(where, "population");
         addPopulation(server, parsePopulation(asObject(object.value("population"), place), place), today);

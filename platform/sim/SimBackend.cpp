@@ -8,6 +8,7 @@
 #include "sim/ExchangeBoard.h"
 #include "sim/ListAnswers.h"
 #include "sim/PopulationCounts.h"
+#include "sim/RiskControl.h"
 
 #include <QRegularExpression>
 #include <QString>
@@ -163,6 +164,8 @@ SimBackend::SimBackend(const ServerSetup& server, bool live, unsigned int seed, 
             return algoRangeAnswer(state, req.param, req.param2);
         };
     }
+    for (int code : {kRcTemplateCode, kRcTemplateGroupCode, kRcTemplateRelationCode, kRcGroupRelationCode})
+        m_computed[code] = riskControlAnswer;
     m_server.logins.reset();
     m_server.algoRanges.reset();
     for (const auto& item : server.operations)

@@ -7,6 +7,7 @@
 #include "data/ttservice/CVornSysStatusInfo.h"
 #include "data/ttservice/CVornTypedUserItem.h"
 #include "sim/Population.h"
+#include "sim/RiskControl.h"
 #include "sim/Scenario.h"
 #include "utils/CSingletonT.h"
 
@@ -58,6 +59,12 @@ public:
                            const std::string& param2 = "")
     {
         return set(last().errors[dataType].entries[{param, param2}], text);
+    }
+    // Risk-control templates, groups, relations and settings, filed by class (sim::addRiskControl).
+    ScenarioBuilder& riskControl(const std::vector<ttservice::IDataPtr>& records)
+    {
+        sim::addRiskControl(last(), records);
+        return *this;
     }
     // A generated population, created up to the scenario's day (set now() first).
     ScenarioBuilder& population(const sim::PopulationOptions& options);

@@ -36,6 +36,40 @@ TEST(LineEdits, EnterDeliversEvent101AndTheSafeEditCleansAndCutsText)
     EXPECT_EQ(safe->text().size(), Ocv::CSafeLineEdit::kMaxLength) << "typing stops at the limit";
 }
 
+TEST(LineEdits, Event102IsDeliveredOnlyWhileTheEditHasTheFocus)
+{
+    kit::EventSink sink;
+    auto* search = new Kx::CLineEdit(3, &sink);
+    auto* other = new Kx::CLineEdit(5, &sink);
+    other->move(0, 40);
+    sink.show();
+    search->setReturnEvent(Kx::CLineEdit::EventReturnPressed2);
+    search->setReturnEvent(55);
+    EXPECT_EQ(search->returnEvent(), 102) << "an id of no Enter event is ignored";
+    search->setText(QStringLiteral("abc"));
+
+    QTest::keyClick(search, Qt::Key_Return);
+    emit search->returnPressed();
+    EXPECT_EQ(sink.received, Events{}) << "no focus: neither a key sent to it nor a call delivers";
+
+    QApplication::setActiveWindow(&sink);
+    search->setFocus();
+    ASSERT_TRUE(search->hasFocus());
+    QTest::keyClick(search, Qt::Key_Return);
+    QTest::keyClick(search, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(sink.received, (Events{{102, 3, 0, "abc", search}, {102, 3, 0, "abc", search}}));
+
+    other->setFocus();
+    sink.received.clear();
+    QTest::keyClick(search, Qt::Key_Return);
+    QTest::keyClick(other, Qt::Key_Return);
+    EXPECT_EQ(sink.received, (Events{{101, 5, 0, "", other}})) << "the focus moved on";
+
+    search->setReturnEvent(Kx::CLineEdit::EventReturnPressed);
+    emit search->returnPressed();
+    EXPECT_EQ(sink.received.back(), (kit::Event{101, 3, 0, "abc", search})) << "101 needs no focus";
+}
+
 TEST(LoadingMask, FollowsTheWidgetItCoversAndTakesItsClicks)
 {
     kit::EventSink sink;

@@ -5,10 +5,15 @@
 #include "data/ttservice/CGlobalStockRCConfig.h"
 #include "data/ttservice/CLoginInfo.h"
 #include "data/ttservice/CVornAccountInfo.h"
+#include "data/ttservice/CVornAccountRcSetting.h"
 #include "data/ttservice/CVornBaseInfoStatistics.h"
 #include "data/ttservice/CVornChannelStatus.h"
 #include "data/ttservice/CVornExchangeInfo.h"
 #include "data/ttservice/CVornProductInfo.h"
+#include "data/ttservice/CVornProductRcSetting.h"
+#include "data/ttservice/CVornRcRelation.h"
+#include "data/ttservice/CVornRcTemplate.h"
+#include "data/ttservice/CVornRcTemplateGroup.h"
 #include "data/ttservice/CVornRiskApproval.h"
 #include "data/ttservice/CVornSubManagerInfo.h"
 #include "data/ttservice/CVornSysStatusInfo.h"
@@ -37,7 +42,9 @@ const std::map<std::string, std::function<IDataPtr()>>& factories()
         entry<CVornExchangeInfo>(),  entry<CVornUserInfo>(),       entry<CVornAccountInfo>(),
         entry<CVornProductInfo>(),   entry<CVornTypedUserItem>(),  entry<CVornTypedUserInfo>(),
         entry<CLoginInfo>(),         entry<CAccountAlgoRange>(),   entry<CVornChannelStatus>(),
-        entry<CVornRiskApproval>(),  entry<CGlobalFutureRCConfig>(), entry<CGlobalStockRCConfig>()};
+        entry<CVornRiskApproval>(),  entry<CGlobalFutureRCConfig>(), entry<CGlobalStockRCConfig>(),
+        entry<CVornAccountRcSetting>(), entry<CVornProductRcSetting>(), entry<CVornRcTemplate>(),
+        entry<CVornRcTemplateGroup>(), entry<CVornRcRelation>()};
     return table;
 }
 

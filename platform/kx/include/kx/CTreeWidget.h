@@ -5,11 +5,14 @@
 #include "kx/KxGlobal.h"
 
 #include <QHash>
+#include <QSet>
 #include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QTreeWidget>
 #include <QVector>
+
+class QItemSelection;
 
 namespace Kx {
 
@@ -34,6 +37,8 @@ public:
     {
         EventNodeClicked = 175
     };
+    // The item data role that holds a node's id.
+    static constexpr int NodeIdRole = Qt::UserRole;
 
     CTreeWidget(int id, QWidget* parent);
     ~CTreeWidget() override;
@@ -41,13 +46,16 @@ public:
     int id() const;
 
     // Adds one node under parentId (0: a root) and returns its id, or -1 when the parent does not
-    // exist or the id is taken. id -1: the next free id.
+    // exist or the id is taken (or is 0 or below -1). id -1: the next free id.
     int addNode(int parentId, const QString& text, int id = -1);
     // Adds the texts as children of parentId in order and returns their ids (consecutive, free
     // ones); empty when the parent does not exist.
     QVector<int> addNodes(int parentId, const QStringList& texts);
     // Removes every node; ids start again from 1.
     void clearNodes();
+    // Removes the children of parentId (0: every root) with everything below them; their ids are
+    // not given out again before clearNodes.
+    void removeChildren(int parentId);
 
     bool hasNode(int id) const;
     int nodeCount() const;
@@ -75,10 +83,15 @@ private:
     void applyStyle();
     void onItemClicked(QTreeWidgetItem* item, int column);
     QTreeWidgetItem* item(int id) const;
+    QModelIndex nodeIndex(QTreeWidgetItem* item) const;
+    QItemSelection selectionOf(const QSet<QTreeWidgetItem*>& items) const;
+    // The first of count consecutive free ids, which are then taken.
+    int takeFreeIds(int count);
 
     int m_id;
     int m_nextId = 1;
     QHash<int, QTreeWidgetItem*> m_items;
+    QHash<int, QString> m_fontKeys; // nodes with a theme font, refreshed on themeChanged
 };
 
 } // namespace Kx

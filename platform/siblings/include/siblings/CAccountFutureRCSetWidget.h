@@ -7,9 +7,13 @@
 
 #include <QString>
 
+class QShowEvent;
+
 #include <string>
 
 namespace Ocv {
+
+class CRcSettingForm;
 
 // The risk-control limits of one futures-like account (futures, futures options), read from and
 // saved to the platform of the system named by setSysName.
@@ -25,6 +29,21 @@ public:
     void setInstitutionInfo(int& institutionNo, std::string& institutionName);
     // The system whose platform holds the limits; empty for the client centre's selection.
     void setSysName(QString systemName);
+
+    // Reads the account's limits.
+    void onActive() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void updateTitle();
+
+    ttservice::EQdTraderType m_traderType;
+    CRcSettingForm* m_form = nullptr;
+    boost::shared_ptr<ttservice::CAccountInfo> m_account;
+    int m_institutionNo = 0;
+    std::string m_institutionName;
 };
 
 } // namespace Ocv

@@ -18,6 +18,12 @@ enum DataCode : int
     kRiskApprovalCode = 12420,  // CVornRiskApproval: risk-control change requests; modify reviews one
     kGlobalFutureRiskCode = 23434, // CGlobalFutureRCConfig by trade type (param "2", "1024")
     kGlobalStockRiskCode = 23435,  // CGlobalStockRCConfig by trade type (param "1", "256", ...)
+    kAccountRcSettingCode = 23450, // CVornAccountRcSetting, param the account id; modify saves
+    kProductRcSettingCode = 23451, // CVornProductRcSetting, param the product id; modify saves
+    kRcTemplateCode = 23452,       // CVornRcTemplate, param "account", "product" or "all"
+    kRcTemplateGroupCode = 23453,  // CVornRcTemplateGroup, param "account", "product" or "all"
+    kRcTemplateRelationCode = 23454, // CVornRcRelation of a template (param its id); add / delete
+    kRcGroupRelationCode = 23455,    // CVornRcRelation of a group (param its id); add / delete
     kLogoutCode = 626              // CLoginInfo: delete ends that login
 };
 

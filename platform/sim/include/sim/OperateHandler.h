@@ -26,7 +26,8 @@ using OperateHandler =
 // says which, and nothing is stored); an empty createdDay becomes today. Modifying a product
 // (12224) replaces the one with its id. Deleting a CLoginInfo (626) ends that login on every
 // kind's list, and fails when the server lists none such. 23434 / 23435 replace the global
-// risk-control config of a trade type (see GlobalRisk.h).
+// risk-control config of a trade type (see GlobalRisk.h); 23450 / 23451 save an account's or a
+// product's risk-control setting, 23454 / 23455 apply and remove templates and groups (RiskControl.h).
 SIM_EXPORT const std::map<int, OperateHandler>& builtInOperateHandlers();
 
 // Keeps records in the answer to (store.queryCode, store.param, store.param2), told apart by

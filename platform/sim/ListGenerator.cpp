@@ -332,7 +332,7 @@ private:
     boost::shared_ptr<ttservice::CVornAccountInfo> inventedAccount(int index)
     {
         // Futures, stock, credit, stock option, SH-HK and SZ-HK connect.
-        static const int kTypes[] = {1, 2, 3, 4, 8, 9};
+        static const int kTypes[] = {1, 2, 3, 6, 7, 11};
         auto account = boost::make_shared<ttservice::CVornAccountInfo>();
         account->accountType = kTypes[m_draw.weighted(std::array<int, 6>{12, 52, 22, 6, 4, 4})];
         char id[16];

@@ -90,13 +90,17 @@ public:
 
     Records accounts()
     {
-        static const char* const kTypeNames[] = {"",     "期货",     "股票",   "信用",   "个股期权",
-                                                 "股转", "期货期权", "银行间", "沪港通", "深港通",
-                                                 "银行", "场外",     "理财"};
+        static const char* const kTypeNames[] = {"",       "期货",   "股票",   "信用", "股转",
+                                                 "期货期权", "个股期权", "沪港通", "银行间", "银行",
+                                                 "场外",   "深港通", "理财"};
+        // The draw picks a kind of account; its type number follows. The weights per kind:
+        // futures, stock, credit, stock option, NEEQ, futures option, interbank, SH-HK connect,
+        // SZ-HK connect, bank, OTC, wealth management.
+        static const int kDrawnTypes[] = {1, 2, 3, 6, 4, 5, 8, 7, 11, 9, 10, 12};
         Records records;
         for (int i = 0; i < m_options.accounts; ++i) {
             auto account = boost::make_shared<ttservice::CVornAccountInfo>();
-            account->accountType = 1 + weighted({30, 30, 8, 6, 3, 6, 2, 4, 4, 3, 2, 2}, m_rng);
+            account->accountType = kDrawnTypes[weighted({30, 30, 8, 6, 3, 6, 2, 4, 4, 3, 2, 2}, m_rng)];
             account->accountId = QString("%1%2")
                                      .arg(account->accountType, 2, 10, QChar('0'))
                                      .arg(100000 + i * 7 + std::uniform_int_distribution<int>(0, 6)(m_rng))
@@ -104,11 +108,11 @@ public:
             account->accountName = unique(personName() + "-" + kTypeNames[account->accountType]);
             switch (account->accountType) {
             case 1:
-            case 6:
+            case 5:
                 account->brokerName = pick(kFuturesBrokers, m_rng);
                 break;
-            case 7:
-            case 10:
+            case 8:
+            case 9:
                 account->brokerName = pick(kBanks, m_rng);
                 break;
             case 12:

@@ -30,14 +30,15 @@ enum ClientKind
 
 bool isSecuritiesType(int accountType)
 {
-    // Stock, credit, stock option, NEEQ and the two connect markets go through securities firms.
-    return accountType == 2 || accountType == 3 || accountType == 4 || accountType == 5 || accountType == 8 ||
-           accountType == 9;
+    // Stock, credit, NEEQ, stock option and the two connect markets go through securities firms.
+    return accountType == 2 || accountType == 3 || accountType == 4 || accountType == 6 || accountType == 7 ||
+           accountType == 11;
 }
 
 bool isFuturesType(int accountType)
 {
-    return accountType == 1 || accountType == 6;
+    // Futures and futures options.
+    return accountType == 1 || accountType == 5;
 }
 
 template <class T>
@@ -122,14 +123,14 @@ Records subManagerStatistics(const SimState& state, int subManagerId)
                                &c.futuresAccounts,
                                &c.stockAccounts,
                                &c.creditAccounts,
-                               &c.stockOptionAccounts,
                                &c.neeqAccounts,
                                &c.futuresOptionAccounts,
-                               &c.interbankAccounts,
+                               &c.stockOptionAccounts,
                                &c.shHkAccounts,
-                               &c.szHkAccounts,
+                               &c.interbankAccounts,
                                &c.bankAccounts,
                                &c.otcAccounts,
+                               &c.szHkAccounts,
                                &c.financeAccounts};
         if (a.accountType >= 1 && a.accountType <= 12)
             ++*byType[a.accountType];

@@ -71,7 +71,7 @@ protected:
                        "algoPermission": 1, "createdDay": "20261207"},
                       {"accountId": "S1", "accountType": 2, "brokerName": "东岳证券", "managerId": 7, "tradingEnabled": 1},
                       {"accountId": "C1", "accountType": 3, "brokerName": "南溪证券", "tradingEnabled": 1},
-                      {"accountId": "B1", "accountType": 10, "brokerName": "江海银行", "tradingEnabled": 1}],
+                      {"accountId": "B1", "accountType": 9, "brokerName": "江海银行", "tradingEnabled": 1}],
             "12224": [{"productId": "P1", "productName": "甲", "active": 1, "managerId": 7},
                       {"productId": "P2", "productName": "乙", "active": 1, "managerId": 8},
                       {"productId": "P3", "productName": "丙", "createdDay": "20261207"}],

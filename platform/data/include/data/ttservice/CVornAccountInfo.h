@@ -6,8 +6,8 @@
 
 namespace ttservice {
 
-// A trading account on the platform. accountType: 1 futures, 2 stock, 3 credit, 4 stock option,
-// 5 NEEQ, 6 futures option, 7 interbank, 8 SH-HK connect, 9 SZ-HK connect, 10 bank, 11 OTC,
+// A trading account on the platform. accountType: 1 futures, 2 securities, 3 credit, 4 NEEQ,
+// 5 futures option, 6 stock option, 7 SH-HK connect, 8 interbank, 9 bank, 10 OTC, 11 SZ-HK connect,
 // 12 wealth management. managerId -1: no sub-manager looks after it. createdDay is "yyyyMMdd".
 class DATA_EXPORT CVornAccountInfo : public IData
 {

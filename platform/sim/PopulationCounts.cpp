@@ -1,5 +1,6 @@
 #include "sim/PopulationCounts.h"
 
+#include "data/ttservice/CAccountInfo.h"
 #include "data/ttservice/CVornAccountInfo.h"
 #include "data/ttservice/CVornBaseInfoStatistics.h"
 #include "data/ttservice/CVornProductInfo.h"
@@ -41,6 +42,12 @@ bool isFuturesType(int accountType)
     return accountType == 1 || accountType == 5;
 }
 
+// A record without its inner account is no account; excluded accounts still count.
+bool counted(const ttservice::CVornAccountInfo& account)
+{
+    return account.account != nullptr;
+}
+
 template <class T>
 void forEach(const SimState& state, int dataType, const std::function<void(const T&)>& visit)
 {
@@ -65,13 +72,15 @@ Records platformStatistics(const SimState& state, const QDate& today)
     std::set<std::string> securitiesFirms;
     std::set<std::string> futuresFirms;
     forEach<ttservice::CVornAccountInfo>(state, kAccountCode, [&](const ttservice::CVornAccountInfo& a) {
+        if (!counted(a))
+            return;
         ++c.accountsA;
         c.accountsB += a.tradingEnabled != 0;
         c.algoPermissionsA += a.algoPermission != 0;
         c.accountsToday += a.createdDay == day;
-        if (!a.brokerName.empty() && isSecuritiesType(a.accountType))
+        if (!a.brokerName.empty() && isSecuritiesType(a.account->accountType))
             securitiesFirms.insert(a.brokerName);
-        if (!a.brokerName.empty() && isFuturesType(a.accountType))
+        if (!a.brokerName.empty() && isFuturesType(a.account->accountType))
             futuresFirms.insert(a.brokerName);
     });
     c.securitiesCompanies = static_cast<int>(securitiesFirms.size());
@@ -117,7 +126,7 @@ Records subManagerStatistics(const SimState& state, int subManagerId)
     auto counts = boost::make_shared<ttservice::CVornSubManagerInfo>();
     ttservice::CVornSubManagerInfo& c = *counts;
     forEach<ttservice::CVornAccountInfo>(state, kAccountCode, [&](const ttservice::CVornAccountInfo& a) {
-        if (!mine(a.managerId))
+        if (!counted(a) || !mine(a.managerId))
             return;
         int* const byType[] = {nullptr,
                                &c.futuresAccounts,
@@ -132,8 +141,9 @@ Records subManagerStatistics(const SimState& state, int subManagerId)
                                &c.otcAccounts,
                                &c.szHkAccounts,
                                &c.financeAccounts};
-        if (a.accountType >= 1 && a.accountType <= 12)
-            ++*byType[a.accountType];
+        const int type = a.account->accountType;
+        if (type >= 1 && type <= 12)
+            ++*byType[type];
     });
     forEach<ttservice::CVornProductInfo>(state, kProductCode, [&](const ttservice::CVornProductInfo& p) {
         c.productCount += mine(p.managerId);

@@ -1,5 +1,6 @@
 #include "SiblingsTestKit.h"
 
+#include "data/ttservice/CVornAccountInfo.h"
 #include "data/ttservice/CVornChannelStatus.h"
 #include "data/ttservice/CVornUserInfo.h"
 #include "kx/CStandardHpfTable.h"
@@ -26,8 +27,8 @@ ttservice::IDataPtr channel(const std::string& id, int state)
     return record;
 }
 
-// The main server mixes records of other classes and null ones into every list and lists one
-// channel twice; the third server fails every query.
+// The main server mixes records of other classes and null ones into every list (and an account
+// without its inner account into the accounts) and lists one channel twice; the third server fails every query.
 class BrowseDialogTest : public siblingstest::CreationDialogTest
 {
 protected:
@@ -37,7 +38,7 @@ protected:
         kit::ScenarioBuilder()
             .now(QDateTime(QDate(2026, 12, 5), QTime(10, 30)))
             .server("主服务器", 20)
-            .answer(12203, odd)
+            .answer(12203, {channel("X", 0), nullptr, boost::make_shared<ttservice::CVornAccountInfo>()})
             .answer(12209, odd)
             .answer(12224, odd)
             .answer(12296,

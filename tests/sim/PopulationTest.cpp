@@ -1,3 +1,4 @@
+#include "ScenarioBuilder.h"
 #include "SimTestKit.h"
 
 #include "data/Clock.h"
@@ -31,11 +32,9 @@ std::string nonZero(const ttservice::IDataPtr& record)
 
 boost::shared_ptr<CVornAccountInfo> account(const std::string& id, int type, const std::string& name = "")
 {
-    auto a = boost::make_shared<CVornAccountInfo>();
-    a->accountId = id;
-    a->accountName = name.empty() ? "n-" + id : name;
-    a->accountType = type;
-    a->brokerName = "金桥期货";
+    auto a = kit::account(id, type, "金桥期货");
+    if (!name.empty())
+        a->accountName = name;
     return a;
 }
 
@@ -113,6 +112,28 @@ TEST_F(PopulationTest, StatisticsCountThePopulationAndTodaysAdditions)
               "riskOfficers=1 traders=1 productCount=3 signalOrderCount=2 bankAccounts=1");
 }
 
+// Type t has t accounts, each at a firm of its own, so every type lands in its own figure; a
+// record without its inner account counts nowhere, an excluded account like any other.
+TEST_F(PopulationTest, EachAccountTypeCountsUnderItsOwnFigure)
+{
+    sim::Records accounts{boost::make_shared<CVornAccountInfo>()};
+    for (int type = 1; type <= 12; ++type) {
+        for (int i = 0; i < type; ++i)
+            accounts.push_back(kit::account("A" + std::to_string(type) + "-" + std::to_string(i), type,
+                                            "b" + std::to_string(type) + "-" + std::to_string(i)));
+    }
+    boost::static_pointer_cast<CVornAccountInfo>(accounts.back())->account->excluded = true;
+    sim::ServerSetup typed;
+    typed.answers[12203].fallback = accounts;
+    sim::SimBackend backend(typed, false, 1);
+    EXPECT_EQ(counts(backend, 12277),
+              "futuresAccounts=1 stockAccounts=2 creditAccounts=3 stockOptionAccounts=6 futuresOptionAccounts=5 "
+              "neeqAccounts=4 shHkAccounts=7 szHkAccounts=11 interbankAccounts=8 bankAccounts=9 "
+              "otcAccounts=10 financeAccounts=12");
+    // Securities firms of types 2, 3, 4, 6, 7 and 11; futures firms of types 1 and 5.
+    EXPECT_EQ(counts(backend, 12254), "accountsA=78 securitiesCompanies=33 futuresCompanies=6");
+}
+
 TEST_F(PopulationTest, RefusedCreationsAndChangesNameTheProblemAndStoreNothing)
 {
     sim::SimBackend backend(server, false, 1);
@@ -128,6 +149,7 @@ TEST_F(PopulationTest, RefusedCreationsAndChangesNameTheProblemAndStoreNothing)
         {12203, account("N1", 1, std::string(33, 'a')), "账户名称超过32个字符", ttservice::QDO_ADD},
         {12203, account("F1", 2), "账户编号已存在: F1", ttservice::QDO_ADD},
         {12203, account("N4", 13), "账户类型无效", ttservice::QDO_ADD},
+        {12203, boost::make_shared<CVornAccountInfo>(), "账户编号不能为空", ttservice::QDO_ADD},
         {12203, user("N5", 0), "CVornAccountInfo", ttservice::QDO_ADD},
         {12203, account("N6", 1), "只能新增", ttservice::QDO_DELETE},
         {12209, user("u3", 0), "用户名已存在: u3", ttservice::QDO_ADD},
@@ -200,6 +222,25 @@ TEST(GeneratedPopulation, IsRepeatableAndUniquelyKeyed)
         }
         EXPECT_EQ(keys.size(), a.size()) << code;
     }
+    // About 10 % of the accounts may not be changed by the user, about 1 % are excluded, all
+    // belong to a few institutions.
+    const sim::PopulationOptions many{3000, 0, 0, 5, {}};
+    sim::ServerSetup large;
+    sim::addPopulation(large, many, QDate(2026, 12, 7));
+    int locked = 0;
+    int excluded = 0;
+    std::set<std::string> institutions;
+    for (const auto& record : *large.answers.at(12203).fallback) {
+        const auto account = boost::static_pointer_cast<CVornAccountInfo>(record);
+        ASSERT_TRUE(account->account);
+        locked += !account->modifiable;
+        excluded += account->account->excluded;
+        institutions.insert(std::to_string(account->institutionNo) + account->institutionName);
+    }
+    EXPECT_NEAR(locked, 300, 60);
+    EXPECT_NEAR(excluded, 30, 20);
+    EXPECT_EQ(institutions.size(), 5u);
+
     std::set<bool> switches;
     for (const auto& record : *first.answers.at(12224).fallback)
         switches.insert(boost::dynamic_pointer_cast<ttservice::CVornProductInfo>(record)->riskControlEnabled);

@@ -1,6 +1,7 @@
 #include "data/ttservice/RecordFactory.h"
 
 #include "data/ttservice/CAccountAlgoRange.h"
+#include "data/ttservice/CAccountInfo.h"
 #include "data/ttservice/CGlobalFutureRCConfig.h"
 #include "data/ttservice/CGlobalStockRCConfig.h"
 #include "data/ttservice/CLoginInfo.h"
@@ -9,6 +10,7 @@
 #include "data/ttservice/CVornChannelStatus.h"
 #include "data/ttservice/CVornExchangeInfo.h"
 #include "data/ttservice/CVornProductInfo.h"
+#include "data/ttservice/CVornProductsResp.h"
 #include "data/ttservice/CVornRiskApproval.h"
 #include "data/ttservice/CVornSubManagerInfo.h"
 #include "data/ttservice/CVornSysStatusInfo.h"
@@ -37,7 +39,8 @@ const std::map<std::string, std::function<IDataPtr()>>& factories()
         entry<CVornExchangeInfo>(),  entry<CVornUserInfo>(),       entry<CVornAccountInfo>(),
         entry<CVornProductInfo>(),   entry<CVornTypedUserItem>(),  entry<CVornTypedUserInfo>(),
         entry<CLoginInfo>(),         entry<CAccountAlgoRange>(),   entry<CVornChannelStatus>(),
-        entry<CVornRiskApproval>(),  entry<CGlobalFutureRCConfig>(), entry<CGlobalStockRCConfig>()};
+        entry<CVornRiskApproval>(),  entry<CGlobalFutureRCConfig>(), entry<CGlobalStockRCConfig>(),
+        entry<CAccountInfo>(),       entry<CVornProductsResp>()};
     return table;
 }
 

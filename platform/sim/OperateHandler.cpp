@@ -70,7 +70,7 @@ OperateHandler creation(int dataType, const char* noun, KeyOf<T> keyOf, const ch
         auto stored = boost::static_pointer_cast<T>(added->clone());
         if (stored->createdDay.empty())
             stored->createdDay = utils::currentDateTime().date().toString("yyyyMMdd").toStdString();
-        state.everyParamForChange(dataType).push_back(stored);
+        state.appendEveryParam(dataType, stored);
     };
 }
 

@@ -134,6 +134,44 @@ TEST_F(PopulationTest, EachAccountTypeCountsUnderItsOwnFigure)
     EXPECT_EQ(counts(backend, 12254), "accountsA=78 securitiesCompanies=33 futuresCompanies=6");
 }
 
+// A query for one type ("1") gets that type's listed and generated accounts in list order, from
+// an index kept in step with creations; scripted answers and errors for a type still win.
+TEST_F(PopulationTest, AccountsAreAnsweredByType)
+{
+    sim::addPopulation(server, sim::PopulationOptions{400, 0, 0, 3, {}}, QDate(2026, 12, 7));
+    server.answers[12203].fallback->push_back(boost::make_shared<CVornAccountInfo>());
+    server.answers[12203].entries[{"5", ""}] = {boost::make_shared<ttservice::CVornUserInfo>()};
+    server.errors[12203].entries[{"7", ""}] = "沪港通账户服务不可用";
+    sim::SimBackend backend(server, false, 1);
+    const auto ids = [&](const std::string& param, int type) {
+        std::vector<std::string> found;
+        for (const auto& record : ask(backend, 12203, param, "", &lastError)) {
+            const auto account = boost::dynamic_pointer_cast<CVornAccountInfo>(record);
+            if (type == 0 || (account && account->account && account->account->accountType == type))
+                found.push_back(record ? record->getKey() : "null");
+        }
+        return found;
+    };
+    const std::vector<std::string> all = ids("all", 0);
+    EXPECT_EQ(all.size(), 406u) << "listed, generated, and the one without an inner account";
+    EXPECT_EQ(ids("", 0), all);
+    for (int type : {1, 2, 3, 4, 6, 8, 9, 10, 11, 12}) {
+        const std::vector<std::string> ofType = ids(std::to_string(type), type);
+        EXPECT_EQ(ids(std::to_string(type), 0), ofType) << "only accounts of type " << type;
+        EXPECT_EQ(ofType, ids("all", type)) << "in list order";
+        EXPECT_FALSE(ofType.empty()) << type;
+    }
+    EXPECT_EQ(ids("1", 0).front(), "F1") << "listed ones come first";
+    EXPECT_TRUE(ids("13", 0).empty());
+    EXPECT_EQ(ask(backend, 12203, "5").size(), 1u) << "a scripted answer for a type wins";
+    EXPECT_TRUE(ids("7", 0).empty());
+    EXPECT_EQ(lastError.errorMsg(), "沪港通账户服务不可用");
+
+    EXPECT_TRUE(add(backend, 12203, account("N2", 2)).isSuccess());
+    EXPECT_EQ(ids("2", 0).back(), "N2");
+    EXPECT_EQ(ids("2", 0).size(), ids("all", 2).size());
+}
+
 TEST_F(PopulationTest, RefusedCreationsAndChangesNameTheProblemAndStoreNothing)
 {
     sim::SimBackend backend(server, false, 1);

@@ -101,7 +101,7 @@ OperateHandler productChange(const OperateHandler& create)
                 return refuse("产品名称已存在: " + changed->productName);
         }
         if (found == current.end())
-            return refuse("产品不存在: " + changed->productId);
+            return refuse("产品不存在: " + changed->getKey());
         auto stored = boost::static_pointer_cast<CVornProductInfo>(changed->clone());
         if (stored->createdDay.empty())
             stored->createdDay = boost::static_pointer_cast<const CVornProductInfo>(*found)->createdDay;
@@ -131,7 +131,14 @@ std::string userKey(const ttservice::CVornUserInfo& user)
 
 std::string productKey(const ttservice::CVornProductInfo& product)
 {
-    return product.productId;
+    return product.getKey();
+}
+
+std::string checkProduct(const ttservice::CVornProductInfo& product)
+{
+    if (product.productId <= 0)
+        return "产品编号无效: " + std::to_string(product.productId);
+    return std::string();
 }
 
 std::string checkUser(const ttservice::CVornUserInfo& user)
@@ -200,7 +207,7 @@ const std::map<int, OperateHandler>& builtInOperateHandlers()
         {kProductCode,
          productChange(creation<CVornProductInfo>(kProductCode, "产品", productKey,
                                                   "产品编号", &CVornProductInfo::productName, "产品名称",
-                                                  nullptr))},
+                                                  checkProduct))},
         {kUserCode, creation<CVornUserInfo>(kUserCode, "用户", userKey, "用户名", nullptr,
                                             nullptr, checkUser)},
         {kLogoutCode, endLogin},

@@ -160,7 +160,7 @@ public:
         std::mt19937 riskDraws(m_options.seed * 31u + 17u);
         for (int i = 0; i < m_options.products; ++i) {
             auto product = boost::make_shared<ttservice::CVornProductInfo>();
-            product->productId = QString("P%1").arg(i + 1, 5, 10, QChar('0')).toStdString();
+            product->productId = i + 1;
             product->productName = unique(std::string(pick(kProductWords, m_rng)) +
                                           pick(kProductKinds, m_rng) + pick(kNumbers, m_rng));
             product->managerId = manager();

@@ -38,7 +38,7 @@ boost::shared_ptr<CVornAccountInfo> account(const std::string& id, int type, con
     return a;
 }
 
-boost::shared_ptr<ttservice::CVornProductInfo> product(const std::string& id, const std::string& name)
+boost::shared_ptr<ttservice::CVornProductInfo> product(int id, const std::string& name)
 {
     auto p = boost::make_shared<ttservice::CVornProductInfo>();
     p->productId = id;
@@ -71,9 +71,9 @@ protected:
                       {"accountId": "S1", "accountType": 2, "brokerName": "东岳证券", "managerId": 7, "tradingEnabled": 1},
                       {"accountId": "C1", "accountType": 3, "brokerName": "南溪证券", "tradingEnabled": 1},
                       {"accountId": "B1", "accountType": 9, "brokerName": "江海银行", "tradingEnabled": 1}],
-            "12224": [{"productId": "P1", "productName": "甲", "active": 1, "managerId": 7},
-                      {"productId": "P2", "productName": "乙", "active": 1, "managerId": 8},
-                      {"productId": "P3", "productName": "丙", "createdDay": "20261207"}],
+            "12224": [{"productId": 1, "productName": "甲", "active": 1, "managerId": 7},
+                      {"productId": 2, "productName": "乙", "active": 1, "managerId": 8},
+                      {"productId": 3, "productName": "丙", "createdDay": "20261207"}],
             "12209": [{"name": "u1", "userType": 11, "online": 1, "managerId": 7},
                       {"name": "u2", "userType": 12, "clientKind": 1, "online": 1, "managerId": 7, "createdDay": "20261207"},
                       {"name": "u3", "clientKind": 1}, {"name": "u4", "userType": 10, "clientKind": 4, "managerId": 8}],
@@ -191,12 +191,14 @@ TEST_F(PopulationTest, RefusedCreationsAndChangesNameTheProblemAndStoreNothing)
         {12203, user("N5", 0), "CVornAccountInfo", ttservice::QDO_ADD},
         {12203, account("N6", 1), "只能新增", ttservice::QDO_DELETE},
         {12209, user("u3", 0), "用户名已存在: u3", ttservice::QDO_ADD},
-        {12224, boost::make_shared<ttservice::CVornProductInfo>(), "产品编号不能为空", ttservice::QDO_ADD},
-        {12224, product("P9", "丁"), "产品不存在: P9", ttservice::QDO_MODIFY},
-        {12224, product("P1", "乙"), "产品名称已存在: 乙", ttservice::QDO_MODIFY},
-        {12224, product("P1", ""), "产品名称不能为空", ttservice::QDO_MODIFY},
-        {12224, account("P1", 1), "修改产品需要一条 CVornProductInfo", ttservice::QDO_MODIFY},
-        {12224, product("P1", "甲"), "只能新增", ttservice::QDO_DELETE},
+        {12224, product(0, "丁"), "产品编号无效: 0", ttservice::QDO_ADD},
+        {12224, product(-4, "丁"), "产品编号无效: -4", ttservice::QDO_ADD},
+        {12224, product(1, "丁"), "产品编号已存在: 1", ttservice::QDO_ADD},
+        {12224, product(9, "丁"), "产品不存在: 9", ttservice::QDO_MODIFY},
+        {12224, product(1, "乙"), "产品名称已存在: 乙", ttservice::QDO_MODIFY},
+        {12224, product(1, ""), "产品名称不能为空", ttservice::QDO_MODIFY},
+        {12224, account("1", 1), "修改产品需要一条 CVornProductInfo", ttservice::QDO_MODIFY},
+        {12224, product(1, "甲"), "只能新增", ttservice::QDO_DELETE},
     };
     for (const Case& c : cases) {
         const utils::TTError error = add(backend, c.code, c.record, c.operation);
@@ -209,20 +211,20 @@ TEST_F(PopulationTest, RefusedCreationsAndChangesNameTheProblemAndStoreNothing)
         std::string seen;
         for (const auto& record : ask(backend, 12224, "all")) {
             auto p = boost::dynamic_pointer_cast<ttservice::CVornProductInfo>(record);
-            seen += p->productId + p->productName + (p->riskControlEnabled ? "+" : "-") + p->createdDay + " ";
+            seen += p->getKey() + p->productName + (p->riskControlEnabled ? "+" : "-") + p->createdDay + " ";
         }
         return seen;
     };
-    EXPECT_EQ(products(), "P1甲- P2乙- P3丙-20261207 ");
+    EXPECT_EQ(products(), "1甲- 2乙- 3丙-20261207 ");
 
     // A modify replaces the product with its id and keeps the day it was created.
-    auto kept = product("P1", "甲");
+    auto kept = product(1, "甲");
     kept->riskControlEnabled = true;
     EXPECT_TRUE(add(backend, 12224, kept, ttservice::QDO_MODIFY).isSuccess()) << "its own name is no clash";
-    auto changed = product("P3", "丙二");
+    auto changed = product(3, "丙二");
     changed->riskControlEnabled = true;
     EXPECT_TRUE(add(backend, 12224, changed, ttservice::QDO_MODIFY).isSuccess());
-    EXPECT_EQ(products(), "P1甲+ P2乙- P3丙二+20261207 ");
+    EXPECT_EQ(products(), "1甲+ 2乙- 3丙二+20261207 ");
 }
 
 TEST_F(PopulationTest, ScriptedAnswersStandWithoutAPopulationAndErrorsWinOverCounts)

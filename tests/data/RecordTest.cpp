@@ -4,6 +4,8 @@
 #include "data/ttservice/CGlobalStockRCConfig.h"
 #include "data/ttservice/CVornAccountInfo.h"
 #include "data/ttservice/CVornExchangeInfo.h"
+#include "data/ttservice/CVornProductInfo.h"
+#include "data/ttservice/CVornProductsResp.h"
 #include "data/ttservice/CVornSysStatusInfo.h"
 #include "data/ttservice/CVornUserInfo.h"
 #include "data/ttservice/RecordFactory.h"
@@ -54,8 +56,9 @@ TEST(Record, EveryFieldSurvivesTheBsonRoundTrip)
     EXPECT_EQ(stock.getKey(), "rat|16384");
 }
 
-// The inner account is part of the record: copied by clone(), compared, written, and the key.
-TEST(Record, AnAccountOwnsItsInnerAccount)
+// The inner account is part of the record: copied by clone(), compared, written, and the key;
+// so are the products of a server's product list.
+TEST(Record, AccountsAndProductListsOwnWhatTheyHold)
 {
     ttservice::CVornAccountInfo account;
     EXPECT_EQ(account.getKey(), "") << "no inner account";
@@ -83,6 +86,24 @@ TEST(Record, AnAccountOwnsItsInnerAccount)
               std::string::npos)
         << json;
     EXPECT_NE(json.find(R"("modifiable" : true)"), std::string::npos) << json;
+
+    ttservice::CVornProductsResp list;
+    auto product = boost::make_shared<ttservice::CVornProductInfo>();
+    product->productId = 42;
+    list.products = {product, nullptr};
+    const auto listCopy = boost::static_pointer_cast<ttservice::CVornProductsResp>(list.clone());
+    ASSERT_EQ(listCopy->products.size(), 2u);
+    EXPECT_TRUE(listCopy->products[0] != product && !listCopy->products[1]);
+    EXPECT_TRUE(listCopy->sameFields(list));
+    boost::static_pointer_cast<ttservice::CVornProductInfo>(listCopy->products[0])->productId = 43;
+    EXPECT_EQ(product->getKey(), "42");
+    EXPECT_FALSE(listCopy->sameFields(list));
+    listCopy->products.pop_back();
+    EXPECT_FALSE(list.sameFields(*listCopy));
+    bson::BSONObjBuilder listBuilder;
+    list.toBsonWithBson(listBuilder);
+    const std::string listJson = listBuilder.obj().jsonString();
+    EXPECT_NE(listJson.find(R"("products" : [ { "productId" : 42)"), std::string::npos) << listJson;
 }
 
 TEST(Bson, CopiesAndMovesOwnTheirDocuments)

@@ -58,8 +58,8 @@ QJsonObject operationLine(const Ocv::CVornClientCenter::SentOperation& operation
         QJsonObject fields = fieldsOf(*record);
         // An account's id and type are in its inner account.
         if (const auto* account = dynamic_cast<const ttservice::CVornAccountInfo*>(record))
-            fields[QStringLiteral("account")] = account->account ? QJsonValue(fieldsOf(*account->account))
-                                                                 : QJsonValue(QJsonValue::Null);
+            fields[QStringLiteral("account")] =
+                account->account ? QJsonValue(fieldsOf(*account->account)) : QJsonValue(QJsonValue::Null);
         line[QStringLiteral("key")] = QString::fromStdString(record->getKey());
         line[QStringLiteral("class")] = QString::fromLatin1(record->className());
         line[QStringLiteral("record")] = fields;

@@ -53,7 +53,7 @@ void CProductDataManager::requestData(RequestReq req)
     round->waiting = asked.size();
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        bool held = !req.refresh && !asked.empty();
+        bool held = !req.refresh;
         for (const auto& client : asked)
             held = held && m_products.contains(QString::fromStdString(client->name()));
         if (held)
@@ -90,11 +90,9 @@ void CProductDataManager::requestData(RequestReq req)
         // still holds it, and goes with the answers a shutdown drops.
         center->queryData_async(
             query,
-            [this, round, server, systemTag](const utils::TTError& error,
-                                             const std::vector<ttservice::IDataPtr>& records, int,
-                                             const bson::BSONObj&) {
-                onAnswer(round, server, systemTag, error, records);
-            },
+            [this, round, server,
+             systemTag](const utils::TTError& error, const std::vector<ttservice::IDataPtr>& records, int,
+                        const bson::BSONObj&) { onAnswer(round, server, systemTag, error, records); },
             0);
     }
 }

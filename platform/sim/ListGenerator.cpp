@@ -341,8 +341,7 @@ private:
         std::snprintf(id, sizeof id, "%02d%08d", type, 10000000 + index);
         account->account->accountId = id;
         account->accountName = std::string(m_draw.pick(kSurnames)) + m_draw.pick(kGiven) + "-算法";
-        account->brokerName =
-            type == 1 ? m_draw.pick(kFuturesCompanies) : m_draw.pick(kSecuritiesCompanies);
+        account->brokerName = type == 1 ? m_draw.pick(kFuturesCompanies) : m_draw.pick(kSecuritiesCompanies);
         account->tradingEnabled = m_draw.chance(900) ? 1 : 0;
         account->algoPermission = 1;
         account->createdDay = m_day.addDays(-m_draw.between(1, 1500)).toString("yyyyMMdd").toStdString();

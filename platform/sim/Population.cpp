@@ -35,8 +35,8 @@ struct Institution
     const char* name;
 };
 // Made-up institutions the accounts belong to.
-const Institution kInstitutions[] = {{8101, "澄岭资产"}, {8102, "禾川投资"}, {8107, "望舒基金"},
-                                     {8115, "栖梧资本"}, {8123, "砚溪财富"}};
+const Institution kInstitutions[] = {
+    {8101, "澄岭资产"}, {8102, "禾川投资"}, {8107, "望舒基金"}, {8115, "栖梧资本"}, {8123, "砚溪财富"}};
 
 const char* const kSurnames[] = {"张", "王", "李", "赵", "陈", "刘", "杨", "黄", "周", "吴",
                                  "徐", "孙", "胡", "朱", "高", "林", "何", "郭", "马", "罗"};
@@ -100,9 +100,9 @@ public:
 
     Records accounts()
     {
-        static const char* const kTypeNames[] = {"",       "期货",   "股票",   "信用", "股转",
+        static const char* const kTypeNames[] = {"",         "期货",     "股票",   "信用",   "股转",
                                                  "期货期权", "个股期权", "沪港通", "银行间", "银行",
-                                                 "场外",   "深港通", "理财"};
+                                                 "场外",     "深港通",   "理财"};
         // The draw picks a kind of account; its type number follows. The weights per kind:
         // futures, stock, credit, stock option, NEEQ, futures option, interbank, SH-HK connect,
         // SZ-HK connect, bank, OTC, wealth management.

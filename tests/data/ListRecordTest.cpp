@@ -63,14 +63,19 @@ TEST(TypeManager, AccountTypesFollowTheTraderMaskAndUnknownsGetAFallback)
         return ttservice::TypeManager::getEnumItemName(enumName, value, traderType);
     };
     // The full mask names every type; a type with a trade type needs that trade type's bit.
-    const char* const full[] = {"期货", "股票", "信用",   "股转",   "期货期权", "股票期权",
+    const char* const full[] = {"期货",   "股票",   "信用", "股转", "期货期权", "股票期权",
                                 "沪港通", "银行间", "银行", "场外", "深港通",   "理财"};
     for (int type = 1; type <= 12; ++type)
         EXPECT_EQ(name("ttservice::EAccountType", type), full[type - 1]) << type;
-    EXPECT_EQ(name("ttservice::EAccountType", 11, 810495 & ~16384), "未知类型(11)");
-    EXPECT_EQ(name("ttservice::EAccountType", 2, 2), "未知类型(2)") << "bit 2 is futures, not securities";
-    EXPECT_EQ(name("ttservice::EAccountType", 1, 2), "期货");
-    EXPECT_EQ(name("ttservice::EAccountType", 4, 256), "股转");
+    // Each type with a trade type needs exactly its own bit.
+    const std::pair<int, int> bits[] = {{1, 2},    {2, 1},  {3, 8},   {4, 256},
+                                        {5, 1024}, {6, 32}, {7, 128}, {11, 16384}};
+    for (const auto& typeBit : bits) {
+        const int type = typeBit.first;
+        EXPECT_EQ(name("ttservice::EAccountType", type, typeBit.second), full[type - 1]) << type;
+        EXPECT_EQ(name("ttservice::EAccountType", type, 810495 & ~typeBit.second),
+                  "未知类型(" + std::to_string(type) + ")");
+    }
     EXPECT_EQ(name("ttservice::EAccountType", 9, 1), "银行") << "no trade type of its own";
     EXPECT_EQ(name("ttservice::EAccountType", 11, 0), "深港通");
     EXPECT_EQ(name("ttservice::EAccountType", 13, 0), "未知类型(13)");

@@ -143,7 +143,8 @@ protected:
     Ocv::CProductDataManager* manager = utils::CSingletonT<Ocv::CProductDataManager>::instance();
     std::shared_ptr<ProductBackend> alphaServer = std::make_shared<ProductBackend>();
     std::shared_ptr<ProductBackend> betaServer = std::make_shared<ProductBackend>();
-    boost::shared_ptr<Ocv::CVornClient> alpha = boost::make_shared<Ocv::CVornClient>("alpha", 11, alphaServer);
+    boost::shared_ptr<Ocv::CVornClient> alpha =
+        boost::make_shared<Ocv::CVornClient>("alpha", 11, alphaServer);
     boost::shared_ptr<Ocv::CVornClient> beta = boost::make_shared<Ocv::CVornClient>("beta", 22, betaServer);
 };
 
@@ -165,10 +166,27 @@ TEST_F(ProductDataManagerTest, EachServersAnswerReplacesItsOwnEntryAndTheCallbac
         const char* stored;
     };
     const Case cases[] = {
-        {"two servers", "3 4", "8", 12224, -1, "", true, "alpha:all beta:all", {12224}, "alpha:3@11,4@11 beta:8@22"},
+        {"two servers",
+         "3 4",
+         "8",
+         12224,
+         -1,
+         "",
+         true,
+         "alpha:all beta:all",
+         {12224},
+         "alpha:3@11,4@11 beta:8@22"},
         {"a failed one", "3", "fail", 12224, -1, "", true, "alpha:all beta:all", {12224}, "alpha:3@11"},
         {"both failed", "fail", "fail", 12224, -1, "", true, "alpha:all beta:all", {12224}, ""},
-        {"wrong class and null", "u 3 n 4", "8", 12224, -1, "", true, "alpha:all beta:all", {12224},
+        {"wrong class and null",
+         "u 3 n 4",
+         "8",
+         12224,
+         -1,
+         "",
+         true,
+         "alpha:all beta:all",
+         {12224},
          "alpha:3@11,4@11 beta:8@22"},
         {"an empty answer", "", "8", 12224, -1, "", true, "alpha:all beta:all", {12224}, "beta:8@22"},
         {"other code", "3", "8", 12203, -1, "", true, "", {12203}, primed},
@@ -200,16 +218,23 @@ TEST_F(ProductDataManagerTest, EachServersAnswerReplacesItsOwnEntryAndTheCallbac
 }
 
 // A slow answer of an older request comes after the newer request's: the newer one's stays, and
-// each request still calls back once.
+// each request still calls back once. The products are named after the request's param.
 TEST_F(ProductDataManagerTest, AnOlderAnswerNeverOverwritesANewerOne)
 {
     alphaServer->script("1", 1000);
     betaServer->script("7");
-    const auto older = send();
-    alphaServer->script("2");
-    const auto newer = send(12224, 11);
+    const auto older = send(12224, -1, "older");
+    alphaServer->script("1");
+    const auto newer = send(12224, 11, "newer");
     ASSERT_TRUE(kit::waitForAnswers());
-    EXPECT_EQ(stored(), "alpha:2@11 beta:7@22");
+    EXPECT_EQ(stored(), "alpha:1@11 beta:7@22");
+    const auto products = manager->getVornProductPtr();
+    EXPECT_EQ(boost::static_pointer_cast<ttservice::CVornProductInfo>(products["alpha"]->products.at(0))
+                  ->productName,
+              "newer");
+    EXPECT_EQ(boost::static_pointer_cast<ttservice::CVornProductInfo>(products["beta"]->products.at(0))
+                  ->productName,
+              "older");
     EXPECT_EQ(older->taken(), std::vector<int>{12224});
     EXPECT_EQ(newer->taken(), std::vector<int>{12224});
 }

@@ -118,7 +118,8 @@ boost::shared_ptr<ttservice::CLoginInfo> loginOf(const ttservice::CVornTypedUser
     return login;
 }
 
-ttservice::CVornAccountInfoPtr account(const std::string& accountId, int accountType, const std::string& brokerName)
+ttservice::CVornAccountInfoPtr account(const std::string& accountId, int accountType,
+                                       const std::string& brokerName)
 {
     auto made = boost::make_shared<ttservice::CVornAccountInfo>();
     made->account = boost::make_shared<ttservice::CAccountInfo>();

@@ -28,7 +28,8 @@ ttservice::IDataPtr channel(const std::string& id, int state)
 }
 
 // The main server mixes records of other classes and null ones into every list (and an account
-// without its inner account into the accounts) and lists one channel twice; the third server fails every query.
+// without its inner account into the accounts) and lists one channel twice; the third server fails every
+// query.
 class BrowseDialogTest : public siblingstest::CreationDialogTest
 {
 protected:

@@ -33,7 +33,8 @@ TEST_F(DialogDetailsTest, OpeningSendsTheChosenTypeOpenForTradingAndMarksBadFiel
     const auto account = dynamic_pointer_cast<ttservice::CVornAccountInfo>(sent[0].data);
     ASSERT_TRUE(account && sent[0].dataType == 12203 && sent[0].operation == 1);
     ASSERT_TRUE(account->account);
-    EXPECT_EQ(std::make_pair(account->account->accountId, account->account->accountType), std::make_pair(std::string("A9"), 5));
+    EXPECT_EQ(std::make_pair(account->account->accountId, account->account->accountType),
+              std::make_pair(std::string("A9"), 5));
     EXPECT_EQ(account->brokerName, "华泰期货");
     EXPECT_EQ(statistics().accountsB, before.accountsB + 1) << "open for trading";
     EXPECT_EQ(shownMessages(), std::vector<QString>{"操作成功"});

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 namespace {
@@ -126,10 +127,11 @@ TEST_F(PopulationTest, EachAccountTypeCountsUnderItsOwnFigure)
     sim::ServerSetup typed;
     typed.answers[12203].fallback = accounts;
     sim::SimBackend backend(typed, false, 1);
-    EXPECT_EQ(counts(backend, 12277),
-              "futuresAccounts=1 stockAccounts=2 creditAccounts=3 stockOptionAccounts=6 futuresOptionAccounts=5 "
-              "neeqAccounts=4 shHkAccounts=7 szHkAccounts=11 interbankAccounts=8 bankAccounts=9 "
-              "otcAccounts=10 financeAccounts=12");
+    EXPECT_EQ(
+        counts(backend, 12277),
+        "futuresAccounts=1 stockAccounts=2 creditAccounts=3 stockOptionAccounts=6 futuresOptionAccounts=5 "
+        "neeqAccounts=4 shHkAccounts=7 szHkAccounts=11 interbankAccounts=8 bankAccounts=9 "
+        "otcAccounts=10 financeAccounts=12");
     // Securities firms of types 2, 3, 4, 6, 7 and 11; futures firms of types 1 and 5.
     EXPECT_EQ(counts(backend, 12254), "accountsA=78 securitiesCompanies=33 futuresCompanies=6");
 }
@@ -270,9 +272,16 @@ TEST(GeneratedPopulation, IsRepeatableAndUniquelyKeyed)
     int locked = 0;
     int excluded = 0;
     std::set<std::string> institutions;
+    // Futures and futures options at futures firms, interbank and bank accounts at banks.
+    const std::map<int, std::string> firmKinds{
+        {1, "期货"}, {5, "期货"}, {8, "银行"}, {9, "银行"}, {12, "理财"}};
     for (const auto& record : *large.answers.at(12203).fallback) {
         const auto account = boost::static_pointer_cast<CVornAccountInfo>(record);
         ASSERT_TRUE(account->account);
+        const auto kind = firmKinds.find(account->account->accountType);
+        const std::string firm = account->brokerName;
+        const std::string expected = kind == firmKinds.end() ? "证券" : kind->second;
+        EXPECT_EQ(firm.substr(firm.size() - expected.size()), expected) << account->account->accountType;
         locked += !account->modifiable;
         excluded += account->account->excluded;
         institutions.insert(std::to_string(account->institutionNo) + account->institutionName);

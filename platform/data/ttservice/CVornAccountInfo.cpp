@@ -7,9 +7,9 @@
 namespace ttservice {
 
 #define F(member) TTSERVICE_FIELD(CVornAccountInfo, member)
-TTSERVICE_RECORD_IMPL_OWN_CLONE(CVornAccountInfo, F(accountName), F(brokerName), F(managerId), F(tradingEnabled),
-                                F(algoPermission), F(createdDay), F(institutionNo), F(institutionName),
-                                F(modifiable))
+TTSERVICE_RECORD_IMPL_OWN_CLONE(CVornAccountInfo, F(accountName), F(brokerName), F(managerId),
+                                F(tradingEnabled), F(algoPermission), F(createdDay), F(institutionNo),
+                                F(institutionName), F(modifiable))
 #undef F
 
 CVornAccountInfo::CVornAccountInfo() = default;

@@ -12,8 +12,8 @@ typedef std::map<int, std::string> ItemNames;
 
 const ItemNames& accountTypes()
 {
-    static const ItemNames names{{1, "期货"},     {2, "股票"},     {3, "信用"},   {4, "股转"},
-                                 {5, "期货期权"}, {6, "股票期权"}, {7, "沪港通"}, {8, "银行间"},
+    static const ItemNames names{{1, "期货"},     {2, "股票"},     {3, "信用"},    {4, "股转"},
+                                 {5, "期货期权"}, {6, "股票期权"}, {7, "沪港通"},  {8, "银行间"},
                                  {9, "银行"},     {10, "场外"},    {11, "深港通"}, {12, "理财"}};
     return names;
 }

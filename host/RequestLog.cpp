@@ -1,6 +1,7 @@
 #include "RequestLog.h"
 
 #include "data/IData.h"
+#include "data/ttservice/CVornAccountInfo.h"
 
 #include <QJsonValue>
 
@@ -25,6 +26,14 @@ QJsonValue fieldValue(const ttservice::CRecordField& field, const ttservice::IDa
     return QJsonValue();
 }
 
+QJsonObject fieldsOf(const ttservice::IData& record)
+{
+    QJsonObject fields;
+    for (const ttservice::CRecordField& field : record.fieldTable())
+        fields[QString::fromStdString(field.name)] = fieldValue(field, record);
+    return fields;
+}
+
 } // namespace
 
 QJsonObject queryLine(const Ocv::CVornClientCenter::SentRequest& request)
@@ -46,9 +55,11 @@ QJsonObject operationLine(const Ocv::CVornClientCenter::SentOperation& operation
                      {QStringLiteral("class"), QJsonValue::Null},
                      {QStringLiteral("record"), QJsonValue::Null}};
     if (const ttservice::IData* record = operation.data.get()) {
-        QJsonObject fields;
-        for (const ttservice::CRecordField& field : record->fieldTable())
-            fields[QString::fromStdString(field.name)] = fieldValue(field, *record);
+        QJsonObject fields = fieldsOf(*record);
+        // An account's id and type are in its inner account.
+        if (const auto* account = dynamic_cast<const ttservice::CVornAccountInfo*>(record))
+            fields[QStringLiteral("account")] =
+                account->account ? QJsonValue(fieldsOf(*account->account)) : QJsonValue(QJsonValue::Null);
         line[QStringLiteral("key")] = QString::fromStdString(record->getKey());
         line[QStringLiteral("class")] = QString::fromLatin1(record->className());
         line[QStringLiteral("record")] = fields;

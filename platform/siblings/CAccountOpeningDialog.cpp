@@ -47,9 +47,10 @@ bool CAccountOpeningDialog::validate()
 void CAccountOpeningDialog::submit()
 {
     auto account = boost::make_shared<ttservice::CVornAccountInfo>();
-    account->accountId = trimmed(m_accountId).toStdString();
+    account->account = boost::make_shared<ttservice::CAccountInfo>();
+    account->account->accountId = trimmed(m_accountId).toStdString();
+    account->account->accountType = selectedCode(m_accountType);
     account->accountName = trimmed(m_accountName).toStdString();
-    account->accountType = selectedCode(m_accountType);
     account->brokerName = trimmed(m_brokerName).toStdString();
     account->tradingEnabled = 1;
     account->managerId = ownManagerId();

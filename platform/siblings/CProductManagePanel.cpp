@@ -227,7 +227,7 @@ void CProductManagePanel::fillTable()
     m_table->setRowCount(static_cast<int>(m_products.size()));
     for (int row = 0; row < static_cast<int>(m_products.size()); ++row) {
         const auto& product = *boost::static_pointer_cast<const ttservice::CVornProductInfo>(m_products[row]);
-        m_table->setItem(row, IdColumn, cell(QString::fromStdString(product.productId)));
+        m_table->setItem(row, IdColumn, cell(QString::number(product.productId)));
         m_table->setItem(row, NameColumn, cell(QString::fromStdString(product.productName)));
         m_table->setItem(row, SwitchColumn,
                          cell(product.riskControlEnabled ? QStringLiteral("启用") : QStringLiteral("禁用")));

@@ -45,11 +45,12 @@ CShowAccountDialog::makeRows(const std::vector<ttservice::IDataPtr>& records)
     std::vector<Kx::IBaseHpfTableDataPtr> rows;
     for (const ttservice::IDataPtr& record : records) {
         const auto account = boost::dynamic_pointer_cast<ttservice::CVornAccountInfo>(record);
-        if (!account || (isNarrowed() && account->createdDay != today))
+        if (!account || !account->account || (isNarrowed() && account->createdDay != today))
             continue;
+        const ttservice::CAccountInfo& inner = *account->account;
         rows.push_back(makeRow(
-            {QString::fromStdString(account->accountId), QString::fromStdString(account->accountName),
-             RecordTexts::textOf(types, account->accountType), QString::fromStdString(account->brokerName),
+            {QString::fromStdString(inner.accountId), QString::fromStdString(account->accountName),
+             RecordTexts::textOf(types, inner.accountType), QString::fromStdString(account->brokerName),
              account->tradingEnabled ? QStringLiteral("允许交易") : QStringLiteral("禁止交易"),
              RecordTexts::dayText(account->createdDay)}));
     }

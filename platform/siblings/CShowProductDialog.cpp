@@ -47,7 +47,7 @@ CShowProductDialog::makeRows(const std::vector<ttservice::IDataPtr>& records)
         if (!product || (isNarrowed() && product->createdDay != today))
             continue;
         rows.push_back(
-            makeRow({QString::fromStdString(product->productId), QString::fromStdString(product->productName),
+            makeRow({QString::number(product->productId), QString::fromStdString(product->productName),
                      product->active ? QStringLiteral("运行中") : QStringLiteral("未运行"),
                      RecordTexts::dayText(product->createdDay)}));
     }

@@ -6,6 +6,9 @@
 #include "data/COperateReq.h"
 #include "data/CQueryReq.h"
 #include "data/CVornDataManager.h"
+#include "data/ttservice/CAccountInfo.h"
+#include "data/ttservice/CVornAccountInfo.h"
+#include "data/ttservice/CVornProductInfo.h"
 #include "data/ttservice/CVornRcRelation.h"
 #include "kx/CPushButton.h"
 #include "kx/CSimpleTextWidget.h"
@@ -15,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #include <boost/make_shared.hpp>
@@ -34,28 +36,6 @@ constexpr int kApplyButtonId = 1;
 constexpr int kRemoveButtonId = 2;
 constexpr int kMessageLimit = 1000;
 constexpr int kMessageHeight = 30;
-
-QString textField(const ttservice::IData& record, const char* name)
-{
-    const ttservice::CRecordField* field = record.findField(name);
-    return field && field->kind == ttservice::EFieldKind::String
-               ? QString::fromStdString(field->ref<std::string>(record))
-               : QString();
-}
-
-// The number of a product's id, whether the record holds it as a number or as a text.
-int productIdOf(const ttservice::IData& record)
-{
-    const ttservice::CRecordField* field = record.findField("productId");
-    if (!field)
-        return 0;
-    if (field->kind == ttservice::EFieldKind::Int)
-        return field->ref<int>(record);
-    if (field->kind != ttservice::EFieldKind::String)
-        return 0;
-    static const QRegularExpression notDigit(QStringLiteral("\\D"));
-    return QString::fromStdString(field->ref<std::string>(record)).remove(notDigit).toInt();
-}
 
 RcTarget makeTarget(std::string key, QString text)
 {
@@ -264,12 +244,16 @@ void CRcRelatePanel::onTargets(quint64 number, bool ok, const QString& text,
         if (!record)
             continue;
         if (products) {
-            const int productId = productIdOf(*record);
-            if (productId > 0)
-                m_targets.push_back(productTarget(productId, record->getSystemTag(), textField(*record, "productName")));
-        } else if (!record->getKey().empty()) {
-            m_targets.push_back(accountTarget(record->getKey(), textField(*record, "accountName")));
+            const auto product = boost::dynamic_pointer_cast<ttservice::CVornProductInfo>(record);
+            if (product && product->productId > 0)
+                m_targets.push_back(productTarget(product->productId, product->getSystemTag(),
+                                                  QString::fromStdString(product->productName)));
+            continue;
         }
+        // Excluded accounts are kept by the platform but not offered.
+        const auto account = boost::dynamic_pointer_cast<ttservice::CVornAccountInfo>(record);
+        if (account && account->account && !account->account->accountId.empty() && !account->account->excluded)
+            m_targets.push_back(accountTarget(account->account->accountId, QString::fromStdString(account->accountName)));
     }
     m_targetsIn = true;
     rebuild();

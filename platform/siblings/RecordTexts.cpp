@@ -14,10 +14,10 @@ const QString kDayFormat = QStringLiteral("yyyyMMdd");
 
 Items accountTypes()
 {
-    return {{1, QStringLiteral("期货")},     {2, QStringLiteral("股票")},   {3, QStringLiteral("信用")},
-            {4, QStringLiteral("股票期权")}, {5, getNeeqString()},          {6, QStringLiteral("期货期权")},
-            {7, QStringLiteral("银行间")},   {8, QStringLiteral("沪港通")}, {9, QStringLiteral("深港通")},
-            {10, QStringLiteral("银行")},    {11, QStringLiteral("场外")},  {12, QStringLiteral("理财")}};
+    return {{1, QStringLiteral("期货")},   {2, QStringLiteral("股票")},     {3, QStringLiteral("信用")},
+            {4, getNeeqString()},          {5, QStringLiteral("期货期权")}, {6, QStringLiteral("股票期权")},
+            {7, QStringLiteral("沪港通")}, {8, QStringLiteral("银行间")},   {9, QStringLiteral("银行")},
+            {10, QStringLiteral("场外")},  {11, QStringLiteral("深港通")},  {12, QStringLiteral("理财")}};
 }
 
 Items userTypes()

@@ -332,15 +332,16 @@ private:
     boost::shared_ptr<ttservice::CVornAccountInfo> inventedAccount(int index)
     {
         // Futures, stock, credit, stock option, SH-HK and SZ-HK connect.
-        static const int kTypes[] = {1, 2, 3, 4, 8, 9};
+        static const int kTypes[] = {1, 2, 3, 6, 7, 11};
         auto account = boost::make_shared<ttservice::CVornAccountInfo>();
-        account->accountType = kTypes[m_draw.weighted(std::array<int, 6>{12, 52, 22, 6, 4, 4})];
+        account->account = boost::make_shared<ttservice::CAccountInfo>();
+        const int type = kTypes[m_draw.weighted(std::array<int, 6>{12, 52, 22, 6, 4, 4})];
+        account->account->accountType = type;
         char id[16];
-        std::snprintf(id, sizeof id, "%02d%08d", account->accountType, 10000000 + index);
-        account->accountId = id;
+        std::snprintf(id, sizeof id, "%02d%08d", type, 10000000 + index);
+        account->account->accountId = id;
         account->accountName = std::string(m_draw.pick(kSurnames)) + m_draw.pick(kGiven) + "-算法";
-        account->brokerName =
-            account->accountType == 1 ? m_draw.pick(kFuturesCompanies) : m_draw.pick(kSecuritiesCompanies);
+        account->brokerName = type == 1 ? m_draw.pick(kFuturesCompanies) : m_draw.pick(kSecuritiesCompanies);
         account->tradingEnabled = m_draw.chance(900) ? 1 : 0;
         account->algoPermission = 1;
         account->createdDay = m_day.addDays(-m_draw.between(1, 1500)).toString("yyyyMMdd").toStdString();

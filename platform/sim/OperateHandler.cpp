@@ -1,6 +1,7 @@
 #include "sim/OperateHandler.h"
 
 #include "data/Clock.h"
+#include "data/ttservice/CAccountInfo.h"
 #include "data/ttservice/CLoginInfo.h"
 #include "data/ttservice/COperateDataReq.h"
 #include "data/ttservice/CVornAccountInfo.h"
@@ -35,11 +36,12 @@ std::string checkText(const std::string& text, const std::string& label)
 }
 
 template <class T> using CheckRecord = std::string (*)(const T& record);
+template <class T> using KeyOf = std::string (*)(const T& record);
 
-// Adds a record of class T to the population of a code. The key member and, where it differs,
-// the name member must be non-empty, short enough and not taken; nothing is stored on a refusal.
+// Adds a record of class T to the population of a code. The key and, where it differs, the name
+// member must be non-empty, short enough and not taken; nothing is stored on a refusal.
 template <class T>
-OperateHandler creation(int dataType, const char* noun, std::string T::*key, const char* keyLabel,
+OperateHandler creation(int dataType, const char* noun, KeyOf<T> keyOf, const char* keyLabel,
                         std::string T::*name, const char* nameLabel, CheckRecord<T> check)
 {
     return [=](SimState& state, const ttservice::COperateDataReq& req, utils::TTError& error) {
@@ -49,7 +51,8 @@ OperateHandler creation(int dataType, const char* noun, std::string T::*key, con
         auto added = boost::dynamic_pointer_cast<T>(req.data);
         if (!added)
             return refuse(std::string("新增") + noun + "需要一条 " + T::staticClassName() + " 记录");
-        std::string fault = checkText((*added).*key, keyLabel);
+        const std::string key = keyOf(*added);
+        std::string fault = checkText(key, keyLabel);
         if (fault.empty() && name)
             fault = checkText((*added).*name, nameLabel);
         if (fault.empty() && check)
@@ -60,15 +63,15 @@ OperateHandler creation(int dataType, const char* noun, std::string T::*key, con
             auto existing = boost::dynamic_pointer_cast<const T>(record);
             if (!existing)
                 continue;
-            if ((*existing).*key == (*added).*key)
-                return refuse(std::string(keyLabel) + "已存在: " + (*added).*key);
+            if (keyOf(*existing) == key)
+                return refuse(std::string(keyLabel) + "已存在: " + key);
             if (name && (*existing).*name == (*added).*name)
                 return refuse(std::string(nameLabel) + "已存在: " + (*added).*name);
         }
         auto stored = boost::static_pointer_cast<T>(added->clone());
         if (stored->createdDay.empty())
             stored->createdDay = utils::currentDateTime().date().toString("yyyyMMdd").toStdString();
-        state.everyParamForChange(dataType).push_back(stored);
+        state.appendEveryParam(dataType, stored);
     };
 }
 
@@ -99,7 +102,7 @@ OperateHandler productChange(const OperateHandler& create)
                 return refuse("产品名称已存在: " + changed->productName);
         }
         if (found == current.end())
-            return refuse("产品不存在: " + changed->productId);
+            return refuse("产品不存在: " + changed->getKey());
         auto stored = boost::static_pointer_cast<CVornProductInfo>(changed->clone());
         if (stored->createdDay.empty())
             stored->createdDay = boost::static_pointer_cast<const CVornProductInfo>(*found)->createdDay;
@@ -108,10 +111,34 @@ OperateHandler productChange(const OperateHandler& create)
     };
 }
 
+std::string accountKey(const ttservice::CVornAccountInfo& account)
+{
+    return account.getKey();
+}
+
 std::string checkAccount(const ttservice::CVornAccountInfo& account)
 {
-    if (account.accountType < 1 || account.accountType > 12)
-        return "账户类型无效: " + std::to_string(account.accountType);
+    // Without an inner account the key is empty, refused before this.
+    const int type = account.account->accountType;
+    if (type < 1 || type > 12)
+        return "账户类型无效: " + std::to_string(type);
+    return std::string();
+}
+
+std::string userKey(const ttservice::CVornUserInfo& user)
+{
+    return user.name;
+}
+
+std::string productKey(const ttservice::CVornProductInfo& product)
+{
+    return product.getKey();
+}
+
+std::string checkProduct(const ttservice::CVornProductInfo& product)
+{
+    if (product.productId <= 0)
+        return "产品编号无效: " + std::to_string(product.productId);
     return std::string();
 }
 
@@ -176,13 +203,13 @@ const std::map<int, OperateHandler>& builtInOperateHandlers()
     using ttservice::CVornUserInfo;
     static const std::map<int, OperateHandler> handlers{
         {kAccountCode,
-         creation<CVornAccountInfo>(kAccountCode, "账户", &CVornAccountInfo::accountId, "账户编号",
+         creation<CVornAccountInfo>(kAccountCode, "账户", accountKey, "账户编号",
                                     &CVornAccountInfo::accountName, "账户名称", checkAccount)},
         {kProductCode,
-         productChange(creation<CVornProductInfo>(kProductCode, "产品", &CVornProductInfo::productId,
+         productChange(creation<CVornProductInfo>(kProductCode, "产品", productKey,
                                                   "产品编号", &CVornProductInfo::productName, "产品名称",
-                                                  nullptr))},
-        {kUserCode, creation<CVornUserInfo>(kUserCode, "用户", &CVornUserInfo::name, "用户名", nullptr,
+                                                  checkProduct))},
+        {kUserCode, creation<CVornUserInfo>(kUserCode, "用户", userKey, "用户名", nullptr,
                                             nullptr, checkUser)},
         {kLogoutCode, endLogin},
         {kRiskApprovalCode, review()},

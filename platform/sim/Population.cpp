@@ -1,5 +1,6 @@
 #include "sim/Population.h"
 
+#include "data/ttservice/CAccountInfo.h"
 #include "data/ttservice/CVornAccountInfo.h"
 #include "data/ttservice/CVornProductInfo.h"
 #include "data/ttservice/CVornUserInfo.h"
@@ -27,6 +28,15 @@ const char* const kFuturesBrokers[] = {"恒远期货",   "金桥期货",    "瑞
                                        "云岫汇期货", "东岚启明期货"};
 const char* const kBanks[] = {"江海银行", "城东商业银行", "汇丰源银行", "兴业农商银行"};
 const char* const kWealth[] = {"嘉实理财", "和信理财", "融智理财"};
+
+struct Institution
+{
+    int number;
+    const char* name;
+};
+// Made-up institutions the accounts belong to.
+const Institution kInstitutions[] = {
+    {8101, "澄岭资产"}, {8102, "禾川投资"}, {8107, "望舒基金"}, {8115, "栖梧资本"}, {8123, "砚溪财富"}};
 
 const char* const kSurnames[] = {"张", "王", "李", "赵", "陈", "刘", "杨", "黄", "周", "吴",
                                  "徐", "孙", "胡", "朱", "高", "林", "何", "郭", "马", "罗"};
@@ -90,25 +100,35 @@ public:
 
     Records accounts()
     {
-        static const char* const kTypeNames[] = {"",     "期货",     "股票",   "信用",   "个股期权",
-                                                 "股转", "期货期权", "银行间", "沪港通", "深港通",
-                                                 "银行", "场外",     "理财"};
+        static const char* const kTypeNames[] = {"",         "期货",     "股票",   "信用",   "股转",
+                                                 "期货期权", "个股期权", "沪港通", "银行间", "银行",
+                                                 "场外",     "深港通",   "理财"};
+        // The draw picks a kind of account; its type number follows. The weights per kind:
+        // futures, stock, credit, stock option, NEEQ, futures option, interbank, SH-HK connect,
+        // SZ-HK connect, bank, OTC, wealth management.
+        static const int kDrawnTypes[] = {1, 2, 3, 6, 4, 5, 8, 7, 11, 9, 10, 12};
+        // Drawn apart from m_rng, so the rest of the population stays what it was before accounts
+        // carried them.
+        std::mt19937 extras(m_options.seed * 131u + 7u);
         Records records;
         for (int i = 0; i < m_options.accounts; ++i) {
             auto account = boost::make_shared<ttservice::CVornAccountInfo>();
-            account->accountType = 1 + weighted({30, 30, 8, 6, 3, 6, 2, 4, 4, 3, 2, 2}, m_rng);
-            account->accountId = QString("%1%2")
-                                     .arg(account->accountType, 2, 10, QChar('0'))
-                                     .arg(100000 + i * 7 + std::uniform_int_distribution<int>(0, 6)(m_rng))
-                                     .toStdString();
-            account->accountName = unique(personName() + "-" + kTypeNames[account->accountType]);
-            switch (account->accountType) {
+            auto inner = boost::make_shared<ttservice::CAccountInfo>();
+            account->account = inner;
+            const int type = kDrawnTypes[weighted({30, 30, 8, 6, 3, 6, 2, 4, 4, 3, 2, 2}, m_rng)];
+            inner->accountType = type;
+            inner->accountId = QString("%1%2")
+                                   .arg(type, 2, 10, QChar('0'))
+                                   .arg(100000 + i * 7 + std::uniform_int_distribution<int>(0, 6)(m_rng))
+                                   .toStdString();
+            account->accountName = unique(personName() + "-" + kTypeNames[type]);
+            switch (type) {
             case 1:
-            case 6:
+            case 5:
                 account->brokerName = pick(kFuturesBrokers, m_rng);
                 break;
-            case 7:
-            case 10:
+            case 8:
+            case 9:
                 account->brokerName = pick(kBanks, m_rng);
                 break;
             case 12:
@@ -122,6 +142,11 @@ public:
             account->tradingEnabled = chance(0.88, m_rng) ? 1 : 0;
             account->algoPermission = chance(0.2, m_rng) ? 1 : 0;
             account->createdDay = createdDay();
+            const Institution& institution = pick(kInstitutions, extras);
+            account->institutionNo = institution.number;
+            account->institutionName = institution.name;
+            account->modifiable = !chance(0.1, extras);
+            inner->excluded = chance(0.01, extras);
             records.push_back(account);
         }
         return records;
@@ -135,7 +160,7 @@ public:
         std::mt19937 riskDraws(m_options.seed * 31u + 17u);
         for (int i = 0; i < m_options.products; ++i) {
             auto product = boost::make_shared<ttservice::CVornProductInfo>();
-            product->productId = QString("P%1").arg(i + 1, 5, 10, QChar('0')).toStdString();
+            product->productId = i + 1;
             product->productName = unique(std::string(pick(kProductWords, m_rng)) +
                                           pick(kProductKinds, m_rng) + pick(kNumbers, m_rng));
             product->managerId = manager();

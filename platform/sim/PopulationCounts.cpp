@@ -1,5 +1,6 @@
 #include "sim/PopulationCounts.h"
 
+#include "data/ttservice/CAccountInfo.h"
 #include "data/ttservice/CVornAccountInfo.h"
 #include "data/ttservice/CVornBaseInfoStatistics.h"
 #include "data/ttservice/CVornProductInfo.h"
@@ -30,14 +31,21 @@ enum ClientKind
 
 bool isSecuritiesType(int accountType)
 {
-    // Stock, credit, stock option, NEEQ and the two connect markets go through securities firms.
-    return accountType == 2 || accountType == 3 || accountType == 4 || accountType == 5 || accountType == 8 ||
-           accountType == 9;
+    // Stock, credit, NEEQ, stock option and the two connect markets go through securities firms.
+    return accountType == 2 || accountType == 3 || accountType == 4 || accountType == 6 || accountType == 7 ||
+           accountType == 11;
 }
 
 bool isFuturesType(int accountType)
 {
-    return accountType == 1 || accountType == 6;
+    // Futures and futures options.
+    return accountType == 1 || accountType == 5;
+}
+
+// A record without its inner account is no account; excluded accounts still count.
+bool counted(const ttservice::CVornAccountInfo& account)
+{
+    return account.account != nullptr;
 }
 
 template <class T>
@@ -64,13 +72,15 @@ Records platformStatistics(const SimState& state, const QDate& today)
     std::set<std::string> securitiesFirms;
     std::set<std::string> futuresFirms;
     forEach<ttservice::CVornAccountInfo>(state, kAccountCode, [&](const ttservice::CVornAccountInfo& a) {
+        if (!counted(a))
+            return;
         ++c.accountsA;
         c.accountsB += a.tradingEnabled != 0;
         c.algoPermissionsA += a.algoPermission != 0;
         c.accountsToday += a.createdDay == day;
-        if (!a.brokerName.empty() && isSecuritiesType(a.accountType))
+        if (!a.brokerName.empty() && isSecuritiesType(a.account->accountType))
             securitiesFirms.insert(a.brokerName);
-        if (!a.brokerName.empty() && isFuturesType(a.accountType))
+        if (!a.brokerName.empty() && isFuturesType(a.account->accountType))
             futuresFirms.insert(a.brokerName);
     });
     c.securitiesCompanies = static_cast<int>(securitiesFirms.size());
@@ -116,23 +126,24 @@ Records subManagerStatistics(const SimState& state, int subManagerId)
     auto counts = boost::make_shared<ttservice::CVornSubManagerInfo>();
     ttservice::CVornSubManagerInfo& c = *counts;
     forEach<ttservice::CVornAccountInfo>(state, kAccountCode, [&](const ttservice::CVornAccountInfo& a) {
-        if (!mine(a.managerId))
+        if (!counted(a) || !mine(a.managerId))
             return;
         int* const byType[] = {nullptr,
                                &c.futuresAccounts,
                                &c.stockAccounts,
                                &c.creditAccounts,
-                               &c.stockOptionAccounts,
                                &c.neeqAccounts,
                                &c.futuresOptionAccounts,
-                               &c.interbankAccounts,
+                               &c.stockOptionAccounts,
                                &c.shHkAccounts,
-                               &c.szHkAccounts,
+                               &c.interbankAccounts,
                                &c.bankAccounts,
                                &c.otcAccounts,
+                               &c.szHkAccounts,
                                &c.financeAccounts};
-        if (a.accountType >= 1 && a.accountType <= 12)
-            ++*byType[a.accountType];
+        const int type = a.account->accountType;
+        if (type >= 1 && type <= 12)
+            ++*byType[type];
     });
     forEach<ttservice::CVornProductInfo>(state, kProductCode, [&](const ttservice::CVornProductInfo& p) {
         c.productCount += mine(p.managerId);

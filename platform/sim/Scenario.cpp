@@ -1,6 +1,7 @@
 #include "sim/Scenario.h"
 
 #include "data/ttservice/CAccountAlgoRange.h"
+#include "data/ttservice/CAccountInfo.h"
 #include "data/ttservice/CVornAccountInfo.h"
 #include "data/ttservice/CVornBaseInfoStatistics.h"
 #include "data/ttservice/CVornChannelStatus.h"
@@ -199,6 +200,25 @@ std::string defaultClassFor(int dataType)
 ttservice::IDataPtr parseRecordOf(const QJsonValue& value, const std::string& defaultClass,
                                   const QString& where);
 
+void setField(ttservice::IData& record, const ttservice::CRecordField& field, const QJsonValue& value,
+              const QString& where)
+{
+    switch (field.kind) {
+    case ttservice::EFieldKind::Int:
+        field.ref<int>(record) = asInt(value, where);
+        break;
+    case ttservice::EFieldKind::Double:
+        field.ref<double>(record) = asDouble(value, where);
+        break;
+    case ttservice::EFieldKind::String:
+        field.ref<std::string>(record) = asString(value, where);
+        break;
+    case ttservice::EFieldKind::Bool:
+        field.ref<bool>(record) = asBool(value, where);
+        break;
+    }
+}
+
 // A record of class T (or null), where "$type" may name nothing else.
 template <class T> boost::shared_ptr<T> parseTyped(const QJsonValue& value, const QString& where)
 {
@@ -229,7 +249,31 @@ boost::shared_ptr<ttservice::CAlgoSetting> parseAlgoSetting(const QJsonValue& va
     return setting;
 }
 
-// The members of the list records that are not table fields; false for any other key.
+const ttservice::CRecordField* innerAccountField(const QString& key)
+{
+    for (const ttservice::CRecordField& field : ttservice::CAccountInfo::staticFieldTable()) {
+        if (QLatin1String(field.name.c_str()) == key)
+            return &field;
+    }
+    return nullptr;
+}
+
+// An account record has an inner account unless it says "account": null; the inner account is
+// written either flat (accountId, accountType, excluded) or as "account", not both.
+void finishAccount(ttservice::CVornAccountInfo& account, const QJsonObject& object, const QString& where)
+{
+    if (!object.contains("account")) {
+        if (!account.account)
+            account.account = boost::make_shared<ttservice::CAccountInfo>();
+        return;
+    }
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        if (innerAccountField(it.key()))
+            fail(where, QString("'%1' and \"account\" both give the inner account").arg(it.key()));
+    }
+}
+
+// The members of the records that are not table fields; false for any other key.
 bool parseNested(ttservice::IData& record, const QString& key, const QJsonValue& value, const QString& where)
 {
     if (auto* info = dynamic_cast<ttservice::CVornTypedUserInfo*>(&record)) {
@@ -240,6 +284,20 @@ bool parseNested(ttservice::IData& record, const QString& key, const QJsonValue&
             info->users.push_back(
                 parseTyped<ttservice::CVornTypedUserItem>(list.at(i), QString("%1[%2]").arg(where).arg(i)));
         return true;
+    }
+    if (auto* account = dynamic_cast<ttservice::CVornAccountInfo*>(&record)) {
+        if (key == "account") {
+            account->account = parseTyped<ttservice::CAccountInfo>(value, where);
+            return true;
+        }
+        // The inner account's fields stand flat in the record.
+        if (const ttservice::CRecordField* field = innerAccountField(key)) {
+            if (!account->account)
+                account->account = boost::make_shared<ttservice::CAccountInfo>();
+            setField(*account->account, *field, value, where);
+            return true;
+        }
+        return false;
     }
     if (auto* range = dynamic_cast<ttservice::CAccountAlgoRange*>(&record)) {
         if (key == "account") {
@@ -288,21 +346,10 @@ ttservice::IDataPtr parseRecordOf(const QJsonValue& value, const std::string& de
                 continue;
             fail(where, QString("unknown field '%1' of %2").arg(key, QString::fromStdString(className)));
         }
-        switch (field->kind) {
-        case ttservice::EFieldKind::Int:
-            field->ref<int>(*record) = asInt(it.value(), place);
-            break;
-        case ttservice::EFieldKind::Double:
-            field->ref<double>(*record) = asDouble(it.value(), place);
-            break;
-        case ttservice::EFieldKind::String:
-            field->ref<std::string>(*record) = asString(it.value(), place);
-            break;
-        case ttservice::EFieldKind::Bool:
-            field->ref<bool>(*record) = asBool(it.value(), place);
-            break;
-        }
+        setField(*record, *field, it.value(), place);
     }
+    if (auto* account = dynamic_cast<ttservice::CVornAccountInfo*>(record.get()))
+        finishAccount(*account, object, where);
     return record;
 }
 

@@ -50,6 +50,16 @@ std::string advanceRunTime(const std::string& text, qint64 seconds)
         .toStdString();
 }
 
+// A param of decimal digits only, as the account lists are asked for one type ("7").
+bool typeParam(const std::string& param, int* type)
+{
+    if (param.empty() || param.size() > 9 ||
+        !std::all_of(param.begin(), param.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
+    *type = std::stoi(param);
+    return true;
+}
+
 class Drift
 {
 public:
@@ -245,8 +255,12 @@ void SimBackend::answer(const ttservice::CVornQueryDataReq& req, utils::TTError&
     }
     error = utils::TTError();
     auto computed = m_computed.find(req.dataType);
+    int accountType = 0;
     if (computed != m_computed.end()) {
         records = computed->second(m_state, req);
+    } else if (req.dataType == kAccountCode && typeParam(req.param, &accountType) &&
+               !m_state.hasEntry(req.dataType, req.param, req.param2)) {
+        records = cloneRecords(m_state.accountsOfType(accountType));
     } else if (SimState::Answer* answer = m_state.find(req.dataType, req.param, req.param2)) {
         if (m_live) {
             const qint64 nowMs = elapsedMs();

@@ -1,7 +1,9 @@
 #include "sim/SimState.h"
 
 #include "data/ttservice/CLoginInfo.h"
+#include "data/ttservice/CVornAccountInfo.h"
 #include "data/ttservice/CVornTypedUserItem.h"
+#include "sim/DataCodes.h"
 
 #include <algorithm>
 #include <functional>
@@ -37,6 +39,12 @@ SimState::Answer& SimState::stored(int dataType, const std::string& param, const
     return code.entries[{param, param2}] = copy;
 }
 
+bool SimState::hasEntry(int dataType, const std::string& param, const std::string& param2)
+{
+    auto code = m_answers.find(dataType);
+    return code != m_answers.end() && code->second.findEntry(param, param2);
+}
+
 bool SimState::holds(int dataType) const
 {
     return m_answers.count(dataType) > 0;
@@ -51,10 +59,43 @@ const Records& SimState::everyParam(int dataType) const
 
 Records& SimState::everyParamForChange(int dataType)
 {
+    if (dataType == kAccountCode) {
+        m_accountsByType.clear();
+        m_accountsIndexed = false;
+    }
     std::optional<Answer>& fallback = m_answers[dataType].fallback;
     if (!fallback)
         fallback = Answer();
     return fallback->records;
+}
+
+void SimState::appendEveryParam(int dataType, const ttservice::IDataPtr& record)
+{
+    std::optional<Answer>& fallback = m_answers[dataType].fallback;
+    if (!fallback)
+        fallback = Answer();
+    fallback->records.push_back(record);
+    if (dataType == kAccountCode && m_accountsIndexed)
+        indexAccount(record);
+}
+
+void SimState::indexAccount(const ttservice::IDataPtr& record)
+{
+    const auto account = boost::dynamic_pointer_cast<const ttservice::CVornAccountInfo>(record);
+    if (account && account->account)
+        m_accountsByType[account->account->accountType].push_back(record);
+}
+
+const Records& SimState::accountsOfType(int accountType)
+{
+    if (!m_accountsIndexed) {
+        for (const ttservice::IDataPtr& record : everyParam(kAccountCode))
+            indexAccount(record);
+        m_accountsIndexed = true;
+    }
+    static const Records none;
+    auto type = m_accountsByType.find(accountType);
+    return type == m_accountsByType.end() ? none : type->second;
 }
 
 void SimState::setLogins(const LoginLists& logins)

@@ -114,12 +114,13 @@ void CSmartAlgoDialog::slotSmartAlgoData(quint64 requestNumber, utils::TTError e
     rows.reserve(records.size());
     for (const ttservice::IDataPtr& record : records) {
         const auto range = boost::dynamic_pointer_cast<ttservice::CAccountAlgoRange>(record);
-        if (!range || !range->account || range->settings.empty() || !range->settings.front())
+        if (!range || !range->account || !range->account->account || range->settings.empty() ||
+            !range->settings.front())
             continue;
         const ttservice::CVornAccountInfo& account = *range->account;
         auto row = std::make_shared<CSmartAlgoData>(
-            QString::fromStdString(account.getKey()), QString::fromStdString(account.accountId),
-            account.accountType, QString::fromStdString(account.brokerName));
+            QString::fromStdString(account.getKey()), QString::fromStdString(account.account->accountId),
+            account.account->accountType, QString::fromStdString(account.brokerName));
         for (const auto& permission : range->settings.front()->permissions) {
             const auto column = columns.find(permission.first);
             if (column != columns.end() && !permission.second.empty())

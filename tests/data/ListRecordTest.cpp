@@ -62,11 +62,23 @@ TEST(TypeManager, AccountTypesFollowTheTraderMaskAndUnknownsGetAFallback)
     const auto name = [](const char* enumName, int value, int traderType = 810495) {
         return ttservice::TypeManager::getEnumItemName(enumName, value, traderType);
     };
-    EXPECT_EQ(name("ttservice::EAccountType", 1), "期货");
-    // 810495 has no bit 9.
-    EXPECT_EQ(name("ttservice::EAccountType", 9), "未知类型(9)");
-    EXPECT_EQ(name("ttservice::EAccountType", 9, 0), "深港通");
-    EXPECT_EQ(name("ttservice::EAccountType", 2, 1 << 1), "未知类型(2)");
+    // The full mask names every type; a type with a trade type needs that trade type's bit.
+    const char* const full[] = {"期货",   "股票",   "信用", "股转", "期货期权", "股票期权",
+                                "沪港通", "银行间", "银行", "场外", "深港通",   "理财"};
+    for (int type = 1; type <= 12; ++type)
+        EXPECT_EQ(name("ttservice::EAccountType", type), full[type - 1]) << type;
+    // Each type with a trade type needs exactly its own bit.
+    const std::pair<int, int> bits[] = {{1, 2},    {2, 1},  {3, 8},   {4, 256},
+                                        {5, 1024}, {6, 32}, {7, 128}, {11, 16384}};
+    for (const auto& typeBit : bits) {
+        const int type = typeBit.first;
+        EXPECT_EQ(name("ttservice::EAccountType", type, typeBit.second), full[type - 1]) << type;
+        EXPECT_EQ(name("ttservice::EAccountType", type, 810495 & ~typeBit.second),
+                  "未知类型(" + std::to_string(type) + ")");
+    }
+    EXPECT_EQ(name("ttservice::EAccountType", 9, 1), "银行") << "no trade type of its own";
+    EXPECT_EQ(name("ttservice::EAccountType", 11, 0), "深港通");
+    EXPECT_EQ(name("ttservice::EAccountType", 13, 0), "未知类型(13)");
     EXPECT_EQ(name("ttservice::EAccountType", -1), "未知类型(-1)");
     EXPECT_EQ(name("ttservice::EServiceClientID", 6), "移动终端");
     EXPECT_EQ(name("ttservice::EServiceClientID", 9), "未知终端(9)");

@@ -2,7 +2,10 @@
 #include "data/CUserManager.h"
 #include "data/ttservice/CGlobalFutureRCConfig.h"
 #include "data/ttservice/CGlobalStockRCConfig.h"
+#include "data/ttservice/CVornAccountInfo.h"
 #include "data/ttservice/CVornExchangeInfo.h"
+#include "data/ttservice/CVornProductInfo.h"
+#include "data/ttservice/CVornProductsResp.h"
 #include "data/ttservice/CVornSysStatusInfo.h"
 #include "data/ttservice/CVornUserInfo.h"
 #include "data/ttservice/RecordFactory.h"
@@ -51,6 +54,56 @@ TEST(Record, EveryFieldSurvivesTheBsonRoundTrip)
     ttservice::CGlobalStockRCConfig stock;
     stock.tradeType = 16384;
     EXPECT_EQ(stock.getKey(), "rat|16384");
+}
+
+// The inner account is part of the record: copied by clone(), compared, written, and the key;
+// so are the products of a server's product list.
+TEST(Record, AccountsAndProductListsOwnWhatTheyHold)
+{
+    ttservice::CVornAccountInfo account;
+    EXPECT_EQ(account.getKey(), "") << "no inner account";
+    account.account = boost::make_shared<ttservice::CAccountInfo>();
+    account.account->accountId = "F1";
+    account.account->accountType = 5;
+    account.institutionName = "澄岭资产";
+    EXPECT_EQ(account.getKey(), "F1");
+
+    const auto copy = boost::static_pointer_cast<ttservice::CVornAccountInfo>(account.clone());
+    ASSERT_TRUE(copy->account && copy->account != account.account);
+    EXPECT_TRUE(copy->sameFields(account));
+    copy->account->excluded = true;
+    EXPECT_FALSE(account.account->excluded);
+    EXPECT_FALSE(copy->sameFields(account)) << "the inner account's mark differs";
+    copy->account.reset();
+    EXPECT_FALSE(copy->sameFields(account));
+    EXPECT_FALSE(account.sameFields(*copy));
+    EXPECT_TRUE(copy->sameFields(*copy->clone())) << "neither has one";
+
+    bson::BSONObjBuilder builder;
+    account.toBsonWithBson(builder);
+    const std::string json = builder.obj().jsonString();
+    EXPECT_NE(json.find(R"("account" : { "accountId" : "F1", "accountType" : 5, "excluded" : false })"),
+              std::string::npos)
+        << json;
+    EXPECT_NE(json.find(R"("modifiable" : true)"), std::string::npos) << json;
+
+    ttservice::CVornProductsResp list;
+    auto product = boost::make_shared<ttservice::CVornProductInfo>();
+    product->productId = 42;
+    list.products = {product, nullptr};
+    const auto listCopy = boost::static_pointer_cast<ttservice::CVornProductsResp>(list.clone());
+    ASSERT_EQ(listCopy->products.size(), 2u);
+    EXPECT_TRUE(listCopy->products[0] != product && !listCopy->products[1]);
+    EXPECT_TRUE(listCopy->sameFields(list));
+    boost::static_pointer_cast<ttservice::CVornProductInfo>(listCopy->products[0])->productId = 43;
+    EXPECT_EQ(product->getKey(), "42");
+    EXPECT_FALSE(listCopy->sameFields(list));
+    listCopy->products.pop_back();
+    EXPECT_FALSE(list.sameFields(*listCopy));
+    bson::BSONObjBuilder listBuilder;
+    list.toBsonWithBson(listBuilder);
+    const std::string listJson = listBuilder.obj().jsonString();
+    EXPECT_NE(listJson.find(R"("products" : [ { "productId" : 42)"), std::string::npos) << listJson;
 }
 
 TEST(Bson, CopiesAndMovesOwnTheirDocuments)

@@ -32,9 +32,11 @@ TEST(RequestLog, ListsQueriesAndOperationsInSendingOrderWithTheirRecords)
     operate(kit::statusRecord(9, [](ttservice::CVornSysStatusInfo& r) { r.fsSize = 2.5; }));
     center()->queryData_async(query, {}, 0);
     operate(nullptr);
+    operate(kit::account("F1", 5));
+    operate(boost::make_shared<ttservice::CVornAccountInfo>());
 
     const QList<QJsonObject> lines = RequestLog::lines(*center());
-    ASSERT_EQ(lines.size(), 3);
+    ASSERT_EQ(lines.size(), 5);
     EXPECT_EQ(lines[0]["class"], "CVornSysStatusInfo");
     EXPECT_EQ(lines[0]["key"], "9||");
     EXPECT_EQ(lines[0]["record"]["fsSize"], 2.5);
@@ -42,6 +44,12 @@ TEST(RequestLog, ListsQueriesAndOperationsInSendingOrderWithTheirRecords)
         lines[1],
         (QJsonObject{{"server", "s1"}, {"kind", "query"}, {"code", 12254}, {"param", ""}, {"param2", "13"}}));
     EXPECT_TRUE(lines[2]["record"].isNull());
+    // An account's id and type are written with its inner account.
+    EXPECT_EQ(lines[3]["key"], "F1");
+    EXPECT_EQ(lines[3]["record"]["account"],
+              (QJsonObject{{"accountId", "F1"}, {"accountType", 5}, {"excluded", false}}));
+    EXPECT_EQ(lines[3]["record"]["accountName"], "n-F1");
+    EXPECT_TRUE(lines[4]["record"]["account"].isNull());
 }
 
 TEST(HostScenario, FixedClocksReachTheClientAndEveryServerWithATimeService)

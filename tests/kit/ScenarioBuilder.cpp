@@ -118,15 +118,23 @@ boost::shared_ptr<ttservice::CLoginInfo> loginOf(const ttservice::CVornTypedUser
     return login;
 }
 
+ttservice::CVornAccountInfoPtr account(const std::string& accountId, int accountType,
+                                       const std::string& brokerName)
+{
+    auto made = boost::make_shared<ttservice::CVornAccountInfo>();
+    made->account = boost::make_shared<ttservice::CAccountInfo>();
+    made->account->accountId = accountId;
+    made->account->accountType = accountType;
+    made->accountName = "n-" + accountId;
+    made->brokerName = brokerName;
+    return made;
+}
+
 ttservice::CAccountAlgoRangePtr algoRange(const std::string& accountId,
                                           const std::vector<std::map<std::string, std::set<int>>>& settings)
 {
     auto range = boost::make_shared<ttservice::CAccountAlgoRange>();
-    range->account = boost::make_shared<ttservice::CVornAccountInfo>();
-    range->account->accountId = accountId;
-    range->account->accountName = "n-" + accountId;
-    range->account->accountType = 2;
-    range->account->brokerName = "东岳证券";
+    range->account = account(accountId, 2);
     range->account->algoPermission = 1;
     for (const auto& permissions : settings) {
         range->settings.push_back(boost::make_shared<ttservice::CAlgoSetting>());

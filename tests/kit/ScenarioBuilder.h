@@ -107,6 +107,10 @@ ttservice::CVornTypedUserItemPtr loginItem(const std::string& userName, const st
 // What a logout of that login sends.
 boost::shared_ptr<ttservice::CLoginInfo> loginOf(const ttservice::CVornTypedUserItem& item);
 
+// An account record with its inner account (name "n-<id>").
+ttservice::CVornAccountInfoPtr account(const std::string& accountId, int accountType,
+                                       const std::string& brokerName = "东岳证券");
+
 // An account with one setting per map given.
 ttservice::CAccountAlgoRangePtr algoRange(const std::string& accountId,
                                           const std::vector<std::map<std::string, std::set<int>>>& settings);

@@ -48,10 +48,12 @@ TEST_F(SmartAlgoDialogTest, FirstSettingGivesTheSmallestValueOfEachKnownCode)
     auto noSettings = kit::algoRange("880003", {});
     auto noAccount = kit::algoRange("880004", {{{"TWAP", {1}}}});
     noAccount->account.reset();
+    auto noInnerAccount = kit::algoRange("880005", {{{"TWAP", {1}}}});
+    noInnerAccount->account->account.reset();
     builder.algoRanges(
         {kit::algoRange("880001",
                         {{{"VWAPPLUS", {1}}, {"TWAP", {0}}, {"MOC", {}}, {"POV", {1}}}, {{"ICEBERG", {1}}}}),
-         kit::algoRange("880002", {{{"ICEBERG", {3, 1}}}}), noSettings, noAccount});
+         kit::algoRange("880002", {{{"ICEBERG", {3, 1}}}}), noSettings, noAccount, noInnerAccount});
     auto* d = load();
     EXPECT_EQ(d->windowTitle(), QStringLiteral("智能算法权限账号"));
     ASSERT_EQ(column(*d->model(), 0), (QStringList{QStringLiteral("880001"), QStringLiteral("880002")}));

@@ -32,7 +32,9 @@ TEST_F(DialogDetailsTest, OpeningSendsTheChosenTypeOpenForTradingAndMarksBadFiel
     ASSERT_EQ(sent.size(), 1u);
     const auto account = dynamic_pointer_cast<ttservice::CVornAccountInfo>(sent[0].data);
     ASSERT_TRUE(account && sent[0].dataType == 12203 && sent[0].operation == 1);
-    EXPECT_EQ(account->accountType, 5);
+    ASSERT_TRUE(account->account);
+    EXPECT_EQ(std::make_pair(account->account->accountId, account->account->accountType),
+              std::make_pair(std::string("A9"), 5));
     EXPECT_EQ(account->brokerName, "华泰期货");
     EXPECT_EQ(statistics().accountsB, before.accountsB + 1) << "open for trading";
     EXPECT_EQ(shownMessages(), std::vector<QString>{"操作成功"});
@@ -70,37 +72,58 @@ TEST_F(DialogDetailsTest, TheSwitchedSystemGetsTheRecordAndAnUnknownOneNothing)
 TEST_F(DialogDetailsTest, ProductCountMustBeOneToFiftyAndPartialFailuresAreRetriedAlone)
 {
     Ocv::CProductBatchCreateDialog dialog(nullptr);
-    const auto fill = [&dialog](const char* idPrefix, const char* namePrefix, const char* count) {
-        type(&dialog, "product_id_prefix_edit", idPrefix);
+    const auto fill = [&dialog](const char* firstId, const char* namePrefix, const char* count) {
+        type(&dialog, "product_first_id_edit", firstId);
         type(&dialog, "product_name_prefix_edit", namePrefix);
         type(&dialog, "product_count_edit", count);
     };
     const auto product = [](const auto& sent) {
         const auto created = dynamic_pointer_cast<ttservice::CVornProductInfo>(sent.data);
-        return created ? created->productId + "|" + created->productName : std::string();
+        return created ? created->getKey() + "|" + created->productName : std::string();
     };
     dialog.show();
     for (const char* count : {"", "0", "51", "2x"}) {
-        fill("NP", "甲", count);
+        fill("9001", "甲", count);
         EXPECT_TRUE(submit(&dialog).empty());
         EXPECT_FALSE(message(&dialog, "product_count_error").isEmpty()) << count;
     }
-    fill("NP", "甲", "1");
+    // The first id is a number from 1 on, and the last id of the batch must still be one.
+    const struct
+    {
+        const char* firstId;
+        const char* count;
+        const char* expected;
+    } ids[] = {{"", "1", "起始产品编号不能为空"},
+               {"P1", "1", "起始产品编号须为 1 到 2147483647 之间的整数"},
+               {"0", "1", "起始产品编号须为 1 到 2147483647 之间的整数"},
+               {"2147483647", "2", "起始产品编号须为 1 到 2147483646 之间的整数"},
+               {"2147483646", "2", ""},
+               {"2147483647", "1", ""},
+               {"-3", "1", "起始产品编号须为 1 到 2147483647 之间的整数"}};
+    for (const auto& c : ids) {
+        dialog.show();
+        fill(c.firstId, "丙", c.count);
+        const bool sent = !submit(&dialog).empty();
+        EXPECT_EQ(message(&dialog, "product_first_id_error"), c.expected) << c.firstId << " " << c.count;
+        EXPECT_EQ(sent, *c.expected == '\0') << c.firstId << " " << c.count;
+    }
+    dialog.show();
+    fill("9001", "甲", "1");
     submit(&dialog);
     const Stats before = statistics();
 
     dialog.show();
-    fill("NQ", "甲", "3");
+    fill("9101", "甲", "3");
     const auto sent = submit(&dialog);
     ASSERT_EQ(sent.size(), 3u);
-    EXPECT_EQ(product(sent[2]), "NQ0003|甲0003");
+    EXPECT_EQ(product(sent[2]), "9103|甲0003");
     EXPECT_EQ(message(&dialog, "product_batch_create_dialog_error"),
-              "已创建 2 个产品，1 个失败: NQ0001。产品名称已存在: 甲0001");
+              "已创建 2 个产品，1 个失败: 9101。产品名称已存在: 甲0001");
 
     type(&dialog, "product_name_prefix_edit", "乙");
     const auto retried = submit(&dialog);
     ASSERT_EQ(retried.size(), 1u);
-    EXPECT_EQ(product(retried[0]), "NQ0001|乙0001");
+    EXPECT_EQ(product(retried[0]), "9101|乙0001");
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(shownMessages().back(), "操作成功，已创建 3 个产品");
     EXPECT_EQ(statistics().productsA, before.productsA + 3);

@@ -35,10 +35,12 @@ protected:
                  account("中信期货"), &Stats::accountsA, &Stats::accountsToday, 1},
                 {[] { return new Ocv::CCreateAccountDialog(nullptr); }, "account_id", 32, account(""),
                  &Stats::accountsA, &Stats::accountsToday, 1},
-                {[] { return new Ocv::CProductBatchCreateDialog(nullptr); }, "product_id_prefix", 28,
+                // The name prefix stands for the id here: the first ids are numbers, fresh each time.
+                {[] { return new Ocv::CProductBatchCreateDialog(nullptr); }, "product_name_prefix", 28,
                  [](QDialog* dialog, const QString& id) {
-                     type(dialog, "product_id_prefix_edit", id);
-                     type(dialog, "product_name_prefix_edit", id + "名");
+                     static int firstId = 5001;
+                     type(dialog, "product_first_id_edit", QString::number(firstId += 10));
+                     type(dialog, "product_name_prefix_edit", id);
                      type(dialog, "product_count_edit", "2");
                  },
                  &Stats::productsA, &Stats::productsToday, 2},

@@ -30,7 +30,7 @@ boost::shared_ptr<CGlobalStockRCConfig> stock(int tradeType, bool reverseOff, bo
     return record;
 }
 
-ttservice::IDataPtr product(const std::string& id, const std::string& name, bool on)
+ttservice::IDataPtr product(int id, const std::string& name, bool on)
 {
     auto record = boost::make_shared<ttservice::CVornProductInfo>();
     record->productId = id;
@@ -53,12 +53,12 @@ protected:
             .server("主服务器", 20)
             .answer(23435, "1", {stock(1, true, false)})
             .answer(23434, "2", {stock(2, true, true)})
-            .answer(12224, {product("P1", "甲", true), product("P2", "乙", false), product("P3", "", false)})
+            .answer(12224, {product(1, "甲", true), product(2, "乙", false), product(3, "", false)})
             .server("备用服务器", 20)
             .answer(23435, "1", {stock(1, false, false)})
-            .answer(12224, {product("Q1", "丙", true), product("Q2", "丁", true)})
+            .answer(12224, {product(1, "丙", true), product(2, "丁", true)})
             .server("停用服务器", 20)
-            .answer(12224, {product("R1", "戊", false)})
+            .answer(12224, {product(1, "戊", false)})
             .server("故障服务器", 20)
             .error(23435, "全局风控服务不可用")
             .error(12224, "产品服务不可用")
@@ -174,7 +174,7 @@ TEST_F(GlobalRiskSiblingsTest, ThePanelTellsTheProductsStateAndSwitchesThemAll)
     QSignalSpy done(panel, &Ocv::CProductManagePanel::sigEnableFinished);
     EXPECT_EQ(panel->isAllRiskControlEnable(), 0) << "nothing loaded";
     ASSERT_TRUE(kit::waitForAnswers());
-    EXPECT_EQ(switches(panel), (QStringList{"P1启用", "P2禁用", "P3禁用"}));
+    EXPECT_EQ(switches(panel), (QStringList{"1启用", "2禁用", "3禁用"}));
     EXPECT_EQ(panel->isAllRiskControlEnable(), 0);
     const struct
     {
@@ -203,11 +203,11 @@ TEST_F(GlobalRiskSiblingsTest, ThePanelTellsTheProductsStateAndSwitchesThemAll)
     }
     ASSERT_EQ(done.count(), 1);
     EXPECT_EQ(done.at(0).at(0).toInt(), 1);
-    EXPECT_EQ(switches(panel), (QStringList{"P1启用", "P2启用", "P3禁用"})) << "read again";
+    EXPECT_EQ(switches(panel), (QStringList{"1启用", "2启用", "3禁用"})) << "read again";
     EXPECT_EQ(message(panel, "product_manage_panel_error"), "1 个产品修改失败: 产品名称不能为空");
     EXPECT_EQ(panel->isAllRiskControlEnable(), 0);
 
-    // Off, from the button: P1 and P2 change, P3 is off already.
+    // Off, from the button: 1 and 2 change, 3 is off already.
     center->clearSentOperations();
     click(panel, "product_manage_disable_all");
     ASSERT_TRUE(kit::waitForAnswers());

@@ -74,7 +74,7 @@ TEST_F(ListGeneratorTest, LoginsAreSingledOutAndRangesTakeAlgorithmAccountsFirst
     for (const auto& record : *server.answers.at(12203).fallback) {
         auto account = boost::dynamic_pointer_cast<ttservice::CVornAccountInfo>(record);
         if (account->algoPermission)
-            population.push_back(account->accountId);
+            population.push_back(account->getKey());
     }
     ASSERT_FALSE(population.empty());
     std::set<std::string> ids;
@@ -82,7 +82,7 @@ TEST_F(ListGeneratorTest, LoginsAreSingledOutAndRangesTakeAlgorithmAccountsFirst
         const auto& range = server.algoRanges->at(i);
         ASSERT_TRUE(range->account);
         if (i < population.size()) {
-            EXPECT_EQ(range->account->accountId, population[i]);
+            EXPECT_EQ(range->account->getKey(), population[i]);
         }
         EXPECT_TRUE(ids.insert(range->getKey()).second) << range->getKey();
     }

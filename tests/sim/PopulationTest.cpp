@@ -1,3 +1,4 @@
+#include "ScenarioBuilder.h"
 #include "SimTestKit.h"
 
 #include "data/Clock.h"
@@ -10,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 namespace {
@@ -31,15 +33,13 @@ std::string nonZero(const ttservice::IDataPtr& record)
 
 boost::shared_ptr<CVornAccountInfo> account(const std::string& id, int type, const std::string& name = "")
 {
-    auto a = boost::make_shared<CVornAccountInfo>();
-    a->accountId = id;
-    a->accountName = name.empty() ? "n-" + id : name;
-    a->accountType = type;
-    a->brokerName = "金桥期货";
+    auto a = kit::account(id, type, "金桥期货");
+    if (!name.empty())
+        a->accountName = name;
     return a;
 }
 
-boost::shared_ptr<ttservice::CVornProductInfo> product(const std::string& id, const std::string& name)
+boost::shared_ptr<ttservice::CVornProductInfo> product(int id, const std::string& name)
 {
     auto p = boost::make_shared<ttservice::CVornProductInfo>();
     p->productId = id;
@@ -71,10 +71,10 @@ protected:
                        "algoPermission": 1, "createdDay": "20261207"},
                       {"accountId": "S1", "accountType": 2, "brokerName": "东岳证券", "managerId": 7, "tradingEnabled": 1},
                       {"accountId": "C1", "accountType": 3, "brokerName": "南溪证券", "tradingEnabled": 1},
-                      {"accountId": "B1", "accountType": 10, "brokerName": "江海银行", "tradingEnabled": 1}],
-            "12224": [{"productId": "P1", "productName": "甲", "active": 1, "managerId": 7},
-                      {"productId": "P2", "productName": "乙", "active": 1, "managerId": 8},
-                      {"productId": "P3", "productName": "丙", "createdDay": "20261207"}],
+                      {"accountId": "B1", "accountType": 9, "brokerName": "江海银行", "tradingEnabled": 1}],
+            "12224": [{"productId": 1, "productName": "甲", "active": 1, "managerId": 7},
+                      {"productId": 2, "productName": "乙", "active": 1, "managerId": 8},
+                      {"productId": 3, "productName": "丙", "createdDay": "20261207"}],
             "12209": [{"name": "u1", "userType": 11, "online": 1, "managerId": 7},
                       {"name": "u2", "userType": 12, "clientKind": 1, "online": 1, "managerId": 7, "createdDay": "20261207"},
                       {"name": "u3", "clientKind": 1}, {"name": "u4", "userType": 10, "clientKind": 4, "managerId": 8}],
@@ -113,6 +113,67 @@ TEST_F(PopulationTest, StatisticsCountThePopulationAndTodaysAdditions)
               "riskOfficers=1 traders=1 productCount=3 signalOrderCount=2 bankAccounts=1");
 }
 
+// Type t has t accounts, each at a firm of its own, so every type lands in its own figure; a
+// record without its inner account counts nowhere, an excluded account like any other.
+TEST_F(PopulationTest, EachAccountTypeCountsUnderItsOwnFigure)
+{
+    sim::Records accounts{boost::make_shared<CVornAccountInfo>()};
+    for (int type = 1; type <= 12; ++type) {
+        for (int i = 0; i < type; ++i)
+            accounts.push_back(kit::account("A" + std::to_string(type) + "-" + std::to_string(i), type,
+                                            "b" + std::to_string(type) + "-" + std::to_string(i)));
+    }
+    boost::static_pointer_cast<CVornAccountInfo>(accounts.back())->account->excluded = true;
+    sim::ServerSetup typed;
+    typed.answers[12203].fallback = accounts;
+    sim::SimBackend backend(typed, false, 1);
+    EXPECT_EQ(
+        counts(backend, 12277),
+        "futuresAccounts=1 stockAccounts=2 creditAccounts=3 stockOptionAccounts=6 futuresOptionAccounts=5 "
+        "neeqAccounts=4 shHkAccounts=7 szHkAccounts=11 interbankAccounts=8 bankAccounts=9 "
+        "otcAccounts=10 financeAccounts=12");
+    // Securities firms of types 2, 3, 4, 6, 7 and 11; futures firms of types 1 and 5.
+    EXPECT_EQ(counts(backend, 12254), "accountsA=78 securitiesCompanies=33 futuresCompanies=6");
+}
+
+// A query for one type ("1") gets that type's listed and generated accounts in list order, from
+// an index kept in step with creations; scripted answers and errors for a type still win.
+TEST_F(PopulationTest, AccountsAreAnsweredByType)
+{
+    sim::addPopulation(server, sim::PopulationOptions{400, 0, 0, 3, {}}, QDate(2026, 12, 7));
+    server.answers[12203].fallback->push_back(boost::make_shared<CVornAccountInfo>());
+    server.answers[12203].entries[{"5", ""}] = {boost::make_shared<ttservice::CVornUserInfo>()};
+    server.errors[12203].entries[{"7", ""}] = "沪港通账户服务不可用";
+    sim::SimBackend backend(server, false, 1);
+    const auto ids = [&](const std::string& param, int type) {
+        std::vector<std::string> found;
+        for (const auto& record : ask(backend, 12203, param, "", &lastError)) {
+            const auto account = boost::dynamic_pointer_cast<CVornAccountInfo>(record);
+            if (type == 0 || (account && account->account && account->account->accountType == type))
+                found.push_back(record ? record->getKey() : "null");
+        }
+        return found;
+    };
+    const std::vector<std::string> all = ids("all", 0);
+    EXPECT_EQ(all.size(), 406u) << "listed, generated, and the one without an inner account";
+    EXPECT_EQ(ids("", 0), all);
+    for (int type : {1, 2, 3, 4, 6, 8, 9, 10, 11, 12}) {
+        const std::vector<std::string> ofType = ids(std::to_string(type), type);
+        EXPECT_EQ(ids(std::to_string(type), 0), ofType) << "only accounts of type " << type;
+        EXPECT_EQ(ofType, ids("all", type)) << "in list order";
+        EXPECT_FALSE(ofType.empty()) << type;
+    }
+    EXPECT_EQ(ids("1", 0).front(), "F1") << "listed ones come first";
+    EXPECT_TRUE(ids("13", 0).empty());
+    EXPECT_EQ(ask(backend, 12203, "5").size(), 1u) << "a scripted answer for a type wins";
+    EXPECT_TRUE(ids("7", 0).empty());
+    EXPECT_EQ(lastError.errorMsg(), "沪港通账户服务不可用");
+
+    EXPECT_TRUE(add(backend, 12203, account("N2", 2)).isSuccess());
+    EXPECT_EQ(ids("2", 0).back(), "N2");
+    EXPECT_EQ(ids("2", 0).size(), ids("all", 2).size());
+}
+
 TEST_F(PopulationTest, RefusedCreationsAndChangesNameTheProblemAndStoreNothing)
 {
     sim::SimBackend backend(server, false, 1);
@@ -128,15 +189,18 @@ TEST_F(PopulationTest, RefusedCreationsAndChangesNameTheProblemAndStoreNothing)
         {12203, account("N1", 1, std::string(33, 'a')), "账户名称超过32个字符", ttservice::QDO_ADD},
         {12203, account("F1", 2), "账户编号已存在: F1", ttservice::QDO_ADD},
         {12203, account("N4", 13), "账户类型无效", ttservice::QDO_ADD},
+        {12203, boost::make_shared<CVornAccountInfo>(), "账户编号不能为空", ttservice::QDO_ADD},
         {12203, user("N5", 0), "CVornAccountInfo", ttservice::QDO_ADD},
         {12203, account("N6", 1), "只能新增", ttservice::QDO_DELETE},
         {12209, user("u3", 0), "用户名已存在: u3", ttservice::QDO_ADD},
-        {12224, boost::make_shared<ttservice::CVornProductInfo>(), "产品编号不能为空", ttservice::QDO_ADD},
-        {12224, product("P9", "丁"), "产品不存在: P9", ttservice::QDO_MODIFY},
-        {12224, product("P1", "乙"), "产品名称已存在: 乙", ttservice::QDO_MODIFY},
-        {12224, product("P1", ""), "产品名称不能为空", ttservice::QDO_MODIFY},
-        {12224, account("P1", 1), "修改产品需要一条 CVornProductInfo", ttservice::QDO_MODIFY},
-        {12224, product("P1", "甲"), "只能新增", ttservice::QDO_DELETE},
+        {12224, product(0, "丁"), "产品编号无效: 0", ttservice::QDO_ADD},
+        {12224, product(-4, "丁"), "产品编号无效: -4", ttservice::QDO_ADD},
+        {12224, product(1, "丁"), "产品编号已存在: 1", ttservice::QDO_ADD},
+        {12224, product(9, "丁"), "产品不存在: 9", ttservice::QDO_MODIFY},
+        {12224, product(1, "乙"), "产品名称已存在: 乙", ttservice::QDO_MODIFY},
+        {12224, product(1, ""), "产品名称不能为空", ttservice::QDO_MODIFY},
+        {12224, account("1", 1), "修改产品需要一条 CVornProductInfo", ttservice::QDO_MODIFY},
+        {12224, product(1, "甲"), "只能新增", ttservice::QDO_DELETE},
     };
     for (const Case& c : cases) {
         const utils::TTError error = add(backend, c.code, c.record, c.operation);
@@ -149,20 +213,20 @@ TEST_F(PopulationTest, RefusedCreationsAndChangesNameTheProblemAndStoreNothing)
         std::string seen;
         for (const auto& record : ask(backend, 12224, "all")) {
             auto p = boost::dynamic_pointer_cast<ttservice::CVornProductInfo>(record);
-            seen += p->productId + p->productName + (p->riskControlEnabled ? "+" : "-") + p->createdDay + " ";
+            seen += p->getKey() + p->productName + (p->riskControlEnabled ? "+" : "-") + p->createdDay + " ";
         }
         return seen;
     };
-    EXPECT_EQ(products(), "P1甲- P2乙- P3丙-20261207 ");
+    EXPECT_EQ(products(), "1甲- 2乙- 3丙-20261207 ");
 
     // A modify replaces the product with its id and keeps the day it was created.
-    auto kept = product("P1", "甲");
+    auto kept = product(1, "甲");
     kept->riskControlEnabled = true;
     EXPECT_TRUE(add(backend, 12224, kept, ttservice::QDO_MODIFY).isSuccess()) << "its own name is no clash";
-    auto changed = product("P3", "丙二");
+    auto changed = product(3, "丙二");
     changed->riskControlEnabled = true;
     EXPECT_TRUE(add(backend, 12224, changed, ttservice::QDO_MODIFY).isSuccess());
-    EXPECT_EQ(products(), "P1甲+ P2乙- P3丙二+20261207 ");
+    EXPECT_EQ(products(), "1甲+ 2乙- 3丙二+20261207 ");
 }
 
 TEST_F(PopulationTest, ScriptedAnswersStandWithoutAPopulationAndErrorsWinOverCounts)
@@ -200,6 +264,32 @@ TEST(GeneratedPopulation, IsRepeatableAndUniquelyKeyed)
         }
         EXPECT_EQ(keys.size(), a.size()) << code;
     }
+    // About 10 % of the accounts may not be changed by the user, about 1 % are excluded, all
+    // belong to a few institutions.
+    const sim::PopulationOptions many{3000, 0, 0, 5, {}};
+    sim::ServerSetup large;
+    sim::addPopulation(large, many, QDate(2026, 12, 7));
+    int locked = 0;
+    int excluded = 0;
+    std::set<std::string> institutions;
+    // Futures and futures options at futures firms, interbank and bank accounts at banks.
+    const std::map<int, std::string> firmKinds{
+        {1, "期货"}, {5, "期货"}, {8, "银行"}, {9, "银行"}, {12, "理财"}};
+    for (const auto& record : *large.answers.at(12203).fallback) {
+        const auto account = boost::static_pointer_cast<CVornAccountInfo>(record);
+        ASSERT_TRUE(account->account);
+        const auto kind = firmKinds.find(account->account->accountType);
+        const std::string firm = account->brokerName;
+        const std::string expected = kind == firmKinds.end() ? "证券" : kind->second;
+        EXPECT_EQ(firm.substr(firm.size() - expected.size()), expected) << account->account->accountType;
+        locked += !account->modifiable;
+        excluded += account->account->excluded;
+        institutions.insert(std::to_string(account->institutionNo) + account->institutionName);
+    }
+    EXPECT_NEAR(locked, 300, 60);
+    EXPECT_NEAR(excluded, 30, 20);
+    EXPECT_EQ(institutions.size(), 5u);
+
     std::set<bool> switches;
     for (const auto& record : *first.answers.at(12224).fallback)
         switches.insert(boost::dynamic_pointer_cast<ttservice::CVornProductInfo>(record)->riskControlEnabled);

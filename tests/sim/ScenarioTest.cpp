@@ -1,5 +1,6 @@
 #include "sim/Scenario.h"
 
+#include "data/ttservice/CVornAccountInfo.h"
 #include "data/ttservice/CVornExchangeInfo.h"
 #include "data/ttservice/CVornSysStatusInfo.h"
 
@@ -70,6 +71,32 @@ TEST_F(ScenarioJsonTest, RecordsTakeTheirClassFromTheCodeOrFromType)
     EXPECT_EQ(s.servers[0].errors.at(12254).fallback, std::string("统计服务超时"));
 }
 
+// The inner account is written flat; "account" gives it whole or, as null, leaves it out.
+TEST_F(ScenarioJsonTest, AccountsFillTheirInnerAccountFromFlatFields)
+{
+    const sim::Scenario s = load(R"({"servers": [{"name": "A", "answers": {"12203": [
+        {"accountId": "F1", "accountType": 1, "excluded": true, "accountName": "甲", "institutionNo": 8101,
+         "institutionName": "澄岭资产", "modifiable": false},
+        {"accountName": "乙"},
+        {"account": null, "accountName": "丙"},
+        {"account": {"accountId": "S2", "accountType": 2}}]}}]})");
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+    std::vector<std::string> seen;
+    for (const auto& record : *s.servers[0].answers.at(12203).fallback) {
+        const auto account = boost::dynamic_pointer_cast<ttservice::CVornAccountInfo>(record);
+        ASSERT_TRUE(account);
+        const auto& inner = account->account;
+        seen.push_back(inner ? inner->accountId + "/" + std::to_string(inner->accountType) +
+                                   (inner->excluded ? "/x" : "")
+                             : "none");
+    }
+    EXPECT_EQ(seen, (std::vector<std::string>{"F1/1/x", "/0", "none", "S2/2"}));
+    const auto first = boost::dynamic_pointer_cast<ttservice::CVornAccountInfo>(
+        s.servers[0].answers.at(12203).fallback->front());
+    EXPECT_EQ(std::make_tuple(first->institutionNo, first->institutionName, first->modifiable),
+              std::make_tuple(8101, std::string("澄岭资产"), false));
+}
+
 TEST_F(ScenarioJsonTest, FaultsNameTheirPlace)
 {
     const sim::Scenario mixed = load(R"({"rightSets": {"auditor": [10, 11], "trader": [20]},
@@ -112,6 +139,12 @@ TEST_F(ScenarioJsonTest, FaultsNameTheirPlace)
         {R"({"servers": [{"name": "A", "riskControl": [{"$type": "CVornRcTemplate"}, {"$type": "CVornProductInfo"}]}]})",
          "servers[0].riskControl[1]: expected a risk-control template, group, relation or setting, found CVornProductInfo"},
         {R"({"servers": [{"name": "A", "riskControl": [null]}]})", "servers[0].riskControl[0]: a risk-control record must not be null"},
+        {R"({"servers": [{"name": "A", "answers": {"12203": [{"account": null, "accountId": "F1"}]}}]})",
+         "servers[0].answers.12203[0]: 'accountId' and \"account\" both"},
+        {R"({"servers": [{"name": "A", "answers": {"12203": [{"accountType": "1"}]}}]})",
+         "servers[0].answers.12203[0].accountType: expected a 32-bit integer"},
+        {R"({"servers": [{"name": "A", "answers": {"12203": [{"account": {"accountName": "x"}}]}}]})",
+         "servers[0].answers.12203[0].account: unknown field 'accountName' of CAccountInfo"},
         {R"({"colour": 1})", "colour"},
         {"{\n\"live\": true,\n\"servers\": [\n}", "line 4"},
         {"[1, 2]", "object"},

@@ -7,6 +7,7 @@
 #include "data/Clock.h"
 #include "data/ttservice/CGlobalFutureRCConfig.h"
 #include "data/ttservice/CGlobalStockRCConfig.h"
+#include "data/ttservice/CVornAccountInfo.h"
 #include "data/ttservice/CVornBaseInfoStatistics.h"
 #include "data/ttservice/CVornProductInfo.h"
 #include "data/ttservice/CVornExchangeInfo.h"
@@ -56,8 +57,35 @@ std::vector<int> riskMix(const sim::ServerSetup& server)
     }
     const auto products = server.answers.find(12224);
     if (products != server.answers.end() && products->second.fallback) {
-        for (const auto& record : *products->second.fallback)
-            ++mix[boost::dynamic_pointer_cast<ttservice::CVornProductInfo>(record)->riskControlEnabled ? 4 : 5];
+        for (const auto& record : *products->second.fallback) {
+            if (const auto product = boost::dynamic_pointer_cast<ttservice::CVornProductInfo>(record))
+                ++mix[product->riskControlEnabled ? 4 : 5];
+        }
+    }
+    return mix;
+}
+
+// How a server's accounts fall: [0..6] the seven types of the risk tree (1, 2, 3, 5, 6, 7, 11),
+// [7] excluded ones, [8] records without an inner account.
+std::vector<int> accountMix(const sim::ServerSetup& server)
+{
+    static const int kTreeTypes[] = {1, 2, 3, 5, 6, 7, 11};
+    std::vector<int> mix(9, 0);
+    const auto accounts = server.answers.find(12203);
+    if (accounts == server.answers.end() || !accounts->second.fallback)
+        return mix;
+    for (const auto& record : *accounts->second.fallback) {
+        const auto account = boost::dynamic_pointer_cast<ttservice::CVornAccountInfo>(record);
+        if (!account)
+            continue;
+        if (!account->account) {
+            ++mix[8];
+            continue;
+        }
+        const int* type = std::find(std::begin(kTreeTypes), std::end(kTreeTypes), account->account->accountType);
+        if (type != std::end(kTreeTypes))
+            ++mix[type - std::begin(kTreeTypes)];
+        mix[7] += account->account->excluded;
     }
     return mix;
 }
@@ -171,13 +199,18 @@ TEST_F(SimPlatformTest, EveryShippedScenarioInstallsWithItsClientKind)
             if (server.logins)
                 expectUserLogin(s, server);
             const std::vector<int> mix = riskMix(server);
+            // Every type of the risk tree on every server, a few excluded accounts among them.
+            const std::vector<int> accounts = accountMix(server);
             if (administrators) {
                 EXPECT_TRUE(std::all_of(mix.begin(), mix.end(), [](int n) { return n > 0; }))
                     << name.toStdString() << " " << server.name << ": " << ::testing::PrintToString(mix);
+                EXPECT_TRUE(std::all_of(accounts.begin(), accounts.begin() + 8, [](int n) { return n > 0; }))
+                    << name.toStdString() << " " << server.name << ": " << ::testing::PrintToString(accounts);
             }
         }
         if (faults) {
             EXPECT_TRUE(s.servers.at(0).errors.count(23434));
+            EXPECT_EQ(accountMix(s.servers.at(3)), (std::vector<int>{2, 2, 1, 0, 0, 1, 1, 2, 1}));
         }
     }
 }

@@ -26,7 +26,7 @@ IDataPtr CAccountAlgoRange::clone() const
 
 std::string CAccountAlgoRange::getKey() const
 {
-    return account ? account->accountId : std::string();
+    return account ? account->getKey() : std::string();
 }
 
 void CAccountAlgoRange::toBsonWithBson(bson::BSONObjBuilder& builder) const

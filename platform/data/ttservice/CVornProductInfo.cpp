@@ -15,7 +15,7 @@ CVornProductInfo::~CVornProductInfo() = default;
 
 std::string CVornProductInfo::getKey() const
 {
-    return productId;
+    return std::to_string(productId);
 }
 
 } // namespace ttservice

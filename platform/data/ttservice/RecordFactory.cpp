@@ -1,6 +1,7 @@
 #include "data/ttservice/RecordFactory.h"
 
 #include "data/ttservice/CAccountAlgoRange.h"
+#include "data/ttservice/CAccountInfo.h"
 #include "data/ttservice/CGlobalFutureRCConfig.h"
 #include "data/ttservice/CGlobalStockRCConfig.h"
 #include "data/ttservice/CLoginInfo.h"
@@ -14,6 +15,7 @@
 #include "data/ttservice/CVornRcRelation.h"
 #include "data/ttservice/CVornRcTemplate.h"
 #include "data/ttservice/CVornRcTemplateGroup.h"
+#include "data/ttservice/CVornProductsResp.h"
 #include "data/ttservice/CVornRiskApproval.h"
 #include "data/ttservice/CVornSubManagerInfo.h"
 #include "data/ttservice/CVornSysStatusInfo.h"
@@ -44,7 +46,7 @@ const std::map<std::string, std::function<IDataPtr()>>& factories()
         entry<CLoginInfo>(),         entry<CAccountAlgoRange>(),   entry<CVornChannelStatus>(),
         entry<CVornRiskApproval>(),  entry<CGlobalFutureRCConfig>(), entry<CGlobalStockRCConfig>(),
         entry<CVornAccountRcSetting>(), entry<CVornProductRcSetting>(), entry<CVornRcTemplate>(),
-        entry<CVornRcTemplateGroup>(), entry<CVornRcRelation>()};
+        entry<CVornRcTemplateGroup>(), entry<CVornRcRelation>(), entry<CAccountInfo>(), entry<CVornProductsResp>()};
     return table;
 }
 

@@ -1,5 +1,7 @@
 #include "data/ttservice/TypeManager.h"
 
+#include "data/ttservice/EQdTraderType.h"
+
 #include <map>
 
 namespace ttservice {
@@ -10,10 +12,36 @@ typedef std::map<int, std::string> ItemNames;
 
 const ItemNames& accountTypes()
 {
-    static const ItemNames names{{1, "期货"},   {2, "股票"},     {3, "信用"},   {4, "股票期权"},
-                                 {5, "股转"},   {6, "期货期权"}, {7, "银行间"}, {8, "沪港通"},
-                                 {9, "深港通"}, {10, "银行"},    {11, "场外"},  {12, "理财"}};
+    static const ItemNames names{{1, "期货"},     {2, "股票"},     {3, "信用"},    {4, "股转"},
+                                 {5, "期货期权"}, {6, "股票期权"}, {7, "沪港通"},  {8, "银行间"},
+                                 {9, "银行"},     {10, "场外"},    {11, "深港通"}, {12, "理财"}};
     return names;
+}
+
+// The trade type (an EQdTraderType bit) of the account types that have one; interbank, bank,
+// OTC and wealth-management accounts have none.
+int traderTypeOf(int accountType)
+{
+    switch (accountType) {
+    case 1:
+        return QD_TRADER_FUTURE;
+    case 2:
+        return QD_TRADER_STOCK;
+    case 3:
+        return QD_TRADER_CREDIT;
+    case 4:
+        return QD_TRADER_NEEQ;
+    case 5:
+        return QD_TRADER_FUTURE_OPTION;
+    case 6:
+        return QD_TRADER_STOCK_OPTION;
+    case 7:
+        return QD_TRADER_SHHK;
+    case 11:
+        return QD_TRADER_SZHK;
+    default:
+        return 0;
+    }
 }
 
 const ItemNames& terminalTypes()
@@ -39,9 +67,8 @@ const std::string* find(const ItemNames& names, int value)
 
 bool accountTypeExists(int value, int traderType)
 {
-    if (traderType <= 0)
-        return true;
-    return value >= 0 && value < 31 && (traderType & (1 << value)) != 0;
+    const int bit = traderTypeOf(value);
+    return traderType <= 0 || bit == 0 || (traderType & bit) != 0;
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "common/CommonGlobal.h"
+#include "data/TTError.h"
 #include "data/ttservice/CVornProductsResp.h"
+#include "utils/CSingletonT.h"
 
 #include <QMap>
 #include <QString>
@@ -9,6 +11,8 @@
 #include <boost/function.hpp>
 #include <boost/shared_ptr.hpp>
 
+#include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 
@@ -35,7 +39,12 @@ struct COMMON_EXPORT RequestReq
 // The client's shared store of products (data code 12224), one response per server, keyed by the
 // server's name. Used through utils::CSingletonT<CProductDataManager>::instance(). Thread-safe:
 // requestData may be called from any thread, getVornProductPtr returns a copy of the map taken
-// under the manager's lock. A server that fails or answers nothing keeps no entry.
+// under the manager's lock. A server that fails or answers nothing keeps no entry; an answer of a
+// server that a later request asked again is dropped, so an older request never overwrites what
+// a newer one stored (its callback still comes, once all its servers have answered). A request
+// that asks every server also forgets the servers the client centre no longer has. With no
+// server to ask the callback comes at once. Answers lost when the client centre shuts its
+// servers down never call back.
 class COMMON_EXPORT CProductDataManager
 {
 public:
@@ -49,8 +58,17 @@ public:
     QMap<QString, boost::shared_ptr<ttservice::CVornProductsResp>> getVornProductPtr() const;
 
 private:
+    struct Round;
+    void onAnswer(const std::shared_ptr<Round>& round, const std::string& server, int systemTag,
+                  const utils::TTError& error, const std::vector<ttservice::IDataPtr>& records);
+
     mutable std::mutex m_mutex;
     QMap<QString, boost::shared_ptr<ttservice::CVornProductsResp>> m_products;
+    unsigned long long m_lastRound = 0;
+    // By server name: the latest request that asked it, whose answer alone may be stored.
+    std::map<std::string, unsigned long long> m_askedBy;
 };
 
 } // namespace Ocv
+
+UTILS_DECLARE_SINGLETON(COMMON_EXPORT, Ocv::CProductDataManager)

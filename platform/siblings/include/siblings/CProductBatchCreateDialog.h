@@ -4,7 +4,6 @@
 #include "siblings/SiblingsGlobal.h"
 
 #include <QSet>
-#include <QString>
 
 #include <vector>
 
@@ -12,9 +11,10 @@ class QLineEdit;
 
 namespace Ocv {
 
-// Creates a numbered series of products (one operate 12224 add each): ids and names are the
-// prefixes followed by 0001, 0002, ... When some are refused the dialog stays open and says how
-// many were created and which failed; OK again sends only the ones not created yet.
+// Creates a numbered series of products (one operate 12224 add each): the ids count up from the
+// first id given, the names are the prefix followed by 0001, 0002, ... When some are refused the
+// dialog stays open and says how many were created and which failed; OK again sends only the
+// ones not created yet.
 class SIBLINGS_EXPORT CProductBatchCreateDialog : public CCreationDialog
 {
     Q_OBJECT
@@ -35,12 +35,12 @@ protected:
     void clearForm() override;
 
 private:
-    QLineEdit* m_idPrefix;
+    QLineEdit* m_firstId;
     QLineEdit* m_namePrefix;
     QLineEdit* m_count;
     // What this dialog created since its form was last cleared, and what the last OK sent.
-    QSet<QString> m_created;
-    std::vector<QString> m_sentIds;
+    QSet<int> m_created;
+    std::vector<int> m_sentIds;
     int m_batchSize = 0;
 };
 

@@ -22,12 +22,17 @@ template <class T> struct ParamMap
     }
     T* find(const std::string& param, const std::string& param2)
     {
+        if (T* entry = findEntry(param, param2))
+            return entry;
+        return fallback ? &*fallback : nullptr;
+    }
+    // The same without the fallback.
+    T* findEntry(const std::string& param, const std::string& param2)
+    {
         auto it = entries.find({param, param2});
         if (it == entries.end())
             it = entries.find({param, std::string()});
-        if (it != entries.end())
-            return &it->second;
-        return fallback ? &*fallback : nullptr;
+        return it == entries.end() ? nullptr : &it->second;
     }
 };
 

@@ -26,7 +26,9 @@ using ComputedAnswer = std::function<Records(const SimState& state, const ttserv
 // repeatable. A fixed server time advances in a live scenario or when the clock runs.
 // Built in: when the server holds a population (an answer for accounts, products or users), the
 // statistics (12254) and the sub-manager's figures (12277) are counted from it at query time;
-// generated exchanges (12255) follow the server clock. A server that lists logins answers 12311
+// generated exchanges (12255) follow the server clock. An account query (12203) whose param is a
+// number answers the accounts of that type (from an index, in list order) unless the scenario
+// scripts that param; "all" and other params answer every account. A server that lists logins answers 12311
 // from them per kind and ends one on 626; one that lists algorithm ranges answers 12374. The
 // risk-control templates, groups and relations (23452 to 23455) are picked from their lists by
 // the query's param.

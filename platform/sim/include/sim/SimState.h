@@ -34,6 +34,8 @@ public:
 
     // What a query with these texts is answered from; null when the code has nothing for them.
     Answer* find(int dataType, const std::string& param, const std::string& param2);
+    // Whether the code has an answer of its own for these texts (not the one for every param).
+    bool hasEntry(int dataType, const std::string& param, const std::string& param2);
     // The answer kept for exactly these texts. On first use it starts as a copy of what such a
     // query got so far, so that a change reaches these texts and no others.
     Answer& stored(int dataType, const std::string& param, const std::string& param2);
@@ -44,7 +46,13 @@ public:
     // accounts, products and users live there); empty when there are none.
     const Records& everyParam(int dataType) const;
     // The same records, to change; the code gets an empty list for every param when it had none.
+    // A change through it drops the index of the accounts by type (made again when next needed).
     Records& everyParamForChange(int dataType);
+    // Appends to them, keeping the index of the accounts by type in step.
+    void appendEveryParam(int dataType, const ttservice::IDataPtr& record);
+    // The account records (12203, every param) with an inner account of this type, in list
+    // order. Indexed on first use, so that a query by type costs the accounts of that type.
+    const Records& accountsOfType(int accountType);
 
     // The logins the server lists, own lists of the shared items; a state without lists holds none.
     void setLogins(const LoginLists& logins);
@@ -62,7 +70,11 @@ public:
     const std::shared_ptr<const AlgoRanges>& algoRanges() const;
 
 private:
+    void indexAccount(const ttservice::IDataPtr& record);
+
     std::map<int, ParamMap<Answer>> m_answers;
+    std::map<int, Records> m_accountsByType;
+    bool m_accountsIndexed = false;
     struct LoginPlace
     {
         quint64 hash; // of user name and login time

@@ -6,8 +6,9 @@
 
 namespace ttservice {
 
-// An investment product. managerId -1: no sub-manager looks after it; active 0: wound up or not
-// yet running. createdDay is "yyyyMMdd". riskControlEnabled: the product's risk control is on.
+// An investment product, keyed by its id in decimal. The id is unique on its server only.
+// managerId -1: no sub-manager looks after it; active 0: wound up or not yet running. createdDay
+// is "yyyyMMdd". riskControlEnabled: the product's risk control is on.
 class DATA_EXPORT CVornProductInfo : public IData
 {
     TTSERVICE_RECORD(CVornProductInfo)
@@ -16,7 +17,7 @@ public:
     ~CVornProductInfo() override;
     std::string getKey() const override;
 
-    std::string productId;
+    int productId = 0;
     std::string productName;
     int managerId = -1;
     int active = 0;

@@ -10,10 +10,12 @@ namespace ttservice {
 class DATA_EXPORT TypeManager
 {
 public:
-    // traderType is the mask of the trading types the platform runs (810495 on a full platform).
-    // "ttservice::EAccountType": 1 futures … 12 wealth management, as CVornAccountInfo counts
-    //   them; a type exists when its bit (1 << type) is set in the mask, every type when the mask
-    //   is 0 or less. A type left out or unknown gives "未知类型(n)".
+    // traderType is the mask of the trade types (EQdTraderType bits) the platform runs (810495
+    // on a full platform: every one of them).
+    // "ttservice::EAccountType": 1 futures … 12 wealth management, as CAccountInfo counts them;
+    //   a type with a trade type exists when the mask holds that trade type's bit, every type
+    //   when the mask is 0 or less; the types without one (interbank, bank, OTC, wealth
+    //   management) always exist. A type left out or unknown gives "未知类型(n)".
     // "ttservice::EServiceClientID": the terminal a login came from; unknown gives "未知终端(n)".
     // "ttservice::EQdUserType": unknown gives empty text, unlike the two above: lists that show a
     //   user type fall back to the type text their own record carries.

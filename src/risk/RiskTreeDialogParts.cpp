@@ -47,6 +47,7 @@ RiskTreeDialogParts buildRiskTreeDialog(Kx::CCommonDialog* dialog, const QString
     parts.search->setObjectName(namePrefix + QStringLiteral("_search"));
     parts.search->setFixedSize(kSearchWidth, kControlHeight);
     parts.search->setEmptyHint(searchHint, QStringLiteral("clr_lineedit_empty_hint"));
+    parts.search->setReturnEvent(Kx::CLineEdit::EventReturnPressed2);
     bar->addFixedWidget(parts.search, Kx::AnchorStart);
     bar->addFixedSpace(kSpaceBeforeRefresh);
     parts.refresh = new Kx::CSmallNormalButton(0, false, 0, bar);

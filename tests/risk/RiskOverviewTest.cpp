@@ -6,6 +6,8 @@
 
 #include "kx/CPushButton.h"
 #include "risk/CAccountProductRiskWidget.h"
+#include "risk/CAccountRiskControlWidget.h"
+#include "risk/CProductRiskControlWidget.h"
 #include "risk/CAllRiskControlWidget.h"
 #include "risk/CFeaturedRiskControlWidget.h"
 #include "risk/CGlobalRiskControlWidget.h"
@@ -107,8 +109,8 @@ TEST_F(RiskOverviewTest, FeaturedCardDrawsTwoEntriesWhoseButtonsStartNothing)
 TEST_F(RiskOverviewTest, ContainerLaysOutItsColumnsFromTheAllRiskBlockOn)
 {
     make();
-    const QList<QWidget*> order{container->topWidget(), container->allRiskWidget(), static_cast<QWidget*>(container->accountWidget()),
-                                static_cast<QWidget*>(container->productWidget()), container->approvalWidget(), container->featuredWidget()};
+    const QList<QWidget*> order{container->topWidget(), container->allRiskWidget(), container->accountWidget(),
+                                container->productWidget(), container->approvalWidget(), container->featuredWidget()};
     QList<QWidget*> children;
     for (QObject* child : container->children()) {
         if (order.contains(qobject_cast<QWidget*>(child)))
@@ -122,8 +124,8 @@ TEST_F(RiskOverviewTest, ContainerLaysOutItsColumnsFromTheAllRiskBlockOn)
     auto ops = PaintRecorder::record(container.get());
     EXPECT_EQ(container->topWidget()->geometry(), QRect(0, 0, 1371, 273));
     EXPECT_EQ(container->featuredWidget()->geometry(), QRect(1371, 0, 384, 273));
-    EXPECT_EQ(static_cast<QWidget*>(container->accountWidget())->geometry(), QRect(0, 274, 380, 570));
-    EXPECT_EQ(static_cast<QWidget*>(container->productWidget())->geometry(), QRect(380, 274, 380, 570));
+    EXPECT_EQ(container->accountWidget()->geometry(), QRect(0, 274, 380, 570));
+    EXPECT_EQ(container->productWidget()->geometry(), QRect(380, 274, 380, 570));
     EXPECT_EQ(container->approvalWidget()->geometry(), QRect(760, 274, 380, 570));
     EXPECT_EQ(PaintRecorder::hairlines(ops, frame),
               (QVector<QLine>{QLine(1371, 0, 1371, 273), QLine(1371, 273, 1755, 273), QLine(1755, 0, 1755, 273)}));

@@ -24,6 +24,8 @@ namespace {
 using kit::center;
 
 constexpr int kAccountCode = 12203;
+constexpr int kAccountSettingCode = 23450;
+constexpr int kTemplateCode = 23452;
 const std::vector<int> kAllRights{10037, 10041, 10089, 10745, 11501, 10657, 10871};
 
 boost::shared_ptr<ttservice::CVornAccountInfo> account(const std::string& id, int type, bool excluded = false)
@@ -96,6 +98,16 @@ protected:
         dialog->searchEdit()->setFocus();
         dialog->searchEdit()->setText(text);
         QTest::keyClick(dialog->searchEdit(), Qt::Key_Return);
+    }
+    // "server account" of every read of an account's limits.
+    std::vector<std::string> settingReads() const
+    {
+        std::vector<std::string> reads;
+        for (const auto& request : center()->sentRequests()) {
+            if (request.dataType == kAccountSettingCode)
+                reads.push_back(request.server + " " + request.param);
+        }
+        return reads;
     }
     std::vector<std::string> accountQueries() const
     {
@@ -251,13 +263,19 @@ TEST_F(AccountRiskTest, SearchSelectsByIdIgnoringCaseOnlyOnEnterInTheFocusedFiel
     EXPECT_EQ(selected(), QStringList{"ZZZ"});
 }
 
+// The chosen account's panel reads its limits: the stock-like ones from the selected system, the
+// futures one from the system the column was switched to.
 TEST_F(AccountRiskTest, SelectingAnAccountShowsThePanelOfItsTypeAndTitlesTheDialog)
 {
     builder.answer(kAccountCode, "3", {account("C100", 3)}).answer(kAccountCode, "1", {account("F200", 1)});
+    builder.server("s2", 5);
     make();
-    QString name = QStringLiteral("s1");
+    QString name = QStringLiteral("s2");
     widget->switchSystem(3, name);
     auto* dialog = openSettings();
+    dialog->show();
+    ASSERT_TRUE(kit::waitForAnswers());
+    center()->clearSentRequests();
     auto* tree = dialog->tree();
     auto visibleTypes = [&] {
         std::vector<int> types;
@@ -278,6 +296,8 @@ TEST_F(AccountRiskTest, SelectingAnAccountShowsThePanelOfItsTypeAndTitlesTheDial
     dialog->handleEvent(175, 0, nodeOf(tree, "F200"), QStringLiteral("F200"), nullptr);
     EXPECT_EQ(visibleTypes(), std::vector<int>{1});
     EXPECT_EQ(dialog->title(), QStringLiteral("账号风控设置 - [F200]"));
+    ASSERT_TRUE(kit::waitForAnswers());
+    EXPECT_EQ(settingReads(), (std::vector<std::string>{"s1 C100", "s2 F200"}));
     EXPECT_TRUE(dialog->handleEvent(175, 0, 99999, QString(), nullptr));
     EXPECT_EQ(dialog->title(), QStringLiteral("账号风控设置 - [F200]")) << "an unknown node keeps the last title";
 }
@@ -311,15 +331,32 @@ TEST_F(AccountRiskTest, RefreshWithAnswersOutListsEveryAccountOnce)
 
 TEST_F(AccountRiskTest, SystemSwitchReachesTheFuturesPanelAndTheTemplateListAndTeardownLeavesAnswersOut)
 {
-    builder.server("s1", 200).answer(kAccountCode, "2", {account("S1", 2)});
+    builder.server("s2", 5);
+    make();
+    QString name = QStringLiteral("s2");
+    widget->switchSystem(4, name);
+    center()->clearSentRequests();
+    widget->handleEvent(9, 1, 0, QString(), nullptr);
+    ASSERT_TRUE(kit::waitForAnswers());
+    widget->handleEvent(9, 2, 0, QString(), nullptr);
+    ASSERT_TRUE(kit::waitForAnswers());
+    name = QStringLiteral("s1");
+    widget->switchSystem(5, name);
+    ASSERT_TRUE(kit::waitForAnswers());
+    // The template list follows the column's system; the group list reads the selected one, once.
+    std::vector<std::string> lists;
+    for (const auto& request : center()->sentRequests())
+        lists.push_back(request.server + " " + std::to_string(request.dataType) + " " + request.param);
+    EXPECT_EQ(lists, (std::vector<std::string>{"s2 23452 account", "s1 23453 account", "s1 23452 account"}));
+    EXPECT_EQ(widget->systemId(), 5);
+
+    column.reset();
+    builder = kit::ScenarioBuilder();
+    builder.user(10).loginTypeAuth(false).server("s1", 200).answer(kAccountCode, "2", {account("S1", 2)});
     make();
     widget->handleEvent(9, 0, 0, QString(), nullptr);
     widget->handleEvent(9, 1, 0, QString(), nullptr);
     widget->handleEvent(9, 2, 0, QString(), nullptr);
-    QString name = QStringLiteral("s1");
-    widget->switchSystem(4, name);
-    EXPECT_EQ(widget->systemId(), 4);
-    EXPECT_EQ(widget->systemName(), name);
     // Gone with every answer still out.
     column.reset();
     EXPECT_TRUE(kit::waitForAnswers());

@@ -40,9 +40,22 @@ void CLineEdit::setEmptyHint(const QString& text, const QString& colorKey)
     applyHintColor();
 }
 
+void CLineEdit::setFontKey(const QString& key)
+{
+    m_fontKey = key;
+    applyFont();
+}
+
 void CLineEdit::themeChanged()
 {
     applyHintColor();
+    applyFont();
+}
+
+void CLineEdit::applyFont()
+{
+    if (!m_fontKey.isEmpty())
+        setFont(*utils::CSingletonT<CUiResource>::instance()->getFont(m_fontKey));
 }
 
 void CLineEdit::applyHintColor()

@@ -48,6 +48,8 @@ RiskTreeDialogParts buildRiskTreeDialog(Kx::CCommonDialog* dialog, const QString
     parts.search->setFixedSize(kSearchWidth, kControlHeight);
     parts.search->setEmptyHint(searchHint, QStringLiteral("clr_lineedit_empty_hint"));
     parts.search->setReturnEvent(Kx::CLineEdit::EventReturnPressed2);
+    // Small enough that the hint reads whole in the 200-pixel field.
+    parts.search->setFontKey(QStringLiteral("ocv_fnt_risk_setting_search"));
     bar->addFixedWidget(parts.search, Kx::AnchorStart);
     bar->addFixedSpace(kSpaceBeforeRefresh);
     parts.refresh = new Kx::CSmallNormalButton(0, false, 0, bar);

@@ -13,6 +13,8 @@
 #include "siblings/CAccountStockRCSetWidget.h"
 
 #include <QApplication>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTest>
 
 #include <boost/make_shared.hpp>
@@ -151,6 +153,14 @@ TEST_F(AccountRiskTest, LaunchersOpenTheirDialogsOnceAndOnlyOnTextClicks)
     EXPECT_EQ(templates->title(), QStringLiteral("账号风控模板应用"));
     EXPECT_EQ(groups->title(), QStringLiteral("账号风控模板组应用"));
     EXPECT_GE(setting->minimumWidth(), 1350);
+    auto* search = setting->searchEdit();
+    EXPECT_EQ(search->size(), QSize(200, 26));
+    EXPECT_EQ(search->placeholderText(), QStringLiteral("请输入资金账号, 按Enter查询"));
+    QStyleOptionFrame frame;
+    frame.initFrom(search);
+    const QRect textRoom = search->style()->subElementRect(QStyle::SE_LineEditContents, &frame, search);
+    EXPECT_LE(QFontMetrics(search->font()).horizontalAdvance(search->placeholderText()), textRoom.width() - 4)
+        << "the hint reads whole";
     EXPECT_EQ(templates->minimumSize(), QSize(850, 600));
     EXPECT_FALSE(setting->isModal());
     setting->hide();

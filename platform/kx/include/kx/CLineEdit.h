@@ -33,15 +33,19 @@ public:
     // The grey text shown while the edit is empty, in the theme colour colorKey.
     void setEmptyHint(const QString& text,
                       const QString& colorKey = QStringLiteral("clr_lineedit_empty_hint"));
+    // The edit's font (its text and the hint) by theme key; without one it keeps the widget font.
+    void setFontKey(const QString& key);
     void themeChanged() override;
 
 private:
     void applyHintColor();
+    void applyFont();
     void onReturnPressed();
 
     int m_id;
     int m_returnEvent = EventReturnPressed;
     QString m_hintColorKey;
+    QString m_fontKey;
 };
 
 } // namespace Kx

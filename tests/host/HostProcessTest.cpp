@@ -333,4 +333,45 @@ TEST_F(HostProcessTest, AllRiskSwitchAsksThenTurnsEveryCheckOn)
     }
 }
 
+// The account column from outside: the user holds two of the seven account rights, so the tree
+// has two roots and asks for two types; a search finds the account, a click shows its panel, a
+// changed limit is saved, and after "刷新" the account is read again with it.
+TEST_F(HostProcessTest, AccountRiskSettingsSearchSelectSaveAndReadBack)
+{
+    writeScenario(R"({
+      "client": {"algorithmBus": false, "loginTypeAuth": false},
+      "user": {"name": "admin", "type": 10, "roleType": 1, "subManagerId": -1, "rights": [10041, 10037, 10081]},
+      "servers": [{"name": "s1", "systemTag": 1, "serverTime": "local", "latencyMs": 5,
+        "answers": {"12203": [
+          {"accountId": "S001", "accountName": "甲", "accountType": 2, "institutionNo": 8101, "institutionName": "澄岭资产", "modifiable": true},
+          {"accountId": "S002", "accountName": "乙", "accountType": 2, "modifiable": true},
+          {"accountId": "F001", "accountName": "丙", "accountType": 1, "modifiable": true},
+          {"accountId": "C001", "accountName": "丁", "accountType": 3, "modifiable": true}]}}]
+    })");
+    ASSERT_EQ(run({"--tab", "quick", "--at", "2026-12-07 10:00:00", "--click", "account_risk_setting_entry:10,10",
+                   "--type", "account_risk_setting_search:s001", "--click", "@account_risk_setting_dialog:80,123",
+                   "--type", "account_stock_rc_max_order_volume:1234", "--click", "account_stock_rc_save:10,10",
+                   "--click", "account_risk_setting_refresh:10,10", "--type", "account_risk_setting_search:S001",
+                   "--click", "@account_risk_setting_dialog:80,123", "--requests", path("r.jsonl"), "--paint-log",
+                   path("p.jsonl")}),
+              0)
+        << errors.toStdString();
+    QStringList sent;
+    for (const QJsonObject& line : readLines("r.jsonl")) {
+        const int code = line["code"].toInt();
+        if (code == 12203 || code == 23450)
+            sent << QStringLiteral("%1 %2 %3").arg(line["kind"].toString()).arg(code).arg(line["param"].toString());
+        if (line["kind"] == "operate") {
+            EXPECT_EQ(line["key"].toString(), QStringLiteral("S001"));
+            EXPECT_EQ(line["record"].toObject()["maxOrderVolume"].toInt(), 1234);
+        }
+    }
+    EXPECT_EQ(sent, (QStringList{"query 12203 2", "query 12203 1", "query 23450 S001", "operate 23450 ",
+                                 "query 23450 S001", "query 12203 2", "query 12203 1", "query 23450 S001"}));
+    bool titled = false;
+    for (const QJsonObject& op : readLines("p.jsonl"))
+        titled = titled || op["text"].toString() == QStringLiteral("账号风控设置 - [S001]");
+    EXPECT_TRUE(titled);
+}
+
 } // namespace

@@ -2,6 +2,7 @@
 // the tree's seven types on the selected system (115,000 in all), 20,000 products over two systems. How long the GUI thread may stall while the
 // trees fill, what a search over every account costs, and the memory per listed node.
 #include "AnswerWait.h"
+#include "GuiStallProbe.h"
 #include "ScenarioBuilder.h"
 
 #include "data/CVornClient.h"
@@ -22,28 +23,6 @@ namespace {
 constexpr int kAccounts = 115000;
 constexpr int kProductsPerServer = 10000;
 
-// The longest the GUI thread went without serving its event loop while the probe ran.
-class StallProbe
-{
-public:
-    StallProbe()
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            const qint64 now = m_clock.elapsed();
-            m_longest = std::max(m_longest, now - m_last);
-            m_last = now;
-        });
-        m_clock.start();
-        m_timer.start(0);
-    }
-    qint64 longestMs() const { return m_longest; }
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    qint64 m_last = 0;
-    qint64 m_longest = 0;
-};
 
 double heapBytes()
 {
@@ -84,7 +63,7 @@ void BM_AccountTreeLoad(benchmark::State& state)
         const double before = heapBytes();
         std::unique_ptr<SearchableAccountDialog> dialog;
         {
-            StallProbe probe;
+            GuiStallProbe probe;
             dialog = std::make_unique<SearchableAccountDialog>(nullptr);
             dialog->show();
             for (int root : dialog->tree()->childIds(0))
@@ -139,7 +118,7 @@ void BM_ProductTreeLoad(benchmark::State& state)
     qint64 stall = 0;
     int nodes = 0;
     for (auto _ : state) {
-        StallProbe probe;
+        GuiStallProbe probe;
         Ocv::CProductRiskSettingDialog dialog(nullptr);
         dialog.show();
         if (!kit::waitForAnswers(60000))

@@ -1,4 +1,5 @@
 #include "AnswerWait.h"
+#include "GuiStallProbe.h"
 #include "ScenarioBuilder.h"
 
 #include "dashboard/CBottomWidget.h"
@@ -313,28 +314,6 @@ void BM_StatisticsHandOff(benchmark::State& state)
 }
 BENCHMARK(BM_StatisticsHandOff)->Unit(benchmark::kMillisecond);
 
-// The longest the GUI thread went without serving its event loop while the probe ran.
-class GuiStallProbe
-{
-public:
-    GuiStallProbe()
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            const qint64 now = m_clock.elapsed();
-            m_longest = std::max(m_longest, now - m_last);
-            m_last = now;
-        });
-        m_clock.start();
-        m_timer.start(0);
-    }
-    qint64 longestMs() const { return m_longest; }
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    qint64 m_last = 0;
-    qint64 m_longest = 0;
-};
 
 // The generated platform of the large scenario: its user types mapped to role types as the
 // scenario maps them, so that most desktop logins (all but administrators', role types 0 and 1,

@@ -14,14 +14,10 @@
 #include "kx/CTreeWidget.h"
 #include "kx/CWidgetList.h"
 #include "risk/RiskLauncher.h"
-#include "risk/RiskTemplateDialogParts.h"
 #include "risk/RiskTreeDialogParts.h"
 #include "risk/TreeNodeBatches.h"
 #include "siblings/CAccountFutureRCSetWidget.h"
 #include "siblings/CAccountStockRCSetWidget.h"
-#include "siblings/CProductRelateRCTemplateGroupWidget.h"
-#include "siblings/CProductRelateRCTemplateWidget.h"
-#include "siblings/CProductRiskControlTemplateGroupWidget.h"
 #include "siblings/CProductRiskControlTemplateWidget.h"
 #include "utils/CSingletonT.h"
 
@@ -395,42 +391,19 @@ bool CAccountRiskSettingDialog::handleEvent(int eventId, int a, int b, const QSt
 
 // --- the template dialogs ---------------------------------------------------------------------
 
-CAccountRiskTemplateDialog::CAccountRiskTemplateDialog(QWidget* parent) : Kx::CCommonDialog(parent)
+CAccountRiskTemplateDialog::CAccountRiskTemplateDialog(QWidget* parent)
+    : CRiskTemplateDialog(true, QStringLiteral("account_risk_template_dialog"), QStringLiteral("账号风控模板应用"), parent)
 {
-    setObjectName(QStringLiteral("account_risk_template_dialog"));
-    m_pTemplateList = new CProductRiskControlTemplateWidget(true, false, this);
-    m_pRelatePanel = new CProductRelateRCTemplateWidget(eRelateRcApply, boost::shared_ptr<ttservice::CVornRcTemplate>(), this);
-    layoutTemplateDialog(this, QStringLiteral("账号风控模板应用"), m_pTemplateList, m_pRelatePanel);
 }
 
 CAccountRiskTemplateDialog::~CAccountRiskTemplateDialog() = default;
 
-bool CAccountRiskTemplateDialog::handleEvent(int eventId, int a, int b, const QString& text, void* data)
+CAccountRiskTemplateGroupDialog::CAccountRiskTemplateGroupDialog(QWidget* parent)
+    : CRiskTemplateGroupDialog(true, QStringLiteral("account_risk_template_group_dialog"), QStringLiteral("账号风控模板组应用"),
+                               parent)
 {
-    if (eventId != EventId::TemplateChosen)
-        return Kx::CCommonDialog::handleEvent(eventId, a, b, text, data);
-    showChosenTemplate(m_pRelatePanel, &CProductRelateRCTemplateWidget::setTemplateData, data);
-    return true;
-}
-
-CAccountRiskTemplateGroupDialog::CAccountRiskTemplateGroupDialog(QWidget* parent) : Kx::CCommonDialog(parent)
-{
-    setObjectName(QStringLiteral("account_risk_template_group_dialog"));
-    m_pGroupList = new CProductRiskControlTemplateGroupWidget(true, false, this);
-    m_pRelatePanel =
-        new CProductRelateRCTemplateGroupWidget(eRelateRcApply, boost::shared_ptr<ttservice::CVornRcTemplateGroup>(), this);
-    layoutTemplateDialog(this, QStringLiteral("账号风控模板组应用"), m_pGroupList, m_pRelatePanel);
-    m_pGroupList->request();
 }
 
 CAccountRiskTemplateGroupDialog::~CAccountRiskTemplateGroupDialog() = default;
-
-bool CAccountRiskTemplateGroupDialog::handleEvent(int eventId, int a, int b, const QString& text, void* data)
-{
-    if (eventId != EventId::TemplateChosen)
-        return Kx::CCommonDialog::handleEvent(eventId, a, b, text, data);
-    showChosenTemplate(m_pRelatePanel, &CProductRelateRCTemplateGroupWidget::setTemplateGroupData, data);
-    return true;
-}
 
 } // namespace Ocv

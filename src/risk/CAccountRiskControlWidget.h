@@ -6,6 +6,7 @@
 #include "data/IData.h"
 #include "kx/CBaseWidget.h"
 #include "kx/CCommonDialog.h"
+#include "risk/RiskTemplateDialogs.h"
 
 #include <QMap>
 #include <QString>
@@ -39,10 +40,6 @@ class CAccountRiskSettingDialog;
 class CAccountRiskTemplateDialog;
 class CAccountRiskTemplateGroupDialog;
 class CAccountStockRCSetWidget;
-class CProductRelateRCTemplateGroupWidget;
-class CProductRelateRCTemplateWidget;
-class CProductRiskControlTemplateGroupWidget;
-class CProductRiskControlTemplateWidget;
 class CTreeNodeBatches;
 
 // The account column of the risk overview: a title and three launchers, each opening a dialog
@@ -161,37 +158,21 @@ private:
 };
 
 // Risk templates and the accounts they apply to.
-class WELCOME_EXPORT CAccountRiskTemplateDialog : public Kx::CCommonDialog
+class WELCOME_EXPORT CAccountRiskTemplateDialog : public CRiskTemplateDialog
 {
     Q_OBJECT
 public:
     explicit CAccountRiskTemplateDialog(QWidget* parent);
     ~CAccountRiskTemplateDialog() override;
-
-    bool handleEvent(int eventId, int a, int b, const QString& text, void* data) override;
-    CProductRiskControlTemplateWidget* templateList() const { return m_pTemplateList; }
-    CProductRelateRCTemplateWidget* relatePanel() const { return m_pRelatePanel; }
-
-private:
-    CProductRiskControlTemplateWidget* m_pTemplateList = nullptr;
-    CProductRelateRCTemplateWidget* m_pRelatePanel = nullptr;
 };
 
 // Risk template groups and the accounts they apply to.
-class WELCOME_EXPORT CAccountRiskTemplateGroupDialog : public Kx::CCommonDialog
+class WELCOME_EXPORT CAccountRiskTemplateGroupDialog : public CRiskTemplateGroupDialog
 {
     Q_OBJECT
 public:
     explicit CAccountRiskTemplateGroupDialog(QWidget* parent);
     ~CAccountRiskTemplateGroupDialog() override;
-
-    bool handleEvent(int eventId, int a, int b, const QString& text, void* data) override;
-    CProductRiskControlTemplateGroupWidget* groupList() const { return m_pGroupList; }
-    CProductRelateRCTemplateGroupWidget* relatePanel() const { return m_pRelatePanel; }
-
-private:
-    CProductRiskControlTemplateGroupWidget* m_pGroupList = nullptr;
-    CProductRelateRCTemplateGroupWidget* m_pRelatePanel = nullptr;
 };
 
 } // namespace Ocv

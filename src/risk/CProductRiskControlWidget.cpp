@@ -10,13 +10,9 @@
 #include "kx/CTreeWidget.h"
 #include "kx/CWidgetList.h"
 #include "risk/RiskLauncher.h"
-#include "risk/RiskTemplateDialogParts.h"
 #include "risk/RiskTreeDialogParts.h"
 #include "risk/TreeNodeBatches.h"
-#include "siblings/CProductRelateRCTemplateGroupWidget.h"
-#include "siblings/CProductRelateRCTemplateWidget.h"
 #include "siblings/CProductRiskControlPageWidget.h"
-#include "siblings/CProductRiskControlTemplateGroupWidget.h"
 #include "siblings/CProductRiskControlTemplateWidget.h"
 #include "utils/CSingletonT.h"
 
@@ -290,44 +286,21 @@ bool CProductRiskSettingDialog::handleEvent(int eventId, int a, int b, const QSt
 }
 
 // --- the template dialogs ---------------------------------------------------------------------
+// The product dialogs carry the account dialogs' titles.
 
-CProductRiskTemplateDialog::CProductRiskTemplateDialog(QWidget* parent) : Kx::CCommonDialog(parent)
+CProductRiskTemplateDialog::CProductRiskTemplateDialog(QWidget* parent)
+    : CRiskTemplateDialog(false, QStringLiteral("product_risk_template_dialog"), QStringLiteral("账号风控模板应用"), parent)
 {
-    setObjectName(QStringLiteral("product_risk_template_dialog"));
-    m_pTemplateList = new CProductRiskControlTemplateWidget(false, true, this);
-    m_pRelatePanel = new CProductRelateRCTemplateWidget(eRelateRcApply, boost::shared_ptr<ttservice::CVornRcTemplate>(), this);
-    // The product dialogs carry the account dialogs' titles.
-    layoutTemplateDialog(this, QStringLiteral("账号风控模板应用"), m_pTemplateList, m_pRelatePanel);
 }
 
 CProductRiskTemplateDialog::~CProductRiskTemplateDialog() = default;
 
-bool CProductRiskTemplateDialog::handleEvent(int eventId, int a, int b, const QString& text, void* data)
+CProductRiskTemplateGroupDialog::CProductRiskTemplateGroupDialog(QWidget* parent)
+    : CRiskTemplateGroupDialog(false, QStringLiteral("product_risk_template_group_dialog"), QStringLiteral("账号风控模板组应用"),
+                               parent)
 {
-    if (eventId != EventId::TemplateChosen)
-        return Kx::CCommonDialog::handleEvent(eventId, a, b, text, data);
-    showChosenTemplate(m_pRelatePanel, &CProductRelateRCTemplateWidget::setTemplateData, data);
-    return true;
-}
-
-CProductRiskTemplateGroupDialog::CProductRiskTemplateGroupDialog(QWidget* parent) : Kx::CCommonDialog(parent)
-{
-    setObjectName(QStringLiteral("product_risk_template_group_dialog"));
-    m_pGroupList = new CProductRiskControlTemplateGroupWidget(false, true, this);
-    m_pRelatePanel =
-        new CProductRelateRCTemplateGroupWidget(eRelateRcApply, boost::shared_ptr<ttservice::CVornRcTemplateGroup>(), this);
-    layoutTemplateDialog(this, QStringLiteral("账号风控模板组应用"), m_pGroupList, m_pRelatePanel);
-    m_pGroupList->request();
 }
 
 CProductRiskTemplateGroupDialog::~CProductRiskTemplateGroupDialog() = default;
-
-bool CProductRiskTemplateGroupDialog::handleEvent(int eventId, int a, int b, const QString& text, void* data)
-{
-    if (eventId != EventId::TemplateChosen)
-        return Kx::CCommonDialog::handleEvent(eventId, a, b, text, data);
-    showChosenTemplate(m_pRelatePanel, &CProductRelateRCTemplateGroupWidget::setTemplateGroupData, data);
-    return true;
-}
 
 } // namespace Ocv

@@ -5,6 +5,7 @@
 #include "data/IData.h"
 #include "kx/CBaseWidget.h"
 #include "kx/CCommonDialog.h"
+#include "risk/RiskTemplateDialogs.h"
 
 #include <QMap>
 #include <QString>
@@ -19,11 +20,7 @@ class CTreeWidget;
 
 namespace Ocv {
 
-class CProductRelateRCTemplateGroupWidget;
-class CProductRelateRCTemplateWidget;
 class CProductRiskControlPageWidget;
-class CProductRiskControlTemplateGroupWidget;
-class CProductRiskControlTemplateWidget;
 class CProductRiskSettingDialog;
 class CProductRiskTemplateDialog;
 class CProductRiskTemplateGroupDialog;
@@ -127,37 +124,21 @@ private:
 };
 
 // Risk templates and the products they apply to.
-class WELCOME_EXPORT CProductRiskTemplateDialog : public Kx::CCommonDialog
+class WELCOME_EXPORT CProductRiskTemplateDialog : public CRiskTemplateDialog
 {
     Q_OBJECT
 public:
     explicit CProductRiskTemplateDialog(QWidget* parent);
     ~CProductRiskTemplateDialog() override;
-
-    bool handleEvent(int eventId, int a, int b, const QString& text, void* data) override;
-    CProductRiskControlTemplateWidget* templateList() const { return m_pTemplateList; }
-    CProductRelateRCTemplateWidget* relatePanel() const { return m_pRelatePanel; }
-
-private:
-    CProductRiskControlTemplateWidget* m_pTemplateList = nullptr;
-    CProductRelateRCTemplateWidget* m_pRelatePanel = nullptr;
 };
 
 // Risk template groups and the products they apply to.
-class WELCOME_EXPORT CProductRiskTemplateGroupDialog : public Kx::CCommonDialog
+class WELCOME_EXPORT CProductRiskTemplateGroupDialog : public CRiskTemplateGroupDialog
 {
     Q_OBJECT
 public:
     explicit CProductRiskTemplateGroupDialog(QWidget* parent);
     ~CProductRiskTemplateGroupDialog() override;
-
-    bool handleEvent(int eventId, int a, int b, const QString& text, void* data) override;
-    CProductRiskControlTemplateGroupWidget* groupList() const { return m_pGroupList; }
-    CProductRelateRCTemplateGroupWidget* relatePanel() const { return m_pRelatePanel; }
-
-private:
-    CProductRiskControlTemplateGroupWidget* m_pGroupList = nullptr;
-    CProductRelateRCTemplateGroupWidget* m_pRelatePanel = nullptr;
 };
 
 } // namespace Ocv

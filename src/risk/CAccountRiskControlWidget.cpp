@@ -8,13 +8,9 @@
 #include "data/ttservice/CAccountInfo.h"
 #include "data/ttservice/CVornAccountInfo.h"
 #include "data/ttservice/CVornQueryDataReq.h"
-#include "kx/CLineEdit.h"
-#include "kx/CLoadingMaskWidget.h"
-#include "kx/CSmallNormalButton.h"
 #include "kx/CTreeWidget.h"
 #include "kx/CWidgetList.h"
 #include "risk/RiskLauncher.h"
-#include "risk/RiskTreeDialogParts.h"
 #include "risk/TreeNodeBatches.h"
 #include "siblings/CAccountFutureRCSetWidget.h"
 #include "siblings/CAccountStockRCSetWidget.h"
@@ -31,8 +27,6 @@ namespace {
 constexpr int kWidth = 380;
 constexpr int kHeight = 570;
 constexpr int kAccountQueryCode = 12203;
-constexpr int kSettingMinimumWidth = 1350;
-constexpr int kSettingMinimumHeight = 670;
 const QSize kRootSize(100, 26);
 
 // The tree's roots, in the order they are made, with the right that shows each.
@@ -155,44 +149,26 @@ bool CAccountRiskControlWidget::handleEvent(int eventId, int a, int b, const QSt
 
 // --- the setting dialog -----------------------------------------------------------------------
 
-CAccountRiskSettingDialog::CAccountRiskSettingDialog(QWidget* parent) : Kx::CCommonDialog(parent)
+CAccountRiskSettingDialog::CAccountRiskSettingDialog(QWidget* parent)
+    : CRiskTreeDialog(QStringLiteral("account_risk_setting"), QStringLiteral("账号风控设置"),
+                      QStringLiteral("请输入资金账号, 按Enter查询"), parent)
 {
     qRegisterMetaType<Ocv::CAccountNodesPtr>("Ocv::CAccountNodesPtr");
-    setObjectName(QStringLiteral("account_risk_setting_dialog"));
-    setTitle(QStringLiteral("账号风控设置"));
-    setMinimumSize(kSettingMinimumWidth, kSettingMinimumHeight);
-
-    const RiskTreeDialogParts parts = buildRiskTreeDialog(this, QStringLiteral("account_risk_setting"),
-                                                          QStringLiteral("请输入资金账号, 按Enter查询"));
-    m_pTree = parts.tree;
-    m_pSearch = parts.search;
-    m_pRefresh = parts.refresh;
     for (const PanelKind& kind : kPanelKinds) {
         if (!holdsRight(kind.right))
             continue;
         Panel panel{kind.accountType, nullptr, nullptr, nullptr};
         if (kind.futures) {
-            panel.future = new CAccountFutureRCSetWidget(kind.traderType, parts.body);
+            panel.future = new CAccountFutureRCSetWidget(kind.traderType, body());
             panel.widget = panel.future;
         } else {
-            panel.stock = new CAccountStockRCSetWidget(kind.traderType, parts.body);
+            panel.stock = new CAccountStockRCSetWidget(kind.traderType, body());
             panel.widget = panel.stock;
         }
         panel.widget->hide();
-        parts.body->addStretchWidget(panel.widget, 1, Kx::AnchorFill, false);
+        body()->addStretchWidget(panel.widget, 1, Kx::AnchorFill, false);
         m_panels.push_back(panel);
     }
-
-    m_pMask = new Kx::CLoadingMaskWidget(QStringLiteral("加载中…"), this);
-    m_pMask->setObjectName(QStringLiteral("account_risk_setting_loading"));
-    m_pMask->attach(m_pTree);
-    m_pBatches = new CTreeNodeBatches(
-        m_pTree,
-        [this](int tag, const QVector<int>& ids, const std::vector<ttservice::IDataPtr>& records) {
-            onNodesAdded(tag, ids, records);
-        },
-        this);
-    connect(m_pBatches, &CTreeNodeBatches::sigIdle, this, &CAccountRiskSettingDialog::updateLoading);
     connect(this, &CAccountRiskSettingDialog::sigAccounts, this, &CAccountRiskSettingDialog::slotAccounts,
             Qt::QueuedConnection);
     loadTree();
@@ -226,15 +202,21 @@ int CAccountRiskSettingDialog::nodeMapSize() const
 
 bool CAccountRiskSettingDialog::isLoading() const
 {
-    return m_outstanding > 0 || !m_pBatches->isIdle();
+    return m_outstanding > 0 || !batches()->isIdle();
+}
+
+void CAccountRiskSettingDialog::reload()
+{
+    loadTree();
 }
 
 void CAccountRiskSettingDialog::loadTree()
 {
-    if (!m_pTree)
+    Kx::CTreeWidget* tree = this->tree();
+    if (!tree)
         return;
-    m_pBatches->clear();
-    m_pTree->clearNodes();
+    batches()->clear();
+    tree->clearNodes();
     {
         boost::mutex::scoped_lock lock(m_mutex);
         m_nodeMap.clear();
@@ -243,9 +225,9 @@ void CAccountRiskSettingDialog::loadTree()
     for (const AccountRoot& root : kRoots) {
         if (!holdsRight(root.right))
             continue;
-        m_pTree->addNode(0, QString::fromUtf8(root.text), root.accountType);
-        m_pTree->setNodeFont(root.accountType, QStringLiteral("ocv_fnt_groupwindow_navtree_txt"));
-        m_pTree->setNodeSize(root.accountType, kRootSize);
+        tree->addNode(0, QString::fromUtf8(root.text), root.accountType);
+        tree->setNodeFont(root.accountType, QStringLiteral("ocv_fnt_groupwindow_navtree_txt"));
+        tree->setNodeSize(root.accountType, kRootSize);
         types.push_back(root.accountType);
     }
 
@@ -273,12 +255,11 @@ void CAccountRiskSettingDialog::loadTree()
 void CAccountRiskSettingDialog::slotAccounts(int accountType, quint64 number, CAccountNodesPtr nodes)
 {
     answerArrived(number, accountType);
-    if (nodes && !nodes->records.empty() && m_pTree && m_pTree->hasNode(accountType) &&
-        m_order[accountType].take(number)) {
+    if (nodes && !nodes->records.empty() && tree()->hasNode(accountType) && m_order[accountType].take(number)) {
         // The newest answer of a type replaces what an older one listed.
-        m_pBatches->drop(accountType);
+        batches()->drop(accountType);
         removeAccountsOf(accountType);
-        m_pBatches->append(accountType, accountType, nodes->texts, nodes->records);
+        batches()->append(accountType, accountType, nodes->texts, nodes->records);
     }
     updateLoading();
 }
@@ -293,7 +274,7 @@ void CAccountRiskSettingDialog::answerArrived(quint64 number, int accountType)
 
 void CAccountRiskSettingDialog::removeAccountsOf(int accountType)
 {
-    const QVector<int> children = m_pTree->childIds(accountType);
+    const QVector<int> children = tree()->childIds(accountType);
     if (children.isEmpty())
         return;
     {
@@ -301,24 +282,15 @@ void CAccountRiskSettingDialog::removeAccountsOf(int accountType)
         for (int id : children)
             m_nodeMap.remove(id);
     }
-    m_pTree->removeChildren(accountType);
+    tree()->removeChildren(accountType);
 }
 
-void CAccountRiskSettingDialog::onNodesAdded(int, const QVector<int>& ids,
-                                             const std::vector<ttservice::IDataPtr>& records)
+void CAccountRiskSettingDialog::nodesAdded(int, const QVector<int>& ids,
+                                           const std::vector<ttservice::IDataPtr>& records)
 {
     boost::mutex::scoped_lock lock(m_mutex);
     for (int i = 0; i < ids.size(); ++i)
         m_nodeMap.insert(ids[i], boost::static_pointer_cast<ttservice::CVornAccountInfo>(records[i]));
-}
-
-void CAccountRiskSettingDialog::updateLoading()
-{
-    const bool loading = isLoading();
-    if (m_pMask->isVisibleTo(m_pTree) != loading)
-        m_pMask->setVisible(loading);
-    if (!loading)
-        emit sigLoaded();
 }
 
 void CAccountRiskSettingDialog::search(const QString& text)
@@ -336,10 +308,7 @@ void CAccountRiskSettingDialog::search(const QString& text)
             (match ? matches : others).push_back(node.key());
         }
     }
-    m_pTree->setNodesSelected(others, false);
-    m_pTree->setNodesSelected(matches, true);
-    if (!matches.isEmpty())
-        m_pTree->scrollToNode(matches.front());
+    showSearchResult(matches, others);
 }
 
 void CAccountRiskSettingDialog::selectNode(int nodeId)
@@ -366,27 +335,6 @@ void CAccountRiskSettingDialog::selectNode(int nodeId)
         }
     }
     setTitle(QStringLiteral("账号风控设置 - [%1]").arg(QString::fromStdString(record->account->accountId)));
-}
-
-bool CAccountRiskSettingDialog::handleEvent(int eventId, int a, int b, const QString& text, void* data)
-{
-    switch (eventId) {
-    case EventId::LineEditReturn2:
-        // Only a search typed into the field counts.
-        if (m_pSearch && m_pSearch->hasFocus())
-            search(m_pSearch->text());
-        return true;
-    case EventId::TreeNodeClicked:
-        selectNode(b);
-        return true;
-    case EventId::Button:
-        if (a == Kx::CCommonDialog::CloseButtonId)
-            return Kx::CCommonDialog::handleEvent(eventId, a, b, text, data);
-        loadTree();
-        return true;
-    default:
-        return Kx::CCommonDialog::handleEvent(eventId, a, b, text, data);
-    }
 }
 
 // --- the template dialogs ---------------------------------------------------------------------

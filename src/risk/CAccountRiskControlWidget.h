@@ -6,6 +6,7 @@
 #include "data/IData.h"
 #include "kx/CBaseWidget.h"
 #include "kx/CCommonDialog.h"
+#include "risk/CRiskTreeDialog.h"
 #include "risk/RiskTemplateDialogs.h"
 
 #include <QMap>
@@ -18,14 +19,6 @@
 #include <map>
 #include <memory>
 #include <vector>
-
-namespace Kx {
-class CLineEdit;
-class CLoadingMaskWidget;
-class CSmallNormalButton;
-class CTreeWidget;
-class CWidgetList;
-} // namespace Kx
 
 namespace ttservice {
 class CVornAccountInfo;
@@ -40,7 +33,6 @@ class CAccountRiskSettingDialog;
 class CAccountRiskTemplateDialog;
 class CAccountRiskTemplateGroupDialog;
 class CAccountStockRCSetWidget;
-class CTreeNodeBatches;
 
 // The account column of the risk overview: a title and three launchers, each opening a dialog
 // that is made on first use and kept: the account risk settings, and the application of risk
@@ -90,11 +82,10 @@ typedef std::shared_ptr<const CAccountNodes> CAccountNodesPtr;
 // The account risk settings: the accounts the user may administer, in a tree by account type
 // (one query per type), and right of it the setting panel of the selected account's type.
 //
-// The nodes of an answer are added in batches on the GUI thread. Per account type the newest
-// answer wins: an answer of a request sent before "刷新" still fills the new root until the
-// newer answer replaces it, and an older answer arriving after a newer one is dropped, so a
-// root never lists an account twice.
-class WELCOME_EXPORT CAccountRiskSettingDialog : public Kx::CCommonDialog
+// Per account type the newest answer wins: an answer of a request sent before "刷新" still fills
+// the new root until the newer answer replaces it, and an older answer arriving after a newer one
+// is dropped, so a root never lists an account twice.
+class WELCOME_EXPORT CAccountRiskSettingDialog : public CRiskTreeDialog
 {
     Q_OBJECT
 public:
@@ -110,41 +101,32 @@ public:
     explicit CAccountRiskSettingDialog(QWidget* parent);
     ~CAccountRiskSettingDialog() override;
 
-    bool handleEvent(int eventId, int a, int b, const QString& text, void* data) override;
-
     // The futures panel, when the user holds its right.
     CAccountFutureRCSetWidget* futurePanel() const;
     const std::vector<Panel>& panels() const { return m_panels; }
-    Kx::CTreeWidget* tree() const { return m_pTree; }
-    Kx::CLineEdit* searchEdit() const { return m_pSearch; }
     // The record of a node; null for a root or an unknown node.
     boost::shared_ptr<ttservice::CVornAccountInfo> recordOf(int nodeId) const;
     int nodeMapSize() const;
-    // True while queries of the last load are out or nodes are still being added.
-    bool isLoading() const;
+    bool isLoading() const override;
 
 signals:
     // From the data-service thread: the accounts of one type, for request `number`.
     void sigAccounts(int accountType, quint64 number, Ocv::CAccountNodesPtr nodes);
-    void sigLoaded();
 
 protected:
     void loadTree();
-    void search(const QString& text);
-    void selectNode(int nodeId);
+    void reload() override;
+    void search(const QString& text) override;
+    void selectNode(int nodeId) override;
+    void nodesAdded(int accountType, const QVector<int>& ids, const std::vector<ttservice::IDataPtr>& records) override;
 
 private slots:
     void slotAccounts(int accountType, quint64 number, Ocv::CAccountNodesPtr nodes);
 
 private:
-    void onNodesAdded(int accountType, const QVector<int>& ids, const std::vector<ttservice::IDataPtr>& records);
     void removeAccountsOf(int accountType);
     void answerArrived(quint64 number, int accountType);
-    void updateLoading();
 
-    Kx::CTreeWidget* m_pTree = nullptr;
-    Kx::CLineEdit* m_pSearch = nullptr;
-    Kx::CSmallNormalButton* m_pRefresh = nullptr;
     std::vector<Panel> m_panels;
     mutable boost::mutex m_mutex;
     QMap<int, boost::shared_ptr<ttservice::CVornAccountInfo>> m_nodeMap;
@@ -153,8 +135,6 @@ private:
     std::map<int, CAnswerOrder> m_order; // per account type
     // How many answers of the current load are still out.
     int m_outstanding = 0;
-    CTreeNodeBatches* m_pBatches = nullptr;
-    Kx::CLoadingMaskWidget* m_pMask = nullptr;
 };
 
 // Risk templates and the accounts they apply to.

@@ -5,12 +5,9 @@
 #include "common/CProductDataManager.h"
 #include "data/CVornClientCenter.h"
 #include "data/ttservice/CVornProductInfo.h"
-#include "kx/CLineEdit.h"
-#include "kx/CLoadingMaskWidget.h"
 #include "kx/CTreeWidget.h"
 #include "kx/CWidgetList.h"
 #include "risk/RiskLauncher.h"
-#include "risk/RiskTreeDialogParts.h"
 #include "risk/TreeNodeBatches.h"
 #include "siblings/CProductRiskControlPageWidget.h"
 #include "siblings/CProductRiskControlTemplateWidget.h"
@@ -22,8 +19,6 @@ namespace {
 constexpr int kWidth = 380;
 constexpr int kHeight = 570;
 constexpr int kProductListCode = 12224;
-constexpr int kSettingMinimumWidth = 1350;
-constexpr int kSettingMinimumHeight = 670;
 // With this system id the list keeps only the products of the system's own server.
 constexpr int kSingleServerSystemId = 1;
 constexpr int kLoadTag = 0;
@@ -99,29 +94,12 @@ bool CProductRiskControlWidget::handleEvent(int eventId, int a, int b, const QSt
 
 // --- the setting dialog -----------------------------------------------------------------------
 
-CProductRiskSettingDialog::CProductRiskSettingDialog(QWidget* parent) : Kx::CCommonDialog(parent)
+CProductRiskSettingDialog::CProductRiskSettingDialog(QWidget* parent)
+    : CRiskTreeDialog(QStringLiteral("product_risk_setting"), QStringLiteral("产品风控设置"),
+                      QStringLiteral("请输入产品名称, 按Enter查询"), parent)
 {
-    setObjectName(QStringLiteral("product_risk_setting_dialog"));
-    setTitle(QStringLiteral("产品风控设置"));
-    setMinimumSize(kSettingMinimumWidth, kSettingMinimumHeight);
-
-    const RiskTreeDialogParts parts = buildRiskTreeDialog(this, QStringLiteral("product_risk_setting"),
-                                                          QStringLiteral("请输入产品名称, 按Enter查询"));
-    m_pTree = parts.tree;
-    m_pSearch = parts.search;
-    m_pPage = new CProductRiskControlPageWidget(parts.body);
-    parts.body->addStretchWidget(m_pPage, 1, Kx::AnchorFill);
-
-    m_pMask = new Kx::CLoadingMaskWidget(QStringLiteral("加载中…"), this);
-    m_pMask->setObjectName(QStringLiteral("product_risk_setting_loading"));
-    m_pMask->attach(m_pTree);
-    m_pBatches = new CTreeNodeBatches(
-        m_pTree,
-        [this](int, const QVector<int>& ids, const std::vector<ttservice::IDataPtr>& records) {
-            onNodesAdded(ids, records);
-        },
-        this);
-    connect(m_pBatches, &CTreeNodeBatches::sigIdle, this, &CProductRiskSettingDialog::finishLoad);
+    m_pPage = new CProductRiskControlPageWidget(body());
+    body()->addStretchWidget(m_pPage, 1, Kx::AnchorFill);
     connect(this, &CProductRiskSettingDialog::sigProductsReady, this, &CProductRiskSettingDialog::slotProductsReady,
             Qt::QueuedConnection);
     loadProducts();
@@ -152,15 +130,20 @@ int CProductRiskSettingDialog::nodeMapSize() const
 
 bool CProductRiskSettingDialog::isLoading() const
 {
-    return m_waiting || !m_pBatches->isIdle();
+    return m_waiting || !batches()->isIdle();
+}
+
+void CProductRiskSettingDialog::reload()
+{
+    loadProducts();
 }
 
 void CProductRiskSettingDialog::loadProducts()
 {
-    if (!m_pTree)
+    if (!tree())
         return;
-    m_pBatches->clear();
-    m_pTree->clearNodes();
+    batches()->clear();
+    tree()->clearNodes();
     m_newMap.clear();
     {
         boost::mutex::scoped_lock lock(m_mutex);
@@ -204,34 +187,30 @@ void CProductRiskSettingDialog::slotProductsReady(int dataType, quint64 load)
         }
     }
     WELCOME_LOG(QStringLiteral("listing %1 products").arg(texts.size()));
-    m_pBatches->append(kLoadTag, 0, texts, records);
+    batches()->append(kLoadTag, 0, texts, records);
     if (texts.isEmpty())
         finishLoad();
 }
 
-void CProductRiskSettingDialog::onNodesAdded(const QVector<int>& ids, const std::vector<ttservice::IDataPtr>& records)
+void CProductRiskSettingDialog::nodesAdded(int, const QVector<int>& ids, const std::vector<ttservice::IDataPtr>& records)
 {
     for (int i = 0; i < ids.size(); ++i)
         m_newMap.insert(ids[i], records[i]);
 }
 
+void CProductRiskSettingDialog::batchesDone()
+{
+    finishLoad();
+}
+
 void CProductRiskSettingDialog::finishLoad()
 {
-    if (!m_waiting && m_pBatches->isIdle()) {
+    if (!m_waiting && batches()->isIdle()) {
         boost::mutex::scoped_lock lock(m_mutex);
         m_nodeMap.swap(m_newMap);
         m_newMap.clear();
     }
     updateLoading();
-}
-
-void CProductRiskSettingDialog::updateLoading()
-{
-    const bool loading = isLoading();
-    if (m_pMask->isVisibleTo(m_pTree) != loading)
-        m_pMask->setVisible(loading);
-    if (!loading)
-        emit sigLoaded();
 }
 
 void CProductRiskSettingDialog::search(const QString& text)
@@ -249,10 +228,7 @@ void CProductRiskSettingDialog::search(const QString& text)
             (match ? matches : others).push_back(node.key());
         }
     }
-    m_pTree->setNodesSelected(others, false);
-    m_pTree->setNodesSelected(matches, true);
-    if (!matches.isEmpty())
-        m_pTree->scrollToNode(matches.front());
+    showSearchResult(matches, others);
 }
 
 void CProductRiskSettingDialog::selectNode(int nodeId)
@@ -263,26 +239,6 @@ void CProductRiskSettingDialog::selectNode(int nodeId)
     setTitle(QStringLiteral("产品风控设置 - [%1]").arg(QString::fromStdString(product->productName)));
     m_pPage->setProductID(QString::number(product->getSystemTag()), product->productId);
     m_pPage->setActive(true, true);
-}
-
-bool CProductRiskSettingDialog::handleEvent(int eventId, int a, int b, const QString& text, void* data)
-{
-    switch (eventId) {
-    case EventId::LineEditReturn2:
-        if (m_pSearch && m_pSearch->hasFocus())
-            search(m_pSearch->text());
-        return true;
-    case EventId::TreeNodeClicked:
-        selectNode(b);
-        return true;
-    case EventId::Button:
-        if (a == Kx::CCommonDialog::CloseButtonId)
-            return Kx::CCommonDialog::handleEvent(eventId, a, b, text, data);
-        loadProducts();
-        return true;
-    default:
-        return Kx::CCommonDialog::handleEvent(eventId, a, b, text, data);
-    }
 }
 
 // --- the template dialogs ---------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include "data/IData.h"
 #include "kx/CBaseWidget.h"
 #include "kx/CCommonDialog.h"
+#include "risk/CRiskTreeDialog.h"
 #include "risk/RiskTemplateDialogs.h"
 
 #include <QMap>
@@ -12,19 +13,12 @@
 
 #include <boost/thread/mutex.hpp>
 
-namespace Kx {
-class CLineEdit;
-class CLoadingMaskWidget;
-class CTreeWidget;
-} // namespace Kx
-
 namespace Ocv {
 
 class CProductRiskControlPageWidget;
 class CProductRiskSettingDialog;
 class CProductRiskTemplateDialog;
 class CProductRiskTemplateGroupDialog;
-class CTreeNodeBatches;
 
 // The product column of the risk overview: a title and three launchers, each opening a dialog
 // that is made on first use and kept: the product risk settings, and the application of risk
@@ -65,51 +59,45 @@ private:
 
 // The product risk settings: the products of every server (of the system's server only when
 // the system id is 1) in a flat tree, and right of it the risk-control page of the chosen one.
-// The list comes from the client's product data manager; its nodes are added in batches on the
-// GUI thread and the node map is swapped in once the last one is added.
-class WELCOME_EXPORT CProductRiskSettingDialog : public Kx::CCommonDialog
+// The list comes from the client's product data manager; the node map is swapped in once the
+// last node is added.
+class WELCOME_EXPORT CProductRiskSettingDialog : public CRiskTreeDialog
 {
     Q_OBJECT
 public:
     explicit CProductRiskSettingDialog(QWidget* parent);
     ~CProductRiskSettingDialog() override;
 
-    bool handleEvent(int eventId, int a, int b, const QString& text, void* data) override;
-
     // The filter of the product list, applied when an answer is processed.
     void setSystem(int systemId, const QString& systemName);
     int systemId() const { return m_systemId; }
     QString systemName() const { return m_systemName; }
 
-    Kx::CTreeWidget* tree() const { return m_pTree; }
-    Kx::CLineEdit* searchEdit() const { return m_pSearch; }
     CProductRiskControlPageWidget* page() const { return m_pPage; }
     ttservice::IDataPtr recordOf(int nodeId) const;
     int nodeMapSize() const;
-    bool isLoading() const;
+    bool isLoading() const override;
 
 signals:
     // From the product data manager's thread: its answer to load `load` is complete.
     void sigProductsReady(int dataType, quint64 load);
-    void sigLoaded();
 
 protected:
     void loadProducts();
-    void search(const QString& text);
-    void selectNode(int nodeId);
+    void reload() override;
+    void search(const QString& text) override;
+    void selectNode(int nodeId) override;
+    void nodesAdded(int tag, const QVector<int>& ids, const std::vector<ttservice::IDataPtr>& records) override;
+    void batchesDone() override;
 
 private slots:
     void slotProductsReady(int dataType, quint64 load);
 
 private:
-    void onNodesAdded(const QVector<int>& ids, const std::vector<ttservice::IDataPtr>& records);
     void finishLoad();
-    void updateLoading();
 
     int m_systemId = 0;
     QString m_systemName;
-    Kx::CTreeWidget* m_pTree = nullptr;
-    Kx::CLineEdit* m_pSearch = nullptr;
     CProductRiskControlPageWidget* m_pPage = nullptr;
     mutable boost::mutex m_mutex;
     QMap<int, ttservice::IDataPtr> m_nodeMap;
@@ -119,8 +107,6 @@ private:
     CAnswerGuard m_answerGuard;
     quint64 m_load = 0;
     bool m_waiting = false;
-    CTreeNodeBatches* m_pBatches = nullptr;
-    Kx::CLoadingMaskWidget* m_pMask = nullptr;
 };
 
 // Risk templates and the products they apply to.

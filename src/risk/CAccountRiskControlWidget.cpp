@@ -153,7 +153,6 @@ CAccountRiskSettingDialog::CAccountRiskSettingDialog(QWidget* parent)
     : CRiskTreeDialog(QStringLiteral("account_risk_setting"), QStringLiteral("账号风控设置"),
                       QStringLiteral("请输入资金账号, 按Enter查询"), parent)
 {
-    qRegisterMetaType<Ocv::CAccountNodesPtr>("Ocv::CAccountNodesPtr");
     for (const PanelKind& kind : kPanelKinds) {
         if (!holdsRight(kind.right))
             continue;
@@ -169,8 +168,6 @@ CAccountRiskSettingDialog::CAccountRiskSettingDialog(QWidget* parent)
         body()->addStretchWidget(panel.widget, 1, Kx::AnchorFill, false);
         m_panels.push_back(panel);
     }
-    connect(this, &CAccountRiskSettingDialog::sigAccounts, this, &CAccountRiskSettingDialog::slotAccounts,
-            Qt::QueuedConnection);
     loadTree();
 }
 
@@ -243,7 +240,9 @@ void CAccountRiskSettingDialog::loadTree()
                                                            const bson::BSONObj&) {
             // Failed and empty answers still end their request; they add nothing.
             CAccountNodesPtr nodes = error.isSuccess() ? accountNodes(records) : CAccountNodesPtr();
-            emit sigAccounts(type, number, nodes);
+            // The value travels in the queued call itself, made before it is posted.
+            QMetaObject::invokeMethod(
+                this, [this, type, number, nodes] { slotAccounts(type, number, nodes); }, Qt::QueuedConnection);
         };
         ++m_outstanding;
         center->queryData_async(request, m_answerGuard.wrap(handler), type);

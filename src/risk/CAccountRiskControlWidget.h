@@ -109,9 +109,10 @@ public:
     int nodeMapSize() const;
     bool isLoading() const override;
 
-signals:
-    // From the data-service thread: the accounts of one type, for request `number`.
-    void sigAccounts(int accountType, quint64 number, Ocv::CAccountNodesPtr nodes);
+public slots:
+    // The accounts of one type that answered request `number` (null: the request failed), handed
+    // over from the data-service thread. GUI thread.
+    void slotAccounts(int accountType, quint64 number, Ocv::CAccountNodesPtr nodes);
 
 protected:
     void loadTree();
@@ -119,9 +120,6 @@ protected:
     void search(const QString& text) override;
     void selectNode(int nodeId) override;
     void nodesAdded(int accountType, const QVector<int>& ids, const std::vector<ttservice::IDataPtr>& records) override;
-
-private slots:
-    void slotAccounts(int accountType, quint64 number, Ocv::CAccountNodesPtr nodes);
 
 private:
     void removeAccountsOf(int accountType);
@@ -156,5 +154,3 @@ public:
 };
 
 } // namespace Ocv
-
-Q_DECLARE_METATYPE(Ocv::CAccountNodesPtr)

@@ -333,8 +333,7 @@ TEST_F(AccountRiskTest, RefreshWithAnswersOutListsEveryAccountOnce)
     auto late = std::make_shared<Ocv::CAccountNodes>();
     late->texts << QStringLiteral("OLD");
     late->records.push_back(account("OLD", 2));
-    emit dialog->sigAccounts(2, 1, late);
-    kit::processEventsFor(20);
+    dialog->slotAccounts(2, 1, late);
     EXPECT_EQ(nodeOf(dialog->tree(), "OLD"), -1) << "the first load's answer came after the second's";
     EXPECT_EQ(dialog->nodeMapSize(), 3);
 }

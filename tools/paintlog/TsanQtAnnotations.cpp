@@ -16,6 +16,9 @@
 //   is what the lock of the receiving thread's post-event list gives: everything posted before
 //   the GUI thread takes the list happens before what it then delivers.
 // - invokeMethodImpl also wraps the slot object, for whichever thread ends up destroying it.
+// - QThreadPool::start(std::function): the function is wrapped so that it acquires, on the pool's
+//   thread, what the starting thread released once the function was built; that is what the pool's
+//   queue (a QMutex and a wait condition inside libQt5Core) gives.
 //
 // One hand-off address serves every thread, which is exact while only the GUI thread runs an
 // event loop. Arguments of a queued signal are copied inside activate(), after the release: a
@@ -25,6 +28,10 @@
 #include <QEvent>
 #include <QMetaObject>
 #include <QMutex>
+#include <QThreadPool>
+
+#include <functional>
+#include <memory>
 
 #include <sanitizer/tsan_interface.h>
 
@@ -33,6 +40,7 @@
 namespace {
 
 char handOff;
+char poolHandOff;
 
 template <class Fn> Fn qtFunction(const char* symbol)
 {
@@ -137,4 +145,18 @@ void QCoreApplication::postEvent(QObject* receiver, QEvent* event, int priority)
         qtFunction<void (*)(QObject*, QEvent*, int)>("_ZN16QCoreApplication9postEventEP7QObjectP6QEventi");
     __tsan_release(&handOff);
     real(receiver, event, priority);
+}
+
+void QThreadPool::start(std::function<void()> functionToRun, int priority)
+{
+    // The function travels by invisible reference, as the by-value parameter does in this ABI.
+    static const auto real = qtFunction<void (*)(QThreadPool*, std::function<void()>*, int)>(
+        "_ZN11QThreadPool5startESt8functionIFvvEEi");
+    // Acquired at a fixed address, before the pool's thread reads anything of the function.
+    std::function<void()> annotated = [run = std::move(functionToRun)]() {
+        __tsan_acquire(&poolHandOff);
+        run();
+    };
+    __tsan_release(&poolHandOff);
+    real(this, &annotated, priority);
 }

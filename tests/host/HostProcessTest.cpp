@@ -374,4 +374,46 @@ TEST_F(HostProcessTest, AccountRiskSettingsSearchSelectSaveAndReadBack)
     EXPECT_TRUE(titled);
 }
 
+// The product column from outside: with system id 1 only the system's own server's products are
+// listed; a search and a click hand the product to its page, which reads its server's limits. A
+// product template chosen in its dialog shows where it is applied.
+TEST_F(HostProcessTest, ProductRiskSettingsListTheSystemsProductsAndTemplatesShowTheirRelations)
+{
+    writeScenario(R"({
+      "client": {"algorithmBus": false, "loginTypeAuth": false},
+      "user": {"name": "admin", "type": 10, "roleType": 1, "subManagerId": -1, "rights": "all"},
+      "servers": [
+        {"name": "s1", "systemTag": 1, "serverTime": "local", "latencyMs": 5,
+         "answers": {"12224": [{"productId": 11, "productName": "甲产品"}, {"productId": 12, "productName": "乙产品"}]},
+         "riskControl": [
+           {"$type": "CVornRcTemplate", "templateId": 5, "templateName": "产品模板", "targetKind": 2},
+           {"$type": "CVornRcRelation", "ownerKind": 1, "ownerId": 5, "targetKind": 2, "productId": 12, "productSystemTag": 1}]},
+        {"name": "s2", "systemTag": 2, "serverTime": "local", "latencyMs": 5,
+         "answers": {"12224": [{"productId": 21, "productName": "丙产品"}]}}]
+    })");
+    ASSERT_EQ(run({"--tab", "quick", "--system", "s1", "--system-id", "1", "--at", "2026-12-07 10:00:00",
+                   "--click", "product_risk_setting_entry:10,10", "--type", "product_risk_setting_search:乙",
+                   "--click", "@product_risk_setting_dialog:80,110", "--click", "product_risk_template_entry:10,10",
+                   "--click", "@product_risk_template_dialog:60,88", "--requests", path("r.jsonl"),
+                   "--paint-log", path("p.jsonl")}),
+              0)
+        << errors.toStdString();
+    QStringList sent;
+    for (const QJsonObject& line : readLines("r.jsonl")) {
+        const int code = line["code"].toInt();
+        if (code == 12224 || code == 23451 || code == 23452 || code == 23454)
+            sent << QStringLiteral("%1 %2 %3").arg(line["server"].toString()).arg(code).arg(line["param"].toString());
+    }
+    EXPECT_EQ(sent.join('|').toStdString(), "s1 12224 all|s2 12224 all|s1 23451 12|s1 23452 product|s1 23454 5|s1 12224 all")
+        << "the last: the products the template may still be applied to";
+    QStringList titles;
+    for (const QJsonObject& op : readLines("p.jsonl")) {
+        const QString text = op["text"].toString();
+        if (text.startsWith(QStringLiteral("产品风控设置")) || text.startsWith(QStringLiteral("账号风控模板")))
+            titles << text;
+    }
+    EXPECT_TRUE(titles.contains(QStringLiteral("产品风控设置 - [乙产品]"))) << titles.join('|').toStdString();
+    EXPECT_TRUE(titles.contains(QStringLiteral("账号风控模板应用"))) << "the product template dialog's title";
+}
+
 } // namespace

@@ -5,6 +5,7 @@
 #include "data/ttservice/CAccountInfo.h"
 #include "data/ttservice/CVornAccountInfo.h"
 #include "data/ttservice/CVornProductInfo.h"
+#include "kx/CImageWidget.h"
 #include "kx/CLineEdit.h"
 #include "kx/CSimpleTextWidget.h"
 #include "kx/CTreeWidget.h"
@@ -13,6 +14,7 @@
 #include "siblings/CAccountStockRCSetWidget.h"
 
 #include <QApplication>
+#include <QLayout>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTest>
@@ -136,6 +138,29 @@ TEST_F(AccountRiskTest, LaunchersOpenTheirDialogsOnceAndOnlyOnTextClicks)
     for (const auto* label : labels)
         texts << label->text();
     EXPECT_EQ(texts, (QStringList{"账号风控", "账号风控设置", "账号风控模板应用", "账号风控模板组应用"}));
+
+    // Left margin 50; space 40, the title, space 60, then rows of 80 with 60 between them; the labels
+    // 15 below their row's top, right of the icon (and 15 more on the second and third rows).
+    widget->resize(380, 570);
+    widget->innerStretchWidget()->layout()->activate();
+    for (QWidget* list : widget->findChildren<QWidget*>())
+        if (list->layout())
+            list->layout()->activate();
+    auto at = [&](const QWidget* child) { return child->mapTo(widget, QPoint(0, 0)); };
+    const Kx::CSimpleTextWidget* title = labels[0];
+    EXPECT_EQ(at(title), QPoint(50, 40));
+    const QSize sizes[] = {{150, 36}, {165, 36}, {180, 36}};
+    int rowTop = 40 + title->height() + 60;
+    for (int entry = 0; entry < 3; ++entry) {
+        const auto* icon = widget->findChildren<Kx::CImageWidget*>()[entry];
+        const Kx::CSimpleTextWidget* label = labels[entry + 1];
+        EXPECT_EQ(at(icon), QPoint(50, rowTop)) << entry;
+        EXPECT_EQ(at(label), QPoint(50 + icon->width() + (entry > 0 ? 15 : 0), rowTop + 15)) << entry;
+        EXPECT_EQ(label->size(), sizes[entry]);
+        EXPECT_EQ(icon->id(), entry);
+        EXPECT_EQ(label->id(), entry);
+        rowTop += 80 + 60;
+    }
 
     // The icons carry the same ids, but only the labels' event opens anything.
     EXPECT_FALSE(widget->handleEvent(82, 0, 0, QString(), nullptr));

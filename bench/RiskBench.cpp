@@ -1,6 +1,7 @@
 // The account and product setting dialogs of the risk columns at scale: about 100,000 accounts of
-// the tree's seven types on the selected system (115,000 in all), 20,000 products over two systems. How long the GUI thread may stall while the
-// trees fill, what a search over every account costs, and the memory per listed node.
+// the tree's seven types on the selected system (115,000 in all), 20,000 products over two systems. How long
+// the GUI thread may stall while the trees fill, what a search over every account costs, and the memory per
+// listed node.
 #include "AnswerWait.h"
 #include "GuiStallProbe.h"
 #include "ScenarioBuilder.h"
@@ -22,7 +23,6 @@ namespace {
 
 constexpr int kAccounts = 115000;
 constexpr int kProductsPerServer = 10000;
-
 
 double heapBytes()
 {

@@ -366,11 +366,14 @@ void CTreeWidget::applyStyle()
                  .arg(kRowHeight - 2 * kItemMargin)
                  .arg(kItemMargin);
     sheet += QStringLiteral("QTreeView::item:hover { %1 }\n").arg(background(resource, kHoverBackground));
-    sheet += QStringLiteral("QTreeView::item:selected { %1 %2 }\n")
-                 .arg(background(resource, kSelectionBackground), resource->getColorSheetByKey(kSelectedText));
+    sheet +=
+        QStringLiteral("QTreeView::item:selected { %1 %2 }\n")
+            .arg(background(resource, kSelectionBackground), resource->getColorSheetByKey(kSelectedText));
     sheet += QStringLiteral("QTreeView::branch { %1 }\n").arg(bg);
-    sheet += QStringLiteral("QTreeView::branch:has-children:closed { %1 }\n").arg(resource->getImageSheet(kBranchClose));
-    sheet += QStringLiteral("QTreeView::branch:has-children:open { %1 }\n").arg(resource->getImageSheet(kBranchOpen));
+    sheet += QStringLiteral("QTreeView::branch:has-children:closed { %1 }\n")
+                 .arg(resource->getImageSheet(kBranchClose));
+    sheet += QStringLiteral("QTreeView::branch:has-children:open { %1 }\n")
+                 .arg(resource->getImageSheet(kBranchOpen));
     sheet += QStringLiteral("QTreeView::branch:has-children:closed:hover { %1 }\n")
                  .arg(resource->getImageSheet(kBranchCloseHover));
     sheet += QStringLiteral("QTreeView::branch:has-children:open:hover { %1 }\n")
@@ -386,8 +389,10 @@ void CTreeWidget::applyStyle()
     sheet += QStringLiteral("QScrollBar::handle { border: none; border-radius: %1px; %2 }\n")
                  .arg(kScrollBarThickness / 2)
                  .arg(background(resource, kScrollSlider));
-    sheet += QStringLiteral("QScrollBar::handle:hover { %1 }\n").arg(background(resource, kScrollSliderHover));
-    sheet += QStringLiteral("QScrollBar::handle:pressed { %1 }\n").arg(background(resource, kScrollSliderPressed));
+    sheet +=
+        QStringLiteral("QScrollBar::handle:hover { %1 }\n").arg(background(resource, kScrollSliderHover));
+    sheet +=
+        QStringLiteral("QScrollBar::handle:pressed { %1 }\n").arg(background(resource, kScrollSliderPressed));
     sheet += QStringLiteral("QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; border: none; "
                             "background: none; }\n");
     sheet += QStringLiteral("QScrollBar::add-page, QScrollBar::sub-page { background: none; }\n");

@@ -96,8 +96,9 @@ void CAccountProductRiskWidget::paintEvent(QPaintEvent* event)
     drawHairLine(&painter, stripWidth, stripHeight, featuredRight, stripHeight, kFeaturedFrameColor);
     drawHairLine(&painter, featuredRight, 0, featuredRight, stripHeight, kFeaturedFrameColor);
     drawHairLine(&painter, 0, stripHeight, stripWidth, stripHeight, divider);
-    for (const QWidget* column : {static_cast<QWidget*>(m_pAccountWidget), static_cast<QWidget*>(m_pProductWidget),
-                                  static_cast<QWidget*>(m_pApprovalWidget)})
+    for (const QWidget* column :
+         {static_cast<QWidget*>(m_pAccountWidget), static_cast<QWidget*>(m_pProductWidget),
+          static_cast<QWidget*>(m_pApprovalWidget)})
         drawHairLine(&painter, column->x(), column->y(), column->x(), height(), divider);
 }
 

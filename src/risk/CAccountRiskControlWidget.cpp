@@ -96,14 +96,15 @@ CAccountRiskControlWidget::~CAccountRiskControlWidget() = default;
 
 void CAccountRiskControlWidget::createUi()
 {
-    buildRiskLauncher(this, QStringLiteral("账号风控"), false,
-                      {{{SettingEntry, QStringLiteral("img_btn_account_risk_setting"), QStringLiteral("账号风控设置"),
-                         QSize(150, 36), QStringLiteral("account_risk_setting_entry")},
-                        {TemplateEntry, QStringLiteral("img_btn_account_risk_template"),
-                         QStringLiteral("账号风控模板应用"), QSize(165, 36), QStringLiteral("account_risk_template_entry")},
-                        {TemplateGroupEntry, QStringLiteral("img_btn_account_risk_template_group"),
-                         QStringLiteral("账号风控模板组应用"), QSize(180, 36),
-                         QStringLiteral("account_risk_template_group_entry")}}});
+    buildRiskLauncher(
+        this, QStringLiteral("账号风控"), false,
+        {{{SettingEntry, QStringLiteral("img_btn_account_risk_setting"), QStringLiteral("账号风控设置"),
+           QSize(150, 36), QStringLiteral("account_risk_setting_entry")},
+          {TemplateEntry, QStringLiteral("img_btn_account_risk_template"), QStringLiteral("账号风控模板应用"),
+           QSize(165, 36), QStringLiteral("account_risk_template_entry")},
+          {TemplateGroupEntry, QStringLiteral("img_btn_account_risk_template_group"),
+           QStringLiteral("账号风控模板组应用"), QSize(180, 36),
+           QStringLiteral("account_risk_template_group_entry")}}});
 }
 
 void CAccountRiskControlWidget::switchSystem(int systemId, QString& systemName)
@@ -236,13 +237,14 @@ void CAccountRiskSettingDialog::loadTree()
         request->dataType = kAccountQueryCode;
         request->param = std::to_string(type);
         const QueryCallback handler = [this, type, number](const utils::TTError& error,
-                                                           const std::vector<ttservice::IDataPtr>& records, int,
-                                                           const bson::BSONObj&) {
+                                                           const std::vector<ttservice::IDataPtr>& records,
+                                                           int, const bson::BSONObj&) {
             // Failed and empty answers still end their request; they add nothing.
             CAccountNodesPtr nodes = error.isSuccess() ? accountNodes(records) : CAccountNodesPtr();
             // The value travels in the queued call itself, made before it is posted.
             QMetaObject::invokeMethod(
-                this, [this, type, number, nodes] { slotAccounts(type, number, nodes); }, Qt::QueuedConnection);
+                this, [this, type, number, nodes] { slotAccounts(type, number, nodes); },
+                Qt::QueuedConnection);
         };
         ++m_outstanding;
         center->queryData_async(request, m_answerGuard.wrap(handler), type);
@@ -254,7 +256,8 @@ void CAccountRiskSettingDialog::loadTree()
 void CAccountRiskSettingDialog::slotAccounts(int accountType, quint64 number, CAccountNodesPtr nodes)
 {
     answerArrived(number, accountType);
-    if (nodes && !nodes->records.empty() && tree()->hasNode(accountType) && m_order[accountType].take(number)) {
+    if (nodes && !nodes->records.empty() && tree()->hasNode(accountType) &&
+        m_order[accountType].take(number)) {
         // The newest answer of a type replaces what an older one listed.
         batches()->drop(accountType);
         removeAccountsOf(accountType);
@@ -302,7 +305,8 @@ void CAccountRiskSettingDialog::search(const QString& text)
             const auto& record = node.value();
             if (!record || !record->account)
                 continue;
-            const bool match = !text.isEmpty() &&
+            const bool match =
+                !text.isEmpty() &&
                 QString::fromStdString(record->account->accountId).contains(text, Qt::CaseInsensitive);
             (match ? matches : others).push_back(node.key());
         }
@@ -339,15 +343,16 @@ void CAccountRiskSettingDialog::selectNode(int nodeId)
 // --- the template dialogs ---------------------------------------------------------------------
 
 CAccountRiskTemplateDialog::CAccountRiskTemplateDialog(QWidget* parent)
-    : CRiskTemplateDialog(true, QStringLiteral("account_risk_template_dialog"), QStringLiteral("账号风控模板应用"), parent)
+    : CRiskTemplateDialog(true, QStringLiteral("account_risk_template_dialog"),
+                          QStringLiteral("账号风控模板应用"), parent)
 {
 }
 
 CAccountRiskTemplateDialog::~CAccountRiskTemplateDialog() = default;
 
 CAccountRiskTemplateGroupDialog::CAccountRiskTemplateGroupDialog(QWidget* parent)
-    : CRiskTemplateGroupDialog(true, QStringLiteral("account_risk_template_group_dialog"), QStringLiteral("账号风控模板组应用"),
-                               parent)
+    : CRiskTemplateGroupDialog(true, QStringLiteral("account_risk_template_group_dialog"),
+                               QStringLiteral("账号风控模板组应用"), parent)
 {
 }
 

@@ -119,7 +119,8 @@ protected:
     void reload() override;
     void search(const QString& text) override;
     void selectNode(int nodeId) override;
-    void nodesAdded(int accountType, const QVector<int>& ids, const std::vector<ttservice::IDataPtr>& records) override;
+    void nodesAdded(int accountType, const QVector<int>& ids,
+                    const std::vector<ttservice::IDataPtr>& records) override;
 
 private:
     void removeAccountsOf(int accountType);

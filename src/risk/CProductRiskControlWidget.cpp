@@ -42,14 +42,15 @@ CProductRiskControlWidget::~CProductRiskControlWidget() = default;
 
 void CProductRiskControlWidget::createUi()
 {
-    buildRiskLauncher(this, QStringLiteral("产品风控"), true,
-                      {{{SettingEntry, QStringLiteral("img_btn_product_risk_setting"), QStringLiteral("产品风控设置"),
-                         QSize(150, 36), QStringLiteral("product_risk_setting_entry")},
-                        {TemplateEntry, QStringLiteral("img_btn_product_risk_template"),
-                         QStringLiteral("产品风控模板应用"), QSize(165, 36), QStringLiteral("product_risk_template_entry")},
-                        {TemplateGroupEntry, QStringLiteral("img_btn_product_risk_template_group"),
-                         QStringLiteral("产品风控模板组应用"), QSize(180, 36),
-                         QStringLiteral("product_risk_template_group_entry")}}});
+    buildRiskLauncher(
+        this, QStringLiteral("产品风控"), true,
+        {{{SettingEntry, QStringLiteral("img_btn_product_risk_setting"), QStringLiteral("产品风控设置"),
+           QSize(150, 36), QStringLiteral("product_risk_setting_entry")},
+          {TemplateEntry, QStringLiteral("img_btn_product_risk_template"), QStringLiteral("产品风控模板应用"),
+           QSize(165, 36), QStringLiteral("product_risk_template_entry")},
+          {TemplateGroupEntry, QStringLiteral("img_btn_product_risk_template_group"),
+           QStringLiteral("产品风控模板组应用"), QSize(180, 36),
+           QStringLiteral("product_risk_template_group_entry")}}});
 }
 
 void CProductRiskControlWidget::switchSystem(int systemId, QString& systemName)
@@ -100,8 +101,8 @@ CProductRiskSettingDialog::CProductRiskSettingDialog(QWidget* parent)
 {
     m_pPage = new CProductRiskControlPageWidget(body());
     body()->addStretchWidget(m_pPage, 1, Kx::AnchorFill);
-    connect(this, &CProductRiskSettingDialog::sigProductsReady, this, &CProductRiskSettingDialog::slotProductsReady,
-            Qt::QueuedConnection);
+    connect(this, &CProductRiskSettingDialog::sigProductsReady, this,
+            &CProductRiskSettingDialog::slotProductsReady, Qt::QueuedConnection);
     loadProducts();
 }
 
@@ -151,9 +152,8 @@ void CProductRiskSettingDialog::loadProducts()
     }
     const quint64 load = ++m_load;
     RequestReq request;
-    request.callback = m_answerGuard.wrap(boost::function<void(int)>([this, load](int dataType) {
-        emit sigProductsReady(dataType, load);
-    }));
+    request.callback = m_answerGuard.wrap(
+        boost::function<void(int)>([this, load](int dataType) { emit sigProductsReady(dataType, load); }));
     request.dataType = kProductListCode;
     request.systemId = -1;
     request.refresh = true;
@@ -180,7 +180,8 @@ void CProductRiskSettingDialog::slotProductsReady(int dataType, quint64 load)
             if (!product)
                 continue;
             if (m_systemId == kSingleServerSystemId &&
-                QString::fromStdString(center->getServerNameBySystemTag(product->getSystemTag())) != m_systemName)
+                QString::fromStdString(center->getServerNameBySystemTag(product->getSystemTag())) !=
+                    m_systemName)
                 continue;
             texts << QString::fromStdString(product->productName);
             records.push_back(product);
@@ -192,7 +193,8 @@ void CProductRiskSettingDialog::slotProductsReady(int dataType, quint64 load)
         finishLoad();
 }
 
-void CProductRiskSettingDialog::nodesAdded(int, const QVector<int>& ids, const std::vector<ttservice::IDataPtr>& records)
+void CProductRiskSettingDialog::nodesAdded(int, const QVector<int>& ids,
+                                           const std::vector<ttservice::IDataPtr>& records)
 {
     for (int i = 0; i < ids.size(); ++i)
         m_newMap.insert(ids[i], records[i]);
@@ -223,7 +225,8 @@ void CProductRiskSettingDialog::search(const QString& text)
             const auto product = productOf(node.value());
             if (!product)
                 continue;
-            const bool match = !text.isEmpty() &&
+            const bool match =
+                !text.isEmpty() &&
                 QString::fromStdString(product->productName).contains(text, Qt::CaseInsensitive);
             (match ? matches : others).push_back(node.key());
         }
@@ -245,15 +248,16 @@ void CProductRiskSettingDialog::selectNode(int nodeId)
 // The product dialogs carry the account dialogs' titles.
 
 CProductRiskTemplateDialog::CProductRiskTemplateDialog(QWidget* parent)
-    : CRiskTemplateDialog(false, QStringLiteral("product_risk_template_dialog"), QStringLiteral("账号风控模板应用"), parent)
+    : CRiskTemplateDialog(false, QStringLiteral("product_risk_template_dialog"),
+                          QStringLiteral("账号风控模板应用"), parent)
 {
 }
 
 CProductRiskTemplateDialog::~CProductRiskTemplateDialog() = default;
 
 CProductRiskTemplateGroupDialog::CProductRiskTemplateGroupDialog(QWidget* parent)
-    : CRiskTemplateGroupDialog(false, QStringLiteral("product_risk_template_group_dialog"), QStringLiteral("账号风控模板组应用"),
-                               parent)
+    : CRiskTemplateGroupDialog(false, QStringLiteral("product_risk_template_group_dialog"),
+                               QStringLiteral("账号风控模板组应用"), parent)
 {
 }
 

@@ -87,7 +87,8 @@ protected:
     void reload() override;
     void search(const QString& text) override;
     void selectNode(int nodeId) override;
-    void nodesAdded(int tag, const QVector<int>& ids, const std::vector<ttservice::IDataPtr>& records) override;
+    void nodesAdded(int tag, const QVector<int>& ids,
+                    const std::vector<ttservice::IDataPtr>& records) override;
     void batchesDone() override;
 
 private slots:

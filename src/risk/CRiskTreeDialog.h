@@ -32,7 +32,8 @@ class WELCOME_EXPORT CRiskTreeDialog : public Kx::CCommonDialog
 public:
     // namePrefix names the parts for scripts: namePrefix + "_dialog", "_search", "_refresh", "_tree",
     // "_loading".
-    CRiskTreeDialog(const QString& namePrefix, const QString& title, const QString& searchHint, QWidget* parent);
+    CRiskTreeDialog(const QString& namePrefix, const QString& title, const QString& searchHint,
+                    QWidget* parent);
     ~CRiskTreeDialog() override;
 
     bool handleEvent(int eventId, int a, int b, const QString& text, void* data) override;
@@ -50,7 +51,8 @@ protected:
     virtual void search(const QString& text) = 0;
     virtual void selectNode(int nodeId) = 0;
     // The nodes of one batch were added: ids[i] shows records[i].
-    virtual void nodesAdded(int tag, const QVector<int>& ids, const std::vector<ttservice::IDataPtr>& records) = 0;
+    virtual void nodesAdded(int tag, const QVector<int>& ids,
+                            const std::vector<ttservice::IDataPtr>& records) = 0;
     // Every queued batch has been added.
     virtual void batchesDone();
 

@@ -50,8 +50,8 @@ CRiskTemplateDialog::CRiskTemplateDialog(bool forAccounts, const QString& object
 {
     setObjectName(objectName);
     m_pTemplateList = new CProductRiskControlTemplateWidget(forAccounts, !forAccounts, this);
-    m_pRelatePanel =
-        new CProductRelateRCTemplateWidget(eRelateRcApply, boost::shared_ptr<ttservice::CVornRcTemplate>(), this);
+    m_pRelatePanel = new CProductRelateRCTemplateWidget(
+        eRelateRcApply, boost::shared_ptr<ttservice::CVornRcTemplate>(), this);
     layoutTemplateDialog(this, title, m_pTemplateList, m_pRelatePanel);
 }
 

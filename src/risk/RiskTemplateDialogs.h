@@ -37,7 +37,8 @@ class WELCOME_EXPORT CRiskTemplateGroupDialog : public Kx::CCommonDialog
 {
     Q_OBJECT
 public:
-    CRiskTemplateGroupDialog(bool forAccounts, const QString& objectName, const QString& title, QWidget* parent);
+    CRiskTemplateGroupDialog(bool forAccounts, const QString& objectName, const QString& title,
+                             QWidget* parent);
     ~CRiskTemplateGroupDialog() override;
 
     bool handleEvent(int eventId, int a, int b, const QString& text, void* data) override;

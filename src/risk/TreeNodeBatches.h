@@ -30,13 +30,15 @@ public:
     static constexpr int kBatchSize = 2000;
 
     // tag, the ids of the nodes just added, and the records they show (same order and size).
-    using Added = std::function<void(int tag, const QVector<int>& ids, const std::vector<ttservice::IDataPtr>& records)>;
+    using Added = std::function<void(int tag, const QVector<int>& ids,
+                                     const std::vector<ttservice::IDataPtr>& records)>;
 
     CTreeNodeBatches(Kx::CTreeWidget* tree, Added added, QObject* parent);
     ~CTreeNodeBatches() override;
 
     // Queues texts as children of parentId; records[i] is what texts[i] shows.
-    void append(int tag, int parentId, const QStringList& texts, const std::vector<ttservice::IDataPtr>& records);
+    void append(int tag, int parentId, const QStringList& texts,
+                const std::vector<ttservice::IDataPtr>& records);
     // Forgets what is still queued under tag, or everything.
     void drop(int tag);
     void clear();

@@ -50,8 +50,8 @@ protected:
 // reach the strips' columns, the widgets are logged where the panel lays them out, the hand shows.
 TEST_F(HostProcessTest, PaintLogRecordsTheScenariosStripsAndTheWidgetsOfPanelAndFramework)
 {
-    ASSERT_EQ(run({"--system", "s1", "--move", "wolcome_middle_widget:10,10", "--paint-log", path("paint.jsonl"),
-                   "--verbose"}),
+    ASSERT_EQ(run({"--system", "s1", "--move", "wolcome_middle_widget:10,10", "--paint-log",
+                   path("paint.jsonl"), "--verbose"}),
               0)
         << output.toStdString();
     EXPECT_TRUE(errors.contains(" INFO ")) << output.toStdString();
@@ -66,7 +66,8 @@ TEST_F(HostProcessTest, PaintLogRecordsTheScenariosStripsAndTheWidgetsOfPanelAnd
         EXPECT_FALSE(findText(lines, middleName, QString::fromUtf8(text)).isEmpty()) << text;
     const QString bottomName = QStringLiteral("wolcome_bottom_widget");
     EXPECT_EQ(findText(lines, bottomName, QStringLiteral("1.0G"))["x"].toDouble(), 730);
-    EXPECT_EQ(findText(lines, bottomName, QStringLiteral("异常"))["x"].toDouble(), 1000) << "the stopped file system";
+    EXPECT_EQ(findText(lines, bottomName, QStringLiteral("异常"))["x"].toDouble(), 1000)
+        << "the stopped file system";
 
     const QJsonObject welcome = recordOf(lines, "Ocv::CWelcomeWidget");
     const QJsonObject middle = recordOf(lines, "Ocv::CMiddleWidget");
@@ -209,8 +210,9 @@ TEST_F(HostProcessTest, LogoutOfAllAsksThenEndsEveryOtherLoginOnThePlatform)
         ASSERT_EQ(run(open + QStringList{"--click", "user_list_logout_2:5,5", "--answer", key} + logs), 0)
             << output.toStdString();
         EXPECT_TRUE(logoutsSent().isEmpty()) << key;
-        const QStringList expected = key == QLatin1String("enter") ? QStringList{asked + "enter", asked + "reject"}
-                                                                   : QStringList{asked + "escape"};
+        const QStringList expected = key == QLatin1String("enter")
+                                         ? QStringList{asked + "enter", asked + "reject"}
+                                         : QStringList{asked + "escape"};
         EXPECT_EQ(answers(), expected);
     }
 
@@ -285,11 +287,13 @@ TEST_F(HostProcessTest, AllRiskSwitchAsksThenTurnsEveryCheckOn)
         ]}]
     })");
     // Without the switch the block stays hidden and cannot be clicked.
-    EXPECT_EQ(run({"--tab", "quick", "--click", "all_risk_control_off:20,20", "--events", path("e.jsonl")}), 1);
+    EXPECT_EQ(run({"--tab", "quick", "--click", "all_risk_control_off:20,20", "--events", path("e.jsonl")}),
+              1);
     EXPECT_TRUE(errors.contains("all_risk_control_off is not shown")) << errors.toStdString();
 
-    ASSERT_EQ(run({"--tab", "quick", "--show-all-risk", "--click", "all_risk_control_off:20,20", "--answer", "accept",
-                   "--requests", path("r.jsonl"), "--paint-log", path("p.jsonl"), "--events", path("e.jsonl")}),
+    ASSERT_EQ(run({"--tab", "quick", "--show-all-risk", "--click", "all_risk_control_off:20,20", "--answer",
+                   "accept", "--requests", path("r.jsonl"), "--paint-log", path("p.jsonl"), "--events",
+                   path("e.jsonl")}),
               0)
         << output.toStdString();
     const auto events = readLines("e.jsonl");
@@ -311,7 +315,8 @@ TEST_F(HostProcessTest, AllRiskSwitchAsksThenTurnsEveryCheckOn)
         EXPECT_FALSE(line["record"].toObject()["reverseCheckOff"].toBool());
         EXPECT_FALSE(line["record"].toObject()["matchedCheckOff"].toBool());
     }
-    EXPECT_EQ(globalKeys, (QStringList{"rat|2", "rat|1", "rat|256", "rat|128", "rat|16384", "rat|32", "rat|1024"}));
+    EXPECT_EQ(globalKeys,
+              (QStringList{"rat|2", "rat|1", "rat|256", "rat|128", "rat|16384", "rat|32", "rat|1024"}));
     EXPECT_GT(productChanges, 0);
 
     const auto paint = readLines("p.jsonl");
@@ -348,19 +353,28 @@ TEST_F(HostProcessTest, AccountRiskSettingsSearchSelectSaveAndReadBack)
           {"accountId": "F001", "accountName": "丙", "accountType": 1, "modifiable": true},
           {"accountId": "C001", "accountName": "丁", "accountType": 3, "modifiable": true}]}}]
     })");
-    ASSERT_EQ(run({"--tab", "quick", "--at", "2026-12-07 10:00:00", "--click", "account_risk_setting_entry:10,10",
-                   "--type", "account_risk_setting_search:s001", "--click", "@account_risk_setting_dialog:80,123",
-                   "--type", "account_stock_rc_max_order_volume:1234", "--click", "account_stock_rc_save:10,10",
-                   "--click", "account_risk_setting_refresh:10,10", "--type", "account_risk_setting_search:S001",
-                   "--click", "@account_risk_setting_dialog:80,123", "--requests", path("r.jsonl"), "--paint-log",
-                   path("p.jsonl")}),
+    ASSERT_EQ(run({"--tab",       "quick",
+                   "--at",        "2026-12-07 10:00:00",
+                   "--click",     "account_risk_setting_entry:10,10",
+                   "--type",      "account_risk_setting_search:s001",
+                   "--click",     "@account_risk_setting_dialog:80,123",
+                   "--type",      "account_stock_rc_max_order_volume:1234",
+                   "--click",     "account_stock_rc_save:10,10",
+                   "--click",     "account_risk_setting_refresh:10,10",
+                   "--type",      "account_risk_setting_search:S001",
+                   "--click",     "@account_risk_setting_dialog:80,123",
+                   "--requests",  path("r.jsonl"),
+                   "--paint-log", path("p.jsonl")}),
               0)
         << errors.toStdString();
     QStringList sent;
     for (const QJsonObject& line : readLines("r.jsonl")) {
         const int code = line["code"].toInt();
         if (code == 12203 || code == 23450)
-            sent << QStringLiteral("%1 %2 %3").arg(line["kind"].toString()).arg(code).arg(line["param"].toString());
+            sent << QStringLiteral("%1 %2 %3")
+                        .arg(line["kind"].toString())
+                        .arg(code)
+                        .arg(line["param"].toString());
         if (line["kind"] == "operate") {
             EXPECT_EQ(line["key"].toString(), QStringLiteral("S001"));
             EXPECT_EQ(line["record"].toObject()["maxOrderVolume"].toInt(), 1234);
@@ -391,10 +405,16 @@ TEST_F(HostProcessTest, ProductRiskSettingsListTheSystemsProductsAndTemplatesSho
         {"name": "s2", "systemTag": 2, "serverTime": "local", "latencyMs": 5,
          "answers": {"12224": [{"productId": 21, "productName": "丙产品"}]}}]
     })");
-    ASSERT_EQ(run({"--tab", "quick", "--system", "s1", "--system-id", "1", "--at", "2026-12-07 10:00:00",
-                   "--click", "product_risk_setting_entry:10,10", "--type", "product_risk_setting_search:乙",
-                   "--click", "@product_risk_setting_dialog:80,110", "--click", "product_risk_template_entry:10,10",
-                   "--click", "@product_risk_template_dialog:60,88", "--requests", path("r.jsonl"),
+    ASSERT_EQ(run({"--tab",       "quick",
+                   "--system",    "s1",
+                   "--system-id", "1",
+                   "--at",        "2026-12-07 10:00:00",
+                   "--click",     "product_risk_setting_entry:10,10",
+                   "--type",      "product_risk_setting_search:乙",
+                   "--click",     "@product_risk_setting_dialog:80,110",
+                   "--click",     "product_risk_template_entry:10,10",
+                   "--click",     "@product_risk_template_dialog:60,88",
+                   "--requests",  path("r.jsonl"),
                    "--paint-log", path("p.jsonl")}),
               0)
         << errors.toStdString();
@@ -402,14 +422,19 @@ TEST_F(HostProcessTest, ProductRiskSettingsListTheSystemsProductsAndTemplatesSho
     for (const QJsonObject& line : readLines("r.jsonl")) {
         const int code = line["code"].toInt();
         if (code == 12224 || code == 23451 || code == 23452 || code == 23454)
-            sent << QStringLiteral("%1 %2 %3").arg(line["server"].toString()).arg(code).arg(line["param"].toString());
+            sent << QStringLiteral("%1 %2 %3")
+                        .arg(line["server"].toString())
+                        .arg(code)
+                        .arg(line["param"].toString());
     }
-    EXPECT_EQ(sent.join('|').toStdString(), "s1 12224 all|s2 12224 all|s1 23451 12|s1 23452 product|s1 23454 5|s1 12224 all")
+    EXPECT_EQ(sent.join('|').toStdString(),
+              "s1 12224 all|s2 12224 all|s1 23451 12|s1 23452 product|s1 23454 5|s1 12224 all")
         << "the last: the products the template may still be applied to";
     QStringList titles;
     for (const QJsonObject& op : readLines("p.jsonl")) {
         const QString text = op["text"].toString();
-        if (text.startsWith(QStringLiteral("产品风控设置")) || text.startsWith(QStringLiteral("账号风控模板")))
+        if (text.startsWith(QStringLiteral("产品风控设置")) ||
+            text.startsWith(QStringLiteral("账号风控模板")))
             titles << text;
     }
     EXPECT_TRUE(titles.contains(QStringLiteral("产品风控设置 - [乙产品]"))) << titles.join('|').toStdString();

@@ -210,12 +210,15 @@ TEST_F(AccountRiskTest, RightsDecideRootsPanelsAndQueries)
     const Case cases[] = {
         {{10037}, {"1:期货账号[]"}, {1}, {"1"}},
         {{10041, 10871}, {"2:证券账号[]", "5:期货期权账号[]"}, {2, 5}, {"2", "5"}},
-        {{10745, 11501, 10657}, {"7:沪港通账号[]", "11:深港通账号[]", "6:股票期权账号[]"}, {7, 11, 6}, {"7", "11", "6"}},
+        {{10745, 11501, 10657},
+         {"7:沪港通账号[]", "11:深港通账号[]", "6:股票期权账号[]"},
+         {7, 11, 6},
+         {"7", "11", "6"}},
         {{10089, 10081}, {"3:信用账号[]"}, {3}, {"3"}},
         {{10081}, {}, {}, {}},
         {{kAllRights.begin(), kAllRights.end()},
-         {"2:证券账号[]", "1:期货账号[]", "3:信用账号[]", "7:沪港通账号[]", "11:深港通账号[]", "6:股票期权账号[]",
-          "5:期货期权账号[]"},
+         {"2:证券账号[]", "1:期货账号[]", "3:信用账号[]", "7:沪港通账号[]", "11:深港通账号[]",
+          "6:股票期权账号[]", "5:期货期权账号[]"},
          {2, 3, 7, 11, 6, 1, 5},
          {"2", "1", "3", "7", "11", "6", "5"}},
     };
@@ -243,7 +246,9 @@ TEST_F(AccountRiskTest, AnswersFillTheirRootsAndSkipWhatIsNotAListedAccount)
     auto noInner = account("NOINNER", 2);
     noInner->account.reset();
     auto product = boost::make_shared<ttservice::CVornProductInfo>();
-    builder.answer(kAccountCode, "2", {account("S001", 2), noInner, account("S-EX", 2, true), account("s002", 2)})
+    builder
+        .answer(kAccountCode, "2",
+                {account("S001", 2), noInner, account("S-EX", 2, true), account("s002", 2)})
         .error(kAccountCode, "1", "账户服务不可用")
         .answer(kAccountCode, "3", {})
         .answer(kAccountCode, "7", {product, ttservice::IDataPtr()})
@@ -251,8 +256,8 @@ TEST_F(AccountRiskTest, AnswersFillTheirRootsAndSkipWhatIsNotAListedAccount)
     make();
     auto* dialog = openSettings();
     EXPECT_EQ(treeText(dialog->tree()),
-              (QStringList{"2:证券账号[S001,s002]", "1:期货账号[]", "3:信用账号[]", "7:沪港通账号[]", "11:深港通账号[HK01]",
-                           "6:股票期权账号[]", "5:期货期权账号[]"}));
+              (QStringList{"2:证券账号[S001,s002]", "1:期货账号[]", "3:信用账号[]", "7:沪港通账号[]",
+                           "11:深港通账号[HK01]", "6:股票期权账号[]", "5:期货期权账号[]"}));
     EXPECT_EQ(dialog->nodeMapSize(), 3);
     EXPECT_FALSE(dialog->isLoading());
     EXPECT_TRUE(center()->serverMessages().empty()) << "no message for a failed tree query";
@@ -264,7 +269,9 @@ TEST_F(AccountRiskTest, AnswersFillTheirRootsAndSkipWhatIsNotAListedAccount)
 
 TEST_F(AccountRiskTest, SearchSelectsByIdIgnoringCaseOnlyOnEnterInTheFocusedField)
 {
-    builder.answer(kAccountCode, "2", {account("AbC-1", 2), account("xabcx", 2), account("ZZZ", 2), account("a.c", 2)})
+    builder
+        .answer(kAccountCode, "2",
+                {account("AbC-1", 2), account("xabcx", 2), account("ZZZ", 2), account("a.c", 2)})
         .answer(kAccountCode, "1", {account("FABC", 1)});
     make();
     auto* dialog = openSettings();
@@ -334,7 +341,8 @@ TEST_F(AccountRiskTest, SelectingAnAccountShowsThePanelOfItsTypeAndTitlesTheDial
     ASSERT_TRUE(kit::waitForAnswers());
     EXPECT_EQ(settingReads(), (std::vector<std::string>{"s1 C100", "s2 F200"}));
     EXPECT_TRUE(dialog->handleEvent(175, 0, 99999, QString(), nullptr));
-    EXPECT_EQ(dialog->title(), QStringLiteral("账号风控设置 - [F200]")) << "an unknown node keeps the last title";
+    EXPECT_EQ(dialog->title(), QStringLiteral("账号风控设置 - [F200]"))
+        << "an unknown node keeps the last title";
 }
 
 // "刷新" while the first answers are out: every account once, under the new roots; an answer

@@ -39,8 +39,10 @@ protected:
     void SetUp() override
     {
         builder.user(10).loginTypeAuth(false);
-        builder.server("s1", 5).answer(kProductCode, {product(1, "稳健一号"), product(2, "Alpha成长"), ttservice::IDataPtr()});
-        builder.server("s2", 5).answer(kProductCode, {product(7, "alpha对冲"), boost::make_shared<ttservice::CVornAccountInfo>(),
+        builder.server("s1", 5).answer(
+            kProductCode, {product(1, "稳健一号"), product(2, "Alpha成长"), ttservice::IDataPtr()});
+        builder.server("s2", 5).answer(kProductCode, {product(7, "alpha对冲"),
+                                                      boost::make_shared<ttservice::CVornAccountInfo>(),
                                                       product(8, "量化三号")});
     }
     void TearDown() override
@@ -130,7 +132,8 @@ TEST_F(ProductRiskTest, SystemOneListsItsOwnServerOnlyAndASwitchWaitsForRefresh)
     EXPECT_EQ(names(tree, tree->childIds(0)), (QStringList{"alpha对冲", "量化三号"}));
     EXPECT_TRUE(dialog->handleEvent(5, 0, 0, QString(), nullptr));
     ASSERT_TRUE(kit::waitForAnswers());
-    EXPECT_EQ(names(tree, tree->childIds(0)), (QStringList{"稳健一号", "Alpha成长", "alpha对冲", "量化三号"}));
+    EXPECT_EQ(names(tree, tree->childIds(0)),
+              (QStringList{"稳健一号", "Alpha成长", "alpha对冲", "量化三号"}));
     EXPECT_EQ(dialog->nodeMapSize(), 4);
 
     // Only 12224 fills the list, and only the newest load's.
@@ -164,7 +167,8 @@ TEST_F(ProductRiskTest, SearchByNameAndSelectionHandTheProductToThePage)
     EXPECT_EQ(dialog->title(), QStringLiteral("产品风控设置 - [alpha对冲]"));
     ASSERT_TRUE(kit::waitForAnswers());
     ASSERT_EQ(center()->sentRequests().size(), 1u);
-    EXPECT_EQ(center()->sentRequests()[0].server, "s2") << "the product's own server, by its tag " << tagOf("s2");
+    EXPECT_EQ(center()->sentRequests()[0].server, "s2")
+        << "the product's own server, by its tag " << tagOf("s2");
     EXPECT_EQ(center()->sentRequests()[0].dataType, kProductSettingCode);
     EXPECT_EQ(center()->sentRequests()[0].param, "7");
     dialog->handleEvent(175, 0, 4242, QString(), nullptr);

@@ -1,4 +1,5 @@
 #include "AnswerWait.h"
+#include "RiskTreeTestKit.h"
 #include "EventSink.h"
 #include "ScenarioBuilder.h"
 
@@ -26,6 +27,9 @@
 namespace {
 
 using kit::center;
+using risktest::nodeOf;
+using risktest::texts;
+using risktest::typeSearch;
 
 constexpr int kAccountCode = 12203;
 constexpr int kAccountSettingCode = 23450;
@@ -85,23 +89,6 @@ protected:
             lines << QStringLiteral("%1:%2[%3]").arg(root).arg(tree->nodeText(root), children.join(','));
         }
         return lines;
-    }
-    static int nodeOf(const Kx::CTreeWidget* tree, const QString& text)
-    {
-        for (int root : tree->childIds(0)) {
-            for (int child : tree->childIds(root)) {
-                if (tree->nodeText(child) == text)
-                    return child;
-            }
-        }
-        return -1;
-    }
-    void typeSearch(Ocv::CAccountRiskSettingDialog* dialog, const QString& text)
-    {
-        QApplication::setActiveWindow(dialog);
-        dialog->searchEdit()->setFocus();
-        dialog->searchEdit()->setText(text);
-        QTest::keyClick(dialog->searchEdit(), Qt::Key_Return);
     }
     // "server account" of every read of an account's limits.
     std::vector<std::string> settingReads() const
@@ -277,12 +264,7 @@ TEST_F(AccountRiskTest, SearchSelectsByIdIgnoringCaseOnlyOnEnterInTheFocusedFiel
     auto* dialog = openSettings();
     dialog->show();
     auto* tree = dialog->tree();
-    auto selected = [&] {
-        QStringList texts;
-        for (int id : tree->selectedNodes())
-            texts << tree->nodeText(id);
-        return texts;
-    };
+    auto selected = [&] { return texts(tree, tree->selectedNodes()); };
     typeSearch(dialog, QStringLiteral("abc"));
     EXPECT_EQ(selected(), (QStringList{"AbC-1", "xabcx", "FABC"}));
     // Text, not a pattern: "." matches only a dot.

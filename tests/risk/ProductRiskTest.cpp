@@ -1,4 +1,5 @@
 #include "AnswerWait.h"
+#include "RiskTreeTestKit.h"
 #include "EventSink.h"
 #include "ScenarioBuilder.h"
 
@@ -21,6 +22,9 @@
 namespace {
 
 using kit::center;
+using risktest::nodeOf;
+using risktest::texts;
+using risktest::typeSearch;
 
 constexpr int kProductCode = 12224;
 constexpr int kProductSettingCode = 23451;
@@ -67,28 +71,6 @@ protected:
         EXPECT_TRUE(kit::waitForAnswers());
         return dialog;
     }
-    static QStringList names(const Kx::CTreeWidget* tree, const QVector<int>& ids)
-    {
-        QStringList texts;
-        for (int id : ids)
-            texts << tree->nodeText(id);
-        return texts;
-    }
-    static int nodeOf(const Kx::CTreeWidget* tree, const QString& text)
-    {
-        for (int id : tree->childIds(0)) {
-            if (tree->nodeText(id) == text)
-                return id;
-        }
-        return -1;
-    }
-    void typeSearch(Ocv::CProductRiskSettingDialog* dialog, const QString& text)
-    {
-        QApplication::setActiveWindow(dialog);
-        dialog->searchEdit()->setFocus();
-        dialog->searchEdit()->setText(text);
-        QTest::keyClick(dialog->searchEdit(), Qt::Key_Return);
-    }
     static int tagOf(const std::string& server) { return center()->getClientByName(server)->systemTag(); }
 
     kit::ScenarioBuilder builder;
@@ -123,16 +105,16 @@ TEST_F(ProductRiskTest, SystemOneListsItsOwnServerOnlyAndASwitchWaitsForRefresh)
     make();
     auto* dialog = openSettings(1, QStringLiteral("s2"));
     auto* tree = dialog->tree();
-    EXPECT_EQ(names(tree, tree->childIds(0)), (QStringList{"alpha对冲", "量化三号"}));
+    EXPECT_EQ(texts(tree, tree->childIds(0)), (QStringList{"alpha对冲", "量化三号"}));
     EXPECT_EQ(dialog->nodeMapSize(), 2);
 
     QString name = QStringLiteral("s1");
     widget->switchSystem(3, name);
     EXPECT_EQ(dialog->systemId(), 3);
-    EXPECT_EQ(names(tree, tree->childIds(0)), (QStringList{"alpha对冲", "量化三号"}));
+    EXPECT_EQ(texts(tree, tree->childIds(0)), (QStringList{"alpha对冲", "量化三号"}));
     EXPECT_TRUE(dialog->handleEvent(5, 0, 0, QString(), nullptr));
     ASSERT_TRUE(kit::waitForAnswers());
-    EXPECT_EQ(names(tree, tree->childIds(0)),
+    EXPECT_EQ(texts(tree, tree->childIds(0)),
               (QStringList{"稳健一号", "Alpha成长", "alpha对冲", "量化三号"}));
     EXPECT_EQ(dialog->nodeMapSize(), 4);
 
@@ -150,15 +132,15 @@ TEST_F(ProductRiskTest, SearchByNameAndSelectionHandTheProductToThePage)
     auto* dialog = openSettings(0, QString());
     auto* tree = dialog->tree();
     typeSearch(dialog, QStringLiteral("ALPHA"));
-    EXPECT_EQ(names(tree, tree->selectedNodes()), (QStringList{"Alpha成长", "alpha对冲"}));
+    EXPECT_EQ(texts(tree, tree->selectedNodes()), (QStringList{"Alpha成长", "alpha对冲"}));
     typeSearch(dialog, QStringLiteral("."));
     EXPECT_TRUE(tree->selectedNodes().isEmpty());
     typeSearch(dialog, QStringLiteral("三号"));
-    EXPECT_EQ(names(tree, tree->selectedNodes()), QStringList{"量化三号"});
+    EXPECT_EQ(texts(tree, tree->selectedNodes()), QStringList{"量化三号"});
     dialog->searchEdit()->setText(QString());
     tree->setFocus();
     dialog->handleEvent(102, 0, 0, QString(), nullptr);
-    EXPECT_EQ(names(tree, tree->selectedNodes()), QStringList{"量化三号"}) << "Enter without focus";
+    EXPECT_EQ(texts(tree, tree->selectedNodes()), QStringList{"量化三号"}) << "Enter without focus";
     typeSearch(dialog, QString());
     EXPECT_TRUE(tree->selectedNodes().isEmpty());
 

@@ -16,6 +16,9 @@ namespace {
 using ttservice::CVornAccountRcSetting;
 using ttservice::CVornProductRcSetting;
 using ttservice::CVornRcRelation;
+using ttservice::QDO_ADD;
+using ttservice::QDO_DELETE;
+using ttservice::QDO_MODIFY;
 using Seen = std::vector<std::string>;
 
 // Account template 1, product template 2, account group 5 bundling 1 and 3; template 1 applied to
@@ -52,6 +55,30 @@ boost::shared_ptr<CVornRcRelation> relation(int ownerKind, int ownerId, const st
     return record;
 }
 
+template <class R, class V, class W> boost::shared_ptr<R> with(boost::shared_ptr<R> record, V R::*member, W value)
+{
+    (*record).*member = value;
+    return record;
+}
+
+struct Refusal
+{
+    int code;
+    int operation;
+    ttservice::IDataPtr record;
+    const char* expected;
+};
+
+// Each operation fails with a message that contains the expected text.
+void expectRefused(sim::SimBackend& backend, std::initializer_list<Refusal> refusals)
+{
+    for (const Refusal& c : refusals) {
+        const utils::TTError error = simtest::operate(backend, c.code, c.operation, c.record);
+        EXPECT_FALSE(error.isSuccess()) << c.expected;
+        EXPECT_NE(error.errorMsg().find(c.expected), std::string::npos) << error.errorMsg();
+    }
+}
+
 TEST(RiskControlSim, TemplatesAndGroupsAnswerByKindRelationsByOwner)
 {
     sim::SimBackend backend(simtest::serverOf(kServer), false, 1);
@@ -75,41 +102,26 @@ TEST(RiskControlSim, TemplatesAndGroupsAnswerByKindRelationsByOwner)
 TEST(RiskControlSim, RelationsAreAppliedAndRemovedOnceAndOnlyForTheirOwnersKind)
 {
     sim::SimBackend backend(simtest::serverOf(kServer), false, 1);
-    struct Case
-    {
-        int code;
-        int operation;
-        ttservice::IDataPtr record;
-        const char* expected;
-    };
-    auto productOnAccountTemplate = relation(1, 1, "");
-    productOnAccountTemplate->targetKind = ttservice::RC_TARGET_PRODUCT;
-    productOnAccountTemplate->productId = 7;
-    const Case refused[] = {
-        {23454, ttservice::QDO_ADD, relation(1, 1, "A1"), "已应用: 账号 A1"},
-        {23454, ttservice::QDO_DELETE, relation(1, 1, "A9"), "未应用: 账号 A9"},
-        {23454, ttservice::QDO_DELETE, relation(1, 2, "", 1002), "未应用: 产品 1002"},
-        {23454, ttservice::QDO_ADD, relation(1, 9, "A1"), "风控模板不存在: 9"},
-        {23455, ttservice::QDO_ADD, relation(2, 1, "A1"), "风控模板组不存在: 1"},
-        {23454, ttservice::QDO_ADD, relation(1, 2, "A3"), "风控模板 2 不适用于账号"},
-        {23454, ttservice::QDO_ADD, productOnAccountTemplate, "风控模板 1 不适用于产品"},
-        {23455, ttservice::QDO_ADD, relation(1, 5, "A3"), "应用的不是风控模板组"},
-        {23454, ttservice::QDO_ADD, relation(1, 1, ""), "应用对象不能为空"},
-        {23454, ttservice::QDO_MODIFY, relation(1, 1, "A1"), "只能新增或删除 (operation 2)"},
-        {23454, ttservice::QDO_ADD, boost::make_shared<ttservice::CVornRcTemplate>(), "需要一条 CVornRcRelation"},
-    };
-    for (const Case& c : refused) {
-        const utils::TTError error = simtest::operate(backend, c.code, c.operation, c.record);
-        EXPECT_FALSE(error.isSuccess()) << c.expected;
-        EXPECT_NE(error.errorMsg().find(c.expected), std::string::npos) << error.errorMsg();
-    }
+    expectRefused(backend, {
+        {23454, QDO_ADD, relation(1, 1, "A1"), "已应用: 账号 A1"},
+        {23454, QDO_DELETE, relation(1, 1, "A9"), "未应用: 账号 A9"},
+        {23454, QDO_DELETE, relation(1, 2, "", 1002), "未应用: 产品 1002"},
+        {23454, QDO_ADD, relation(1, 9, "A1"), "风控模板不存在: 9"},
+        {23455, QDO_ADD, relation(2, 1, "A1"), "风控模板组不存在: 1"},
+        {23454, QDO_ADD, relation(1, 2, "A3"), "风控模板 2 不适用于账号"},
+        {23454, QDO_ADD, relation(1, 1, "", 7), "风控模板 1 不适用于产品"},
+        {23455, QDO_ADD, relation(1, 5, "A3"), "应用的不是风控模板组"},
+        {23454, QDO_ADD, relation(1, 1, ""), "应用对象不能为空"},
+        {23454, QDO_MODIFY, relation(1, 1, "A1"), "只能新增或删除 (operation 2)"},
+        {23454, QDO_ADD, boost::make_shared<ttservice::CVornRcTemplate>(), "需要一条 CVornRcRelation"},
+    });
     EXPECT_EQ(keys(backend, 23454, "1"), (Seen{"T1|A|A1", "T1|A|A2"}));
     EXPECT_EQ(keys(backend, 23455, "5"), Seen{"G5|A|A1"});
 
-    EXPECT_TRUE(simtest::operate(backend, 23454, ttservice::QDO_ADD, relation(1, 1, "A3")).isSuccess());
-    EXPECT_TRUE(simtest::operate(backend, 23454, ttservice::QDO_DELETE, relation(1, 1, "A1")).isSuccess());
-    EXPECT_TRUE(simtest::operate(backend, 23454, ttservice::QDO_ADD, relation(1, 2, "", 1002)).isSuccess());
-    EXPECT_TRUE(simtest::operate(backend, 23455, ttservice::QDO_DELETE, relation(2, 5, "A1")).isSuccess());
+    EXPECT_TRUE(simtest::operate(backend, 23454, QDO_ADD, relation(1, 1, "A3")).isSuccess());
+    EXPECT_TRUE(simtest::operate(backend, 23454, QDO_DELETE, relation(1, 1, "A1")).isSuccess());
+    EXPECT_TRUE(simtest::operate(backend, 23454, QDO_ADD, relation(1, 2, "", 1002)).isSuccess());
+    EXPECT_TRUE(simtest::operate(backend, 23455, QDO_DELETE, relation(2, 5, "A1")).isSuccess());
     EXPECT_EQ(keys(backend, 23454, "1"), (Seen{"T1|A|A2", "T1|A|A3"}));
     EXPECT_EQ(keys(backend, 23454, "2"), (Seen{"T2|P|1:1001", "T2|P|1:1002"}));
     EXPECT_EQ(keys(backend, 23455, "5"), Seen{});
@@ -136,46 +148,23 @@ TEST(RiskControlSim, SettingsAreKeptByIdWhenThePlatformAcceptsThem)
         record->maxNetAssetLossRatio = lossRatio;
         return record;
     };
-    auto unknownType = account(1, 0);
-    unknownType->traderType = 3;
-    auto noId = account(1, 0);
-    noId->accountId.clear();
-    auto loss = account(0, 0);
-    loss->maxDailyLoss = 100000000000.01;
-    auto cancel = account(0, 0);
-    cancel->maxCancelRatio = 101;
-    auto amount = account(0, 0);
-    amount->maxOrderAmount = -0.01;
-    auto singleStock = product(1001, 0);
-    singleStock->maxSingleStockRatio = 100.5;
-    struct Case
-    {
-        int code;
-        int operation;
-        ttservice::IDataPtr record;
-        const char* expected;
-    };
-    const Case refused[] = {
-        {23450, ttservice::QDO_MODIFY, account(10000001, 0), "单笔最大委托数量超出范围 (0 - 10000000): 10000001"},
-        {23450, ttservice::QDO_MODIFY, account(-1, 0), "单笔最大委托数量超出范围"},
-        {23450, ttservice::QDO_MODIFY, account(0, 100000001), "最大持仓数量超出范围"},
-        {23450, ttservice::QDO_MODIFY, account(101, 100), "单笔最大委托数量不能大于最大持仓数量 (101 > 100)"},
-        {23450, ttservice::QDO_MODIFY, loss, "单日最大亏损超出范围"},
-        {23450, ttservice::QDO_MODIFY, cancel, "最大撤单比例超出范围 (0 - 100): 101"},
-        {23450, ttservice::QDO_MODIFY, amount, "单笔最大委托金额超出范围"},
-        {23450, ttservice::QDO_MODIFY, unknownType, "交易类型无效: 3"},
-        {23450, ttservice::QDO_MODIFY, noId, "账号不能为空"},
-        {23450, ttservice::QDO_ADD, account(1, 0), "风控设置只能修改 (operation 1)"},
-        {23450, ttservice::QDO_MODIFY, product(1001, 1), "需要一条 CVornAccountRcSetting 记录"},
-        {23451, ttservice::QDO_MODIFY, product(1001, 100.01), "净值最大亏损比例超出范围"},
-        {23451, ttservice::QDO_MODIFY, singleStock, "单一股票最大持仓比例超出范围"},
-        {23451, ttservice::QDO_MODIFY, product(0, 1), "产品编号无效: 0"},
-    };
-    for (const Case& c : refused) {
-        const utils::TTError error = simtest::operate(backend, c.code, c.operation, c.record);
-        EXPECT_FALSE(error.isSuccess()) << c.expected;
-        EXPECT_NE(error.errorMsg().find(c.expected), std::string::npos) << error.errorMsg();
-    }
+    using Setting = CVornAccountRcSetting;
+    expectRefused(backend, {
+        {23450, QDO_MODIFY, account(10000001, 0), "单笔最大委托数量超出范围 (0 - 10000000): 10000001"},
+        {23450, QDO_MODIFY, account(-1, 0), "单笔最大委托数量超出范围"},
+        {23450, QDO_MODIFY, account(0, 100000001), "最大持仓数量超出范围"},
+        {23450, QDO_MODIFY, account(101, 100), "单笔最大委托数量不能大于最大持仓数量 (101 > 100)"},
+        {23450, QDO_MODIFY, with(account(0, 0), &Setting::maxDailyLoss, 100000000000.01), "单日最大亏损超出范围"},
+        {23450, QDO_MODIFY, with(account(0, 0), &Setting::maxCancelRatio, 101), "最大撤单比例超出范围 (0 - 100): 101"},
+        {23450, QDO_MODIFY, with(account(0, 0), &Setting::maxOrderAmount, -0.01), "单笔最大委托金额超出范围"},
+        {23450, QDO_MODIFY, with(account(1, 0), &Setting::traderType, 3), "交易类型无效: 3"},
+        {23450, QDO_MODIFY, with(account(1, 0), &Setting::accountId, ""), "账号不能为空"},
+        {23450, QDO_ADD, account(1, 0), "风控设置只能修改 (operation 1)"},
+        {23450, QDO_MODIFY, product(1001, 1), "需要一条 CVornAccountRcSetting 记录"},
+        {23451, QDO_MODIFY, product(1001, 100.01), "净值最大亏损比例超出范围"},
+        {23451, QDO_MODIFY, with(product(1001, 0), &CVornProductRcSetting::maxSingleStockRatio, 100.5), "单一股票最大持仓比例超出范围"},
+        {23451, QDO_MODIFY, product(0, 1), "产品编号无效: 0"},
+    });
     EXPECT_EQ(keys(backend, 23450, "A2"), Seen{});
     EXPECT_EQ(keys(backend, 23451, "1001"), Seen{});
 
@@ -184,10 +173,10 @@ TEST(RiskControlSim, SettingsAreKeptByIdWhenThePlatformAcceptsThem)
     edges->maxCancelRatio = 100;
     edges->maxDailyLoss = 100000000000.0;
     edges->maxOrderAmount = 0;
-    EXPECT_TRUE(simtest::operate(backend, 23450, ttservice::QDO_MODIFY, edges).isSuccess());
-    EXPECT_TRUE(simtest::operate(backend, 23450, ttservice::QDO_MODIFY, account(5000, 0)).isSuccess())
+    EXPECT_TRUE(simtest::operate(backend, 23450, QDO_MODIFY, edges).isSuccess());
+    EXPECT_TRUE(simtest::operate(backend, 23450, QDO_MODIFY, account(5000, 0)).isSuccess())
         << "no position limit: any order volume";
-    EXPECT_TRUE(simtest::operate(backend, 23451, ttservice::QDO_MODIFY, product(1001, 100)).isSuccess());
+    EXPECT_TRUE(simtest::operate(backend, 23451, QDO_MODIFY, product(1001, 100)).isSuccess());
     const auto stored = boost::dynamic_pointer_cast<CVornAccountRcSetting>(simtest::ask(backend, 23450, "A2").at(0));
     ASSERT_TRUE(stored);
     EXPECT_EQ(std::to_string(stored->maxOrderVolume) + " " + std::to_string(stored->maxPositionVolume) + " " +

@@ -3,6 +3,7 @@
 #include "EventSink.h"
 
 #include "data/ttservice/CAccountInfo.h"
+#include "data/ttservice/CVornAccountInfo.h"
 #include "data/ttservice/CVornAccountRcSetting.h"
 #include "data/ttservice/CVornProductRcSetting.h"
 #include "data/ttservice/CVornRcRelation.h"
@@ -112,9 +113,16 @@ protected:
         preset->maxPositionVolume = 300;
         auto backupPreset = boost::make_shared<CVornAccountRcSetting>(*preset);
         backupPreset->maxOrderAmount = 7;
+        // Kept by the platform, never offered: listed before the generated accounts.
+        auto excluded = boost::make_shared<ttservice::CVornAccountInfo>();
+        excluded->account = boost::make_shared<ttservice::CAccountInfo>();
+        excluded->account->accountId = "X-EXCLUDED";
+        excluded->account->accountType = 2;
+        excluded->account->excluded = true;
         kit::ScenarioBuilder()
             .now(QDateTime(QDate(2026, 12, 5), QTime(10, 30)))
             .server("主服务器", 5)
+            .answer(12203, {excluded})
             .population({6, 4, 0, 7, {}})
             .riskControl({rcTemplate(1, "稳健账号模板", 1), rcTemplate(2, "产品标准模板", 2),
                           rcTemplate(3, "日内模板", 1), group(5, "账号组", "1,3", 1), group(6, "产品组", "2", 2),
@@ -463,8 +471,9 @@ TEST_F(RcPanelsTest, RelationsAreAppliedAndRemovedThroughTheFilteredLists)
     EXPECT_EQ(rows(applied), QStringList{});
     type(relate, "rc_template_relate_applied_filter", "");
     const std::vector<std::string> accounts = keys("主服务器", 12203, "all");
-    ASSERT_EQ(accounts.size(), 6u);
-    EXPECT_EQ(relate->availableCount(), 6);
+    ASSERT_EQ(accounts.size(), 7u);
+    EXPECT_EQ(accounts[0], "X-EXCLUDED");
+    EXPECT_EQ(relate->availableCount(), 6) << "the excluded account is not offered";
 
     // The filter narrows the view; the choice is made in what it shows.
     const QString wanted = QString::fromStdString(accounts[4]);

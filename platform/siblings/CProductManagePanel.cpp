@@ -1,11 +1,13 @@
 #include "siblings/CProductManagePanel.h"
 
+#include "OperationRound.h"
+
 #include "MessageLine.h"
-#include "data/COperateReq.h"
 #include "data/CQueryReq.h"
 #include "data/CVornClient.h"
 #include "data/CVornClientCenter.h"
 #include "data/CVornDataManager.h"
+#include "data/ttservice/COperateDataReq.h"
 #include "data/ttservice/CVornProductInfo.h"
 #include "kx/CPushButton.h"
 #include "kx/CSimpleTextWidget.h"
@@ -43,7 +45,8 @@ QTableWidgetItem* cell(const QString& text)
 }
 } // namespace
 
-CProductManagePanel::CProductManagePanel(QWidget* parent) : Kx::CBaseWidget(kName, false, parent)
+CProductManagePanel::CProductManagePanel(QWidget* parent)
+    : Kx::CBaseWidget(kName, false, parent), m_changes(std::make_unique<COperationRound>())
 {
     auto* column = new QVBoxLayout(this);
     auto* buttons = new QHBoxLayout;
@@ -78,7 +81,7 @@ void CProductManagePanel::switchSystem(int, const QString& systemName)
 {
     m_systemName = systemName;
     m_pendingEnable = -1;
-    m_refusal.clear();
+    m_changes->clearRefusal();
     query();
 }
 
@@ -150,7 +153,7 @@ void CProductManagePanel::onQueried(quint64 number, int systemTag, bool ok, cons
             if (boost::dynamic_pointer_cast<const ttservice::CVornProductInfo>(record))
                 m_products.push_back(record);
         }
-        if (m_outstanding == 0 && m_refusal.isEmpty())
+        if (!m_changes->busy() && m_changes->refusal().isEmpty())
             setMessage(QString());
     } else {
         setMessage(text.isEmpty() ? QStringLiteral("请求失败, 未知错误") : text);
@@ -169,9 +172,6 @@ void CProductManagePanel::onQueried(quint64 number, int systemTag, bool ok, cons
 
 void CProductManagePanel::sendChanges(int enable)
 {
-    const quint64 round = ++m_round;
-    m_failed = 0;
-    m_refusal.clear();
     std::vector<boost::shared_ptr<ttservice::CVornProductInfo>> changed;
     for (const ttservice::IDataPtr& record : m_products) {
         const auto& product = *boost::static_pointer_cast<const ttservice::CVornProductInfo>(record);
@@ -182,7 +182,7 @@ void CProductManagePanel::sendChanges(int enable)
         copy->setSystemTag(m_loadedTag);
         changed.push_back(copy);
     }
-    m_outstanding = static_cast<int>(changed.size());
+    const quint64 round = m_changes->start(static_cast<int>(changed.size()));
     if (changed.empty()) {
         emit sigEnableFinished(0);
         return;
@@ -190,34 +190,19 @@ void CProductManagePanel::sendChanges(int enable)
     setMessage(QString());
     setButtonsEnabled(false);
     for (const auto& record : changed) {
-        auto req = boost::make_shared<COperateReq>();
-        req->moduleKey = kName.toStdString();
-        req->dataType = kProductCode;
-        req->operation = ttservice::QDO_MODIFY;
-        req->data = record;
-        req->parent = this;
-        req->callback = [this, round](const boost::shared_ptr<COperateReq>&, bool ok, const QString& text) {
-            onChanged(round, ok, text);
-        };
-        utils::CSingletonT<CVornDataManager>::instance()->operateData(req);
+        sendOperation(this, kName, kProductCode, ttservice::QDO_MODIFY, record,
+                      [this, round](bool ok, const QString& text) { onChanged(round, ok, text); });
     }
 }
 
 void CProductManagePanel::onChanged(quint64 round, bool ok, const QString& text)
 {
-    if (round != m_round || m_outstanding == 0)
-        return;
-    if (!ok) {
-        ++m_failed;
-        if (m_refusal.isEmpty())
-            m_refusal = text.isEmpty() ? QStringLiteral("操作失败") : text;
-    }
-    if (--m_outstanding > 0)
+    if (!m_changes->answer(round, ok, text))
         return;
     setButtonsEnabled(true);
-    if (m_failed > 0)
-        setMessage(QStringLiteral("%1 个产品修改失败: %2").arg(m_failed).arg(m_refusal));
-    const int failed = m_failed;
+    const int failed = m_changes->failed();
+    if (failed > 0)
+        setMessage(QStringLiteral("%1 个产品修改失败: %2").arg(failed).arg(m_changes->refusal()));
     query();
     emit sigEnableFinished(failed);
 }

@@ -3,9 +3,9 @@
 #include "MessageLine.h"
 #include "RcTargetListModel.h"
 #include "RcTexts.h"
-#include "data/COperateReq.h"
 #include "data/CQueryReq.h"
 #include "data/CVornDataManager.h"
+#include "data/ttservice/COperateDataReq.h"
 #include "data/ttservice/CAccountInfo.h"
 #include "data/ttservice/CVornAccountInfo.h"
 #include "data/ttservice/CVornProductInfo.h"
@@ -148,8 +148,7 @@ void CRcRelatePanel::setOwner(const Owner& owner)
 {
     m_owner = owner;
     ++m_relationRead;
-    ++m_round; // the answers of changes for the previous owner only end their round
-    m_outstanding = 0;
+    m_changes.abandon(); // changes for the previous owner no longer count
     m_relationsIn = false;
     m_relationKeys.clear();
     setMessage(QString());
@@ -319,7 +318,7 @@ std::vector<RcTarget> CRcRelatePanel::chosen(QListView* view, const RcTargetList
 
 void CRcRelatePanel::change(bool apply)
 {
-    if (!m_canChange || m_owner.id == 0 || m_outstanding > 0)
+    if (!m_canChange || m_owner.id == 0 || m_changes.busy())
         return;
     const std::vector<RcTarget> targets =
         apply ? chosen(m_availableView, m_available) : chosen(m_appliedView, m_applied);
@@ -329,10 +328,7 @@ void CRcRelatePanel::change(bool apply)
                             RcTexts::targetKindName(m_owner.targetKind)));
         return;
     }
-    const quint64 round = ++m_round;
-    m_outstanding = static_cast<int>(targets.size());
-    m_failed = 0;
-    m_refusal.clear();
+    const quint64 round = m_changes.start(static_cast<int>(targets.size()));
     setMessage(QString());
     updateEnabled();
     for (const RcTarget& target : targets) {
@@ -344,33 +340,20 @@ void CRcRelatePanel::change(bool apply)
         relation->productId = target.productId;
         relation->productSystemTag = target.productSystemTag;
         relation->setSystemTag(m_owner.systemTag);
-        auto req = boost::make_shared<COperateReq>();
-        req->moduleKey = m_name.toStdString();
-        req->dataType = m_ownerKind == ttservice::RC_OWNER_GROUP ? kGroupRelationCode : kTemplateRelationCode;
-        req->operation = apply ? ttservice::QDO_ADD : ttservice::QDO_DELETE;
-        req->data = relation;
-        req->parent = this;
-        req->callback = [this, round](const boost::shared_ptr<COperateReq>&, bool ok, const QString& text) {
-            onChanged(round, ok, text);
-        };
-        utils::CSingletonT<CVornDataManager>::instance()->operateData(req);
+        sendOperation(this, m_name,
+                      m_ownerKind == ttservice::RC_OWNER_GROUP ? kGroupRelationCode : kTemplateRelationCode,
+                      apply ? ttservice::QDO_ADD : ttservice::QDO_DELETE, relation,
+                      [this, round](bool ok, const QString& text) { onChanged(round, ok, text); });
     }
 }
 
 void CRcRelatePanel::onChanged(quint64 round, bool ok, const QString& text)
 {
-    if (round != m_round || m_outstanding == 0)
-        return;
-    if (!ok) {
-        ++m_failed;
-        if (m_refusal.isEmpty())
-            m_refusal = text.isEmpty() ? QStringLiteral("操作失败") : text;
-    }
-    if (--m_outstanding > 0)
+    if (!m_changes.answer(round, ok, text))
         return;
     updateEnabled();
-    if (m_failed > 0)
-        setMessage(QStringLiteral("%1 项操作失败: %2").arg(m_failed).arg(m_refusal));
+    if (m_changes.failed() > 0)
+        setMessage(QStringLiteral("%1 项操作失败: %2").arg(m_changes.failed()).arg(m_changes.refusal()));
     readRelations();
 }
 
@@ -383,7 +366,7 @@ void CRcRelatePanel::setMessage(const QString& text)
 
 void CRcRelatePanel::updateEnabled()
 {
-    const bool ready = m_canChange && m_owner.id != 0 && m_relationsIn && m_targetsIn && m_outstanding == 0;
+    const bool ready = m_canChange && m_owner.id != 0 && m_relationsIn && m_targetsIn && !m_changes.busy();
     m_apply->setEnabled(ready);
     m_remove->setEnabled(ready);
 }

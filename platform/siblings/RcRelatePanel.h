@@ -1,5 +1,7 @@
 #pragma once
 
+#include "OperationRound.h"
+
 #include "data/IData.h"
 #include "kx/CBaseWidget.h"
 
@@ -92,10 +94,7 @@ private:
     // Numbers the reads and the rounds of changes; the answer of an older one is dropped.
     quint64 m_relationRead = 0;
     quint64 m_targetRead = 0;
-    quint64 m_round = 0;
-    int m_outstanding = 0;
-    int m_failed = 0;
-    QString m_refusal;
+    COperationRound m_changes;
 };
 
 } // namespace Ocv

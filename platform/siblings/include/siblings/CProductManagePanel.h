@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <memory>
 #include <vector>
 
 class QTableWidget;
@@ -16,6 +17,8 @@ class CSimpleTextWidget;
 } // namespace Kx
 
 namespace Ocv {
+
+class COperationRound;
 
 // The investment products of one trading system (query 12224) with their risk-control switch, in
 // a table ("product_manage_table"); "全部启用" / "全部禁用" ("product_manage_enable_all",
@@ -72,10 +75,8 @@ private:
     int m_pendingEnable = -1;
     // Numbers the reads and the rounds of changes; the answer of an older one is dropped.
     quint64 m_query = 0;
-    quint64 m_round = 0;
-    int m_outstanding = 0;
-    int m_failed = 0;
-    QString m_refusal;
+    // The modifies of the last enable-all; held by pointer to keep the helper out of this header.
+    std::unique_ptr<COperationRound> m_changes;
 };
 
 } // namespace Ocv
